@@ -1,11 +1,49 @@
+#include "cli/CliCommand.h"
+
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using corvane::cli::CliCommand;
+
+namespace {
+
+std::vector<CliCommand> AllCommands() {
+    std::vector<CliCommand> all;
+    for (auto group : {corvane::cli::EventCommands(), corvane::cli::DeviceCommands()})
+        all.insert(all.end(), group.begin(), group.end());
+    return all;
+}
+
+void PrintUsage(std::FILE* out, const std::vector<CliCommand>& commands) {
+    std::fputs("usage: corvanectl COMMAND [ARGS]\n\ncommands:\n", out);
+    for (const auto& c : commands)
+        std::fprintf(out, "  corvanectl %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
+    std::fputs("\nKIND is weekclock, timecode, midi, audio, relay, sensor or analog "
+               "(any case), or its number 0..6.\n",
+               out);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
-        std::puts("usage: corvanectl COMMAND ...");
+    const auto commands = AllCommands();
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        PrintUsage(stdout, commands);
         return 0;
     }
-    std::fputs("usage: corvanectl COMMAND ...\n", stderr);
-    return 2;
+    if (!args.empty()) {
+        for (const auto& c : commands) {
+            if (c.name != args[0])
+                continue;
+            const int status = c.run(std::span(args).subspan(1));
+            if (status == corvane::cli::kExitUsage)
+                PrintUsage(stderr, commands);
+            return status;
+        }
+    }
+    PrintUsage(stderr, commands);
+    return corvane::cli::kExitUsage;
 }
