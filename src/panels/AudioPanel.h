@@ -1,0 +1,20 @@
+#pragma once
+
+#include "panels/EventPanel.h"
+
+namespace corvane {
+
+// Audio band events: side, frequency band, the DMX range and the pixel mode.
+// All its controls are combo boxes filled at creation; it has no reactions.
+class AudioPanel : public EventPanel {
+    Q_OBJECT
+
+public:
+    using EventPanel::EventPanel;
+
+protected:
+    int SetSkinNumber() const override { return 1098; }
+    void fillControls() override;
+};
+
+} // namespace corvane

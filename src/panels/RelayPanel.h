@@ -1,0 +1,20 @@
+#pragma once
+
+#include "panels/EventPanel.h"
+
+namespace corvane {
+
+// Relay events: a watched DMX channel, its level window, the relay and its state.
+// All its controls are combo boxes filled at creation; it has no reactions.
+class RelayPanel : public EventPanel {
+    Q_OBJECT
+
+public:
+    using EventPanel::EventPanel;
+
+protected:
+    int SetSkinNumber() const override { return 1114; }
+    void fillControls() override;
+};
+
+} // namespace corvane

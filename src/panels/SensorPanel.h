@@ -1,0 +1,35 @@
+#pragma once
+
+#include "panels/EventPanel.h"
+
+namespace corvane {
+
+class SpinButton;
+
+// Sensor events: a contact input drives a DMX range, a relay or the audio
+// input. The output type (1139) relabels and refills the boxes below it.
+// The two settings (1140, 1015) have spin buttons 111 and 112, created
+// hidden: the settings keep 0 and 30.
+class SensorPanel : public EventPanel {
+    Q_OBJECT
+
+public:
+    using EventPanel::EventPanel;
+
+    void onCommand(int id, int notification) override;
+    SpinButton* spin(int id) const;
+
+protected:
+    int SetSkinNumber() const override { return 1125; }
+    bool createOwnControls() override;
+    void fillControls() override;
+
+private:
+    void applyOutputType(int type);
+    void showSpinPosition(int spinId, int position);
+
+    SpinButton* firstSetting_ = nullptr;
+    SpinButton* secondSetting_ = nullptr;
+};
+
+} // namespace corvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "panels/EventPanel.h"
+
+#include <array>
+
+namespace corvane {
+
+class SpinButton;
+
+// Timecode events: a window between two timecode positions, each hours,
+// minutes, seconds and frames set with a spin button (ids 110..117) whose
+// position is shown in a display text (1060..1067), plus the DMX block.
+// The collect reads the display texts, not the spin positions.
+class TimecodePanel : public EventPanel {
+    Q_OBJECT
+
+public:
+    using EventPanel::EventPanel;
+
+    SpinButton* spin(int id) const;
+
+protected:
+    int SetSkinNumber() const override { return 1055; }
+    bool createOwnControls() override;
+    void fillControls() override;
+
+private:
+    void showSpinPosition(int spinId, int position);
+
+    std::array<SpinButton*, 8> spins_{};
+};
+
+} // namespace corvane
