@@ -1,0 +1,46 @@
+#pragma once
+
+#include "events/EventKind.h"
+#include "platform/EventListView.h"
+#include "platform/Prompter.h"
+
+#include <string>
+
+namespace corvane {
+
+enum class ReplaceCheck {
+    AnyContent,   // copy whatever the source holds; the list fill repairs a bad file
+    RequireValid, // refuse a source whose length does not fit the kind
+};
+
+enum class ReplaceResult {
+    Replaced,
+    SourceMissing,    // the path names no existing file
+    SourceUnreadable, // it exists but cannot be read (a folder, no permission)
+    NotValidForKind,  // RequireValid only: length does not match header and record size
+    WriteFailed,      // the event file could not be written; it is unchanged
+};
+
+// Makes the bytes of sourcePath the kind's event file in folder. Used by the
+// import command and by the receive exchange; callers refill the list after.
+ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string& folder, EventKind kind,
+                               ReplaceCheck check = ReplaceCheck::AnyContent);
+
+// Writes the bytes of the kind's event file to targetPath (an empty file when
+// the event file does not exist). False when the target cannot be written.
+bool CopyOutEventFile(const std::string& folder, EventKind kind, const std::string& targetPath);
+
+// The kind's open/save dialog request: its filter, extension and "EventFile".
+FileDialogRequest ExchangeFileDialog(EventKind kind);
+
+// The import command: asks for a file, refuses a missing file ("The file does
+// not exist!") or one that is not a valid file of this kind ("The file is not a
+// valid event file for this kind!"), else replaces the event file and refills
+// list (weeklyMode as for FillEventList).
+void ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
+                     EventListView& list);
+
+// The export command: asks for a target and copies the event file there.
+void ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter);
+
+} // namespace corvane

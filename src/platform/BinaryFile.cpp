@@ -1,0 +1,111 @@
+#include "platform/BinaryFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+int OpenFlags(BinaryFile::Mode mode) {
+    switch (mode) {
+    case BinaryFile::Mode::Keep:
+        return O_RDWR | O_CREAT;
+    case BinaryFile::Mode::Fresh:
+        return O_RDWR | O_CREAT | O_TRUNC;
+    case BinaryFile::Mode::Existing:
+        return O_RDWR;
+    case BinaryFile::Mode::ReadOnly:
+        return O_RDONLY;
+    }
+    return O_RDONLY;
+}
+
+bool IsRegularFile(int fd) {
+    struct stat info {};
+    return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+} // namespace
+
+std::optional<BinaryFile> BinaryFile::open(const std::string& path, Mode mode) {
+    if (path.empty())
+        return std::nullopt;
+    const int fd = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return std::nullopt;
+    // Folders and devices are no files of ours.
+    if (!IsRegularFile(fd)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return BinaryFile(fd);
+}
+
+BinaryFile::BinaryFile(BinaryFile&& other) noexcept : fd(std::exchange(other.fd, -1)) {}
+
+BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept {
+    if (this != &other) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = std::exchange(other.fd, -1);
+    }
+    return *this;
+}
+
+BinaryFile::~BinaryFile() {
+    if (fd >= 0)
+        ::close(fd);
+}
+
+bool BinaryFile::seek(std::uint64_t position) {
+    if (position > static_cast<std::uint64_t>(INT64_MAX))
+        return false;
+    return ::lseek(fd, static_cast<off_t>(position), SEEK_SET) >= 0;
+}
+
+std::size_t BinaryFile::read(std::span<std::uint8_t> buffer) {
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t n = ::read(fd, buffer.data() + done, buffer.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+bool BinaryFile::write(std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::optional<std::uint64_t> BinaryFile::length() const {
+    struct stat info {};
+    if (fstat(fd, &info) != 0)
+        return std::nullopt;
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
+bool BinaryFile::setLength(std::uint64_t length) {
+    if (length > static_cast<std::uint64_t>(INT64_MAX))
+        return false;
+    return ::ftruncate(fd, static_cast<off_t>(length)) == 0;
+}
+
+bool BinaryFile::sync() { return ::fsync(fd) == 0; }
+
+} // namespace corvane

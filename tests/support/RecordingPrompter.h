@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/Prompter.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane::test {
+
+// A Prompter for tests: records every message and every dialog request, and
+// answers file dialogs from a script of queued answers (std::nullopt = the
+// operator cancels). A dialog with no queued answer is cancelled.
+class RecordingPrompter : public Prompter {
+public:
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+
+    std::optional<std::string> chooseOpenFile(const FileDialogRequest& request) override {
+        openRequests.push_back(request);
+        return next(openAnswers);
+    }
+
+    std::optional<std::string> chooseSaveFile(const FileDialogRequest& request) override {
+        saveRequests.push_back(request);
+        return next(saveAnswers);
+    }
+
+    void answerOpen(std::optional<std::string> path) { openAnswers.push_back(std::move(path)); }
+    void answerSave(std::optional<std::string> path) { saveAnswers.push_back(std::move(path)); }
+
+    std::vector<std::string> messages;
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+
+private:
+    static std::optional<std::string> next(std::deque<std::optional<std::string>>& answers) {
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+};
+
+} // namespace corvane::test

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/EventListView.h"
+
+#include <string>
+#include <vector>
+
+namespace corvane::test {
+
+// An EventListView over a vector of lines. `current` is what currentLine()
+// answers; resets counts how often the list was emptied.
+class VectorEventList : public EventListView {
+public:
+    void reset() override {
+        lines.clear();
+        ++resets;
+    }
+    void addLine(const std::string& line) override { lines.push_back(line); }
+    int currentLine() const override { return current; }
+
+    std::vector<std::string> lines;
+    int current = -1;
+    int resets = 0;
+};
+
+} // namespace corvane::test
