@@ -1,0 +1,270 @@
+#include "app/MainWindow.h"
+
+#include "app/ListWidgetEventView.h"
+#include "app/ProgressBarView.h"
+#include "app/StandardWidgetStyle.h"
+#include "events/EventEditing.h"
+#include "events/EventFiles.h"
+#include "events/EventList.h"
+#include "events/ImportExport.h"
+#include "panels/EventPanel.h"
+#include "panels/PanelFactory.h"
+#include "platform/Pacer.h"
+#include "platform/Prompter.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QScreen>
+#include <QWindow>
+
+namespace corvane {
+
+namespace {
+
+// The rectangles of the widgets the window makes itself.
+const QRect kProgressBarRect(QPoint(15, 583), QPoint(779, 596));
+const QRect kEventListRect(QPoint(369, 77), QPoint(789, 572));
+
+// The longest event name a record holds.
+constexpr qsizetype kEventNameLength = 24;
+
+std::optional<EventKind> KindOfSelector(int id) {
+    for (std::size_t i = 0; i < kSelectorIds.size(); ++i) {
+        if (kSelectorIds[i] == id)
+            return kAllEventKinds[i];
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Prompter& prompter, Pacer& pacer, QWidget* parent)
+    : UIWnd(parent), prompter_(prompter), pacer_(pacer), device_(prompter) {
+    // A caption-less top-level window with a minimise command of its own.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint);
+}
+
+MainWindow::~MainWindow() = default;
+
+EventPanel* MainWindow::panel(EventKind kind) const {
+    return panels_[static_cast<std::size_t>(kind)].get();
+}
+
+bool MainWindow::create() {
+    if (!createSkin())
+        return false;
+    centreOnScreen();
+    if (auto* name = control(kIdEventName))
+        name->setProperty("text", QStringLiteral("Event"));
+    markSelectorColours();
+    if (!createProgressBar() || !createEventList())
+        return false;
+    createPanels();
+
+    device_.BindDriver();
+    if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
+        selector->setChecked(true);
+    readEventFolder();
+    refillList();
+    connectController();
+    return true;
+}
+
+bool MainWindow::createProgressBar() {
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(kProgressBarObjectName);
+    progressBar_->setStyleSheet(ProgressBarStyleSheet());
+    progressBar_->setGeometry(kProgressBarRect);
+    progressBar_->setTextVisible(false);
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    SetControlId(progressBar_, kIdProgressBar);
+    progressBar_->hide();
+    progressView_ = std::make_unique<ProgressBarView>(*progressBar_);
+    return true;
+}
+
+bool MainWindow::createEventList() {
+    eventList_ = new QListWidget(this);
+    eventList_->setObjectName(kEventListObjectName);
+    eventList_->setStyleSheet(EventListStyleSheet());
+    eventList_->setGeometry(kEventListRect);
+    eventList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    eventList_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    eventList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Lines are only shown: a double-click must not open an editor.
+    eventList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    eventList_->setUniformItemSizes(true);
+    SetControlId(eventList_, kIdEventList);
+    eventList_->show();
+    listView_ = std::make_unique<ListWidgetEventView>(*eventList_);
+    return true;
+}
+
+void MainWindow::createPanels() {
+    currentKind_ = EventKind::WeekClock;
+    for (EventKind kind : kAllEventKinds) {
+        auto& panel = panels_[static_cast<std::size_t>(kind)];
+        panel = MakePanel(static_cast<int>(kind), this);
+        if (!panel)
+            continue;
+        // A panel whose skin fails stays an empty, hidden child; the window
+        // still opens so that the operator can use the other kinds.
+        const bool created = panel->create(this);
+        if (kind == EventKind::WeekClock)
+            panelSize_ = panel->size();
+        panel->setGeometry(QRect(panelOrigin_, panelSize_));
+        panel->setVisible(created && kind == EventKind::WeekClock);
+        connect(panel.get(), &EventPanel::listRefillRequested, this, [this, kind] {
+            // The week-clock mode buttons choose which of its groups the list shows.
+            if (kind == currentKind_)
+                refillList();
+        });
+    }
+}
+
+void MainWindow::markSelectorColours() {}
+
+void MainWindow::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void MainWindow::readEventFolder() {
+    eventFolder_ = QDir::currentPath().toStdString();
+    if (eventFolder_.empty())
+        eventFolder_ = ".";
+}
+
+void MainWindow::onCommand(int id, int notification) {
+    if (notification != kButtonClicked) {
+        UIWnd::onCommand(id, notification);
+        return;
+    }
+    if (const auto kind = KindOfSelector(id)) {
+        switchKind(*kind);
+        return;
+    }
+    switch (id) {
+    case kIdMinimise:
+        showMinimized();
+        break;
+    case kIdClose:
+        close();
+        break;
+    case kIdAdd:
+        addEvent();
+        break;
+    case kIdDelete:
+        deleteEvent();
+        break;
+    case kIdReceive:
+        receiveTable();
+        break;
+    case kIdSend:
+        sendTable();
+        break;
+    case kIdClear:
+        clearEvents();
+        break;
+    case kIdImport:
+        ImportEventFile(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_);
+        break;
+    case kIdExport:
+        ExportEventFile(eventFolder_, currentKind_, prompter_);
+        break;
+    case kIdEmpty:
+        emptyTable();
+        break;
+    default:
+        UIWnd::onCommand(id, notification);
+        break;
+    }
+}
+
+void MainWindow::switchKind(EventKind kind) {
+    if (kind != currentKind_) {
+        if (auto* current = panel(currentKind_))
+            current->hide();
+        if (auto* next = panel(kind))
+            next->show();
+    }
+    currentKind_ = kind;
+    refillList();
+}
+
+void MainWindow::refillList() { FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_); }
+
+bool MainWindow::weeklyMode() const {
+    const EventPanel* weekClock = panel(EventKind::WeekClock);
+    return weekClock == nullptr || weekClock->weeklyMode();
+}
+
+std::string MainWindow::eventName() const {
+    const QWidget* field = control(kIdEventName);
+    if (field == nullptr)
+        return {};
+    // Records hold names as single bytes; characters outside Latin-1 become '?'.
+    return field->property("text").toString().left(kEventNameLength).toLatin1().toStdString();
+}
+
+void MainWindow::addEvent() {
+    if (EventPanel* current = panel(currentKind_))
+        AddEvent(eventFolder_, currentKind_, *current, eventName(), prompter_, *listView_);
+    refillList();
+}
+
+void MainWindow::deleteEvent() {
+    DeleteEvent(eventFolder_, currentKind_, weeklyMode(), listView_->currentLine());
+    refillList();
+}
+
+void MainWindow::clearEvents() {
+    listView_->reset();
+    ClearEventFile(eventFolder_, currentKind_);
+}
+
+void MainWindow::connectController() {}
+void MainWindow::sendTable() {}
+void MainWindow::receiveTable() {}
+void MainWindow::emptyTable() {}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    // Presses on a control or a panel arrive here only when that child ignored
+    // them; they must not drag.
+    if (event->button() != Qt::LeftButton || childAt(event->position().toPoint()) != nullptr) {
+        UIWnd::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    QWindow* window = windowHandle();
+    if (window != nullptr && window->startSystemMove())
+        return;
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragOffset_ || !(event->buttons() & Qt::LeftButton)) {
+        UIWnd::mouseMoveEvent(event);
+        return;
+    }
+    move(event->globalPosition().toPoint() - *dragOffset_);
+    event->accept();
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        dragOffset_.reset();
+    UIWnd::mouseReleaseEvent(event);
+}
+
+} // namespace corvane

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "device/DeviceLink.h"
+#include "events/EventKind.h"
+#include "skin/UIWnd.h"
+
+#include <QPoint>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QListWidget;
+class QProgressBar;
+
+namespace corvane {
+
+class EventPanel;
+class Pacer;
+class Prompter;
+class ListWidgetEventView;
+class ProgressBarView;
+
+// Fixed ids of the main window's commands and children.
+enum MainWindowId : int {
+    kIdMinimise = 1001,
+    kIdClose = 1003,
+    kIdAdd = 1004,
+    kIdDelete = 1005,
+    kIdReceive = 1006,
+    kIdSend = 1007,
+    kIdSelectWeekClock = 1008,
+    kIdSelectTimecode = 1009,
+    kIdSelectMidi = 1010,
+    kIdSelectAudio = 1011,
+    kIdClear = 1012,
+    kIdImport = 1013,
+    kIdExport = 1014,
+    kIdEventName = 1015,
+    kIdSelectSensor = 1016,
+    kIdSelectRelay = 1017,
+    kIdEmpty = 1018,
+    kIdSelectAnalog = 1019,
+    kIdEventList = 102,
+    kIdProgressBar = 118,
+};
+
+// The selector button of each kind, in kind order.
+inline constexpr std::array<int, kEventKindCount> kSelectorIds = {
+    kIdSelectWeekClock, kIdSelectTimecode, kIdSelectMidi,  kIdSelectAudio,
+    kIdSelectRelay,     kIdSelectSensor,   kIdSelectAnalog,
+};
+
+// The program's only top-level window: the seven editor panels, the event
+// list of the current kind, the progress bar and the controller link. Every
+// button of the skin reaches onCommand; the work is done by the event and
+// device code, which ask the operator through the prompter.
+class MainWindow : public UIWnd {
+    Q_OBJECT
+
+public:
+    MainWindow(Prompter& prompter, Pacer& pacer, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Builds the window: skin, list, progress bar and panels, then the driver,
+    // the current kind's list, the controller and its clock. False only when
+    // the skin or one of the window's own widgets cannot be made.
+    bool create();
+
+    EventKind currentKind() const { return currentKind_; }
+    const std::string& eventFolder() const { return eventFolder_; }
+    QListWidget* eventList() const { return eventList_; }
+    QProgressBar* progressBar() const { return progressBar_; }
+    EventPanel* panel(EventKind kind) const;
+
+    void onCommand(int id, int notification) override;
+
+protected:
+    int SetSkinNumber() const override { return 1000; }
+
+    // The window has no caption: a press on its own surface drags it.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool createEventList();
+    bool createProgressBar();
+    void createPanels();
+    void markSelectorColours();
+    void centreOnScreen();
+    void readEventFolder();
+
+    void switchKind(EventKind kind);
+    void refillList();
+    bool weeklyMode() const;
+    std::string eventName() const;
+
+    void addEvent();
+    void deleteEvent();
+    void clearEvents();
+    void connectController();
+    void sendTable();
+    void receiveTable();
+    void emptyTable();
+
+    Prompter& prompter_;
+    std::array<std::unique_ptr<EventPanel>, kEventKindCount> panels_;
+    EventKind currentKind_ = EventKind::WeekClock;
+    std::string eventFolder_;
+    QProgressBar* progressBar_ = nullptr;
+    QListWidget* eventList_ = nullptr;
+    std::unique_ptr<ListWidgetEventView> listView_;
+    std::unique_ptr<ProgressBarView> progressView_;
+    Pacer& pacer_;
+    DeviceLink device_;
+    QPoint panelOrigin_{11, 173};
+    QSize panelSize_;
+    std::optional<QPoint> dragOffset_;
+};
+
+} // namespace corvane

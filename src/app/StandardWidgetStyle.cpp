@@ -1,0 +1,52 @@
+#include "app/StandardWidgetStyle.h"
+
+namespace corvane {
+
+namespace {
+
+// The default skin's palette: a dark panel well, light text and the amber
+// accent of the selected kind.
+const char* const kWell = "#15181d";
+const char* const kFrame = "#3a414d";
+const char* const kText = "#d8dce3";
+const char* const kAccent = "#f0a030";
+const char* const kAccentText = "#15181d";
+const char* const kHandle = "#4a5261";
+
+} // namespace
+
+QString EventListStyleSheet() {
+    return QString(R"(
+QListWidget#%1 {
+    background: %2; color: %3; border: 1px solid %4;
+    font-family: "DejaVu Sans Mono"; font-size: 9pt;
+    selection-background-color: %5; selection-color: %6;
+    outline: 0;
+}
+QListWidget#%1::item { padding: 1px 4px; }
+QListWidget#%1::item:selected { background: %5; color: %6; }
+QListWidget#%1 QScrollBar { background: %2; border: none; }
+QListWidget#%1 QScrollBar:vertical { width: 12px; }
+QListWidget#%1 QScrollBar:horizontal { height: 12px; }
+QListWidget#%1 QScrollBar::handle { background: %7; border-radius: 4px; margin: 2px; }
+QListWidget#%1 QScrollBar::handle:vertical { min-height: 24px; }
+QListWidget#%1 QScrollBar::handle:horizontal { min-width: 24px; }
+QListWidget#%1 QScrollBar::add-line, QListWidget#%1 QScrollBar::sub-line { width: 0; height: 0; }
+QListWidget#%1 QScrollBar::add-page, QListWidget#%1 QScrollBar::sub-page { background: none; }
+QListWidget#%1 QAbstractScrollArea::corner { background: %2; }
+)")
+        .arg(kEventListObjectName, kWell, kText, kFrame, kAccent, kAccentText, kHandle);
+}
+
+QString ProgressBarStyleSheet() {
+    return QString(R"(
+QProgressBar#%1 {
+    background: %2; border: 1px solid %3; border-radius: 3px;
+    color: transparent; text-align: center;
+}
+QProgressBar#%1::chunk { background: %4; border-radius: 2px; }
+)")
+        .arg(kProgressBarObjectName, kWell, kFrame, kAccent);
+}
+
+} // namespace corvane

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace corvane {
+
+// Style sheets for the standard widgets the main window creates itself, in the
+// colours of the default skin. Each is scoped to its widget's object name so
+// that the skinned controls, which paint themselves, are left alone.
+QString EventListStyleSheet();
+QString ProgressBarStyleSheet();
+
+inline constexpr const char* kEventListObjectName = "eventList";
+inline constexpr const char* kProgressBarObjectName = "progressBar";
+
+} // namespace corvane
