@@ -1,0 +1,121 @@
+#include "panels/WeekClockPanel.h"
+
+#include <QDateEdit>
+#include <QDateTime>
+#include <QTimeEdit>
+
+namespace corvane {
+
+namespace {
+
+constexpr int kAllDays = 1028;
+constexpr int kWeeklyMode = 1029;
+constexpr int kDatedMode = 1030;
+// Day boxes Monday .. Sunday, in the order the all-days rule sets them.
+constexpr int kMonday = 1021;
+constexpr int kSunday = 1027;
+
+PickerDate ToPickerDate(const QDate& date)
+{
+    // Qt counts Monday 1 .. Sunday 7; pickers count Sunday 0 .. Saturday 6.
+    return {date.year(), date.month(), date.day(), date.dayOfWeek() % 7};
+}
+
+PickerTime ToPickerTime(const QTime& time)
+{
+    return {time.hour(), time.minute(), time.second()};
+}
+
+// Left, top, right, bottom as the panel's layout gives them.
+QRect Edges(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, right - left, bottom - top);
+}
+
+} // namespace
+
+bool WeekClockPanel::createOwnControls()
+{
+    startDate_ = addDatePicker(104, Edges(192, 69, 282, 94));
+    endDate_ = addDatePicker(105, Edges(192, 115, 282, 140));
+    startTime_ = addTimePicker(106, Edges(94, 175, 219, 200));
+    endTime_ = addTimePicker(107, Edges(94, 204, 219, 229));
+    refresh();
+    return true;
+}
+
+QDateEdit* WeekClockPanel::addDatePicker(int id, const QRect& rect)
+{
+    auto* picker = new QDateEdit(QDate::currentDate(), this);
+    picker->setGeometry(rect);
+    SetControlId(picker, id);
+    connect(picker, &QDateTimeEdit::dateTimeChanged, this, [this] { refresh(); });
+    picker->show();
+    return picker;
+}
+
+QTimeEdit* WeekClockPanel::addTimePicker(int id, const QRect& rect)
+{
+    auto* picker = new QTimeEdit(QTime::currentTime(), this);
+    picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    picker->setGeometry(rect);
+    SetControlId(picker, id);
+    connect(picker, &QDateTimeEdit::dateTimeChanged, this, [this] { refresh(); });
+    picker->show();
+    return picker;
+}
+
+void WeekClockPanel::fillControls()
+{
+    fillChannelBlock(1031, 1032, 1033, 1034);
+    setChecked(kWeeklyMode, true);
+}
+
+void WeekClockPanel::refresh()
+{
+    if (!startDate_)
+        return;
+    exchanged_.startDate = ToPickerDate(startDate_->date());
+    exchanged_.endDate = ToPickerDate(endDate_->date());
+    exchanged_.startTime = ToPickerTime(startTime_->time());
+    exchanged_.endTime = ToPickerTime(endTime_->time());
+}
+
+PickerValues WeekClockPanel::pickers() const
+{
+    return exchanged_;
+}
+
+bool WeekClockPanel::weeklyMode() const
+{
+    return isChecked(kWeeklyMode);
+}
+
+std::array<bool, 7> WeekClockPanel::checkedDays() const
+{
+    std::array<bool, 7> days{};
+    days[0] = isChecked(kSunday);
+    for (int day = 1; day < 7; ++day)
+        days[day] = isChecked(kMonday + day - 1);
+    return days;
+}
+
+void WeekClockPanel::onCommand(int id, int notification)
+{
+    if (notification == kButtonClicked) {
+        if (id == kAllDays)
+            applyAllDays();
+        else if (id == kWeeklyMode || id == kDatedMode)
+            emit listRefillRequested();
+    }
+    EventPanel::onCommand(id, notification);
+}
+
+void WeekClockPanel::applyAllDays()
+{
+    const bool all = isChecked(kAllDays);
+    for (int id = kMonday; id <= kSunday; ++id)
+        setChecked(id, all);
+}
+
+} // namespace corvane
