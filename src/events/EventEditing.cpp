@@ -1,0 +1,175 @@
+#include "events/EventEditing.h"
+
+#include "events/CollectRecord.h"
+#include "events/EventFiles.h"
+#include "events/EventMessages.h"
+#include "events/EventPlacement.h"
+#include "events/EventTable.h"
+#include "events/RecordName.h"
+
+#include <tuple>
+
+namespace corvane {
+
+namespace {
+
+void Show(Prompter& prompter, std::string_view text) { prompter.showMessage(std::string(text)); }
+
+std::tuple<int, int, int> TimeOfDay(const PickerTime& t) { return {t.hour, t.minute, t.second}; }
+std::tuple<int, int, int> CalendarDate(const PickerDate& d) { return {d.year, d.month, d.day}; }
+
+// A file too short for a header has its header rewritten; the entry is lost.
+// Returns the table to edit, or nothing when the add must stop.
+std::optional<EventTable> OpenForAdd(const std::string& folder, EventKind kind, EventListView& list) {
+    const auto bytes = ReadEventFile(folder, kind);
+    if (!bytes)
+        return std::nullopt;
+    if (bytes->size() < kEventFileHeaderSize) {
+        list.reset();
+        ClearEventFile(folder, kind);
+        return std::nullopt;
+    }
+    // A damaged file stays as it is; the list fill that follows repairs it.
+    return EventTable::fromFile(*bytes, kind);
+}
+
+void AddKeyedEvent(const std::string& folder, EventKind kind, PanelValues& panel, std::string_view eventName,
+                   Prompter& prompter, EventListView& list) {
+    auto table = OpenForAdd(folder, kind, list);
+    if (!table)
+        return;
+    auto collected = CollectRecord(kind, panel);
+    if (!collected.acceptable) {
+        Show(prompter, messages::kSettingError);
+        return;
+    }
+    EncodeRecordName(collected.bytes, InfoOf(kind).nameOffset, eventName);
+    const Placement placement = kind == EventKind::Timecode ? PlaceTimecode(*table, collected.bytes)
+                                                            : PlaceByKey(*table, collected.bytes);
+    if (StoreAt(*table, placement, collected.bytes, false) == StoreResult::TableFull) {
+        Show(prompter, messages::kTableFull);
+        return;
+    }
+    WriteEventFile(folder, kind, table->bytes());
+}
+
+// One weekly entry per checked day, all written together. A file too short
+// for a header costs the first checked day's entry, as it would when each day
+// were stored on its own.
+void AddWeeklyEvents(const std::string& folder, WeekClockRecord record, const PanelValues& panel,
+                     Prompter& prompter, EventListView& list) {
+    const PickerValues pickers = panel.pickers();
+    const bool sameDay = TimeOfDay(pickers.startTime) < TimeOfDay(pickers.endTime);
+    record.startMonth = record.startDay = record.endMonth = record.endDay = 0;
+    record.entryFlag = 0;
+
+    const auto days = panel.checkedDays();
+    std::optional<EventTable> table;
+    bool changed = false;
+    bool reportedFull = false;
+    for (std::uint8_t day = 1; day <= 7; ++day) {
+        if (!days[day - 1])
+            continue;
+        record.startWeekday = day;
+        record.endWeekday = sameDay ? day : static_cast<std::uint8_t>(day % 7 + 1);
+        if (!table) {
+            const auto bytes = ReadEventFile(folder, EventKind::WeekClock);
+            if (!bytes)
+                return;
+            if (bytes->size() < kEventFileHeaderSize) {
+                list.reset();
+                table = EventTable::empty(EventKind::WeekClock);
+                changed = true;
+                continue;
+            }
+            table = EventTable::fromFile(*bytes, EventKind::WeekClock);
+            if (!table)
+                return;
+        }
+        const auto bytes = record.encode();
+        if (StoreAt(*table, PlaceWeekly(*table, bytes), bytes, false) == StoreResult::TableFull) {
+            if (!reportedFull)
+                Show(prompter, messages::kTableFull);
+            reportedFull = true;
+            continue;
+        }
+        changed = true;
+    }
+    if (table && changed)
+        WriteEventFile(folder, EventKind::WeekClock, table->bytes());
+}
+
+void AddDatedEvent(const std::string& folder, WeekClockRecord record, const PanelValues& panel,
+                   Prompter& prompter) {
+    record.entryFlag = 1;
+    const PickerValues p = panel.pickers();
+    const auto startDate = CalendarDate(p.startDate);
+    const auto endDate = CalendarDate(p.endDate);
+    if (startDate > endDate || (startDate == endDate && !(TimeOfDay(p.startTime) < TimeOfDay(p.endTime)))) {
+        Show(prompter, messages::kTimeError);
+        return;
+    }
+    const auto bytes = ReadEventFile(folder, EventKind::WeekClock);
+    if (!bytes)
+        return;
+    // A file shorter than a header (just created) holds no entries yet.
+    auto table = bytes->size() < kEventFileHeaderSize ? EventTable::empty(EventKind::WeekClock)
+                                                      : EventTable::fromFile(*bytes, EventKind::WeekClock);
+    if (!table)
+        return;
+    const auto encoded = record.encode();
+    if (StoreAt(*table, PlaceDated(*table, encoded), encoded, true) == StoreResult::TableFull) {
+        Show(prompter, messages::kTableFull);
+        return;
+    }
+    WriteEventFile(folder, EventKind::WeekClock, table->bytes());
+}
+
+void AddWeekClockEvent(const std::string& folder, PanelValues& panel, std::string_view eventName,
+                       Prompter& prompter, EventListView& list) {
+    auto collected = CollectWeekClock(panel);
+    if (!collected.acceptable) {
+        Show(prompter, messages::kSettingError);
+        return;
+    }
+    collected.record.name = std::string(eventName.substr(0, kEventNameMaxLength));
+    if (panel.weeklyMode())
+        AddWeeklyEvents(folder, collected.record, panel, prompter, list);
+    else
+        AddDatedEvent(folder, collected.record, panel, prompter);
+}
+
+} // namespace
+
+void AddEvent(const std::string& folder, EventKind kind, PanelValues& panel, std::string_view eventName,
+              Prompter& prompter, EventListView& list) {
+    if (kind == EventKind::WeekClock)
+        AddWeekClockEvent(folder, panel, eventName, prompter, list);
+    else
+        AddKeyedEvent(folder, kind, panel, eventName, prompter, list);
+}
+
+void DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line) {
+    if (line < 0)
+        return;
+    const auto bytes = ReadEventFile(folder, kind);
+    if (!bytes)
+        return;
+    auto table = EventTable::fromFile(*bytes, kind);
+    if (!table)
+        return;
+    const auto header = table->header();
+    const bool datedGroup = kind == EventKind::WeekClock && !weeklyMode;
+    const std::uint32_t groupCount = datedGroup ? header.datedEntryCount : header.entryCount;
+    const std::size_t base = datedGroup ? header.entryCount : 0;
+    if (static_cast<std::uint32_t>(line) >= groupCount)
+        return;
+    table->remove(base + static_cast<std::size_t>(line));
+    if (datedGroup)
+        table->setDatedEntryCount(groupCount - 1);
+    else
+        table->setEntryCount(groupCount - 1);
+    WriteEventFile(folder, kind, table->bytes());
+}
+
+} // namespace corvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+namespace corvane::messages {
+
+// Texts the event commands show to the operator.
+inline constexpr std::string_view kSettingError = "Setting data is error,please change setting";
+inline constexpr std::string_view kTimeError = "Time is Error!";
+inline constexpr std::string_view kTableFull = "The event table is full!";
+inline constexpr std::string_view kFileMissing = "The file does not exist!";
+inline constexpr std::string_view kFileNotValid = "The file is not a valid event file for this kind!";
+
+} // namespace corvane::messages

@@ -1,0 +1,69 @@
+#include "events/ImportExport.h"
+
+#include "events/EventFileHeader.h"
+#include "events/EventFiles.h"
+#include "events/EventList.h"
+#include "events/EventMessages.h"
+#include "platform/AtomicFile.h"
+#include "platform/BinaryFile.h"
+#include "platform/Paths.h"
+
+namespace corvane {
+
+ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string& folder, EventKind kind,
+                               ReplaceCheck check) {
+    if (!PathExists(sourcePath))
+        return ReplaceResult::SourceMissing;
+    const auto bytes = ReadWholeFile(sourcePath);
+    if (!bytes)
+        return ReplaceResult::SourceUnreadable;
+    if (check == ReplaceCheck::RequireValid && !IsValidEventFile(*bytes, kind))
+        return ReplaceResult::NotValidForKind;
+    return WriteEventFile(folder, kind, *bytes) ? ReplaceResult::Replaced : ReplaceResult::WriteFailed;
+}
+
+bool CopyOutEventFile(const std::string& folder, EventKind kind, const std::string& targetPath) {
+    // Read before the target is cut, so that exporting onto the event file
+    // itself keeps its content.
+    const auto bytes = ReadWholeFile(EventFilePath(folder, kind));
+    auto target = BinaryFile::open(targetPath, BinaryFile::Mode::Fresh);
+    if (!target)
+        return false;
+    if (!bytes || bytes->empty())
+        return true;
+    return target->write(*bytes);
+}
+
+FileDialogRequest ExchangeFileDialog(EventKind kind) {
+    const auto& info = InfoOf(kind);
+    return {std::string(info.dialogFilter), std::string(info.extension), "EventFile"};
+}
+
+void ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
+                     EventListView& list) {
+    const auto source = prompter.chooseOpenFile(ExchangeFileDialog(kind));
+    if (!source)
+        return;
+    switch (ReplaceEventFile(*source, folder, kind, ReplaceCheck::RequireValid)) {
+    case ReplaceResult::SourceMissing:
+        prompter.showMessage(std::string(messages::kFileMissing));
+        return;
+    case ReplaceResult::NotValidForKind:
+        prompter.showMessage(std::string(messages::kFileNotValid));
+        return;
+    case ReplaceResult::SourceUnreadable:
+    case ReplaceResult::WriteFailed:
+        return;
+    case ReplaceResult::Replaced:
+        FillEventList(folder, kind, weeklyMode, list);
+        return;
+    }
+}
+
+void ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter) {
+    const auto target = prompter.chooseSaveFile(ExchangeFileDialog(kind));
+    if (target)
+        CopyOutEventFile(folder, kind, *target);
+}
+
+} // namespace corvane
