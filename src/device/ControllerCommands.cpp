@@ -1,0 +1,50 @@
+#include "device/ControllerCommands.h"
+
+#include "device/DeviceLink.h"
+#include "events/EventFiles.h"
+#include "events/EventList.h"
+#include "events/ImportExport.h"
+#include "platform/Pacer.h"
+#include "platform/Prompter.h"
+
+namespace corvane {
+
+ClockResult ConnectAndSetClock(ControllerProtocol& protocol, const ClockTime& time) {
+    protocol.link().OpenController(kControllerBaudRate);
+    protocol.pacer().sleep(10);
+    return protocol.setClock(time);
+}
+
+SendResult SendTableCommand(ControllerProtocol& protocol, EventKind kind, Progress& progress) {
+    const std::optional<std::string> path = protocol.prompter().chooseOpenFile(ExchangeFileDialog(kind));
+    if (!path)
+        return SendResult::Cancelled;
+    return protocol.sendTable(kind, *path, progress);
+}
+
+EmptyResult EmptyTableCommand(ControllerProtocol& protocol, EventKind kind) { return protocol.emptyTable(kind); }
+
+ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind, const std::string& eventFolder,
+                                   bool weeklyMode, EventListView& list) {
+    ReceiveOutcome outcome{ReceiveResult::Cancelled};
+    if (const std::optional<std::string> path = protocol.prompter().chooseSaveFile(ExchangeFileDialog(kind))) {
+        outcome = protocol.receiveTable(kind, *path);
+        switch (outcome.result) {
+        case ReceiveResult::Received:
+            ReplaceEventFile(*path, eventFolder, kind, ReplaceCheck::RequireValid);
+            break;
+        case ReceiveResult::EmptyTable:
+            ClearEventFile(eventFolder, kind);
+            break;
+        case ReceiveResult::Incomplete:
+            protocol.prompter().showMessage(std::string(kIncompleteTableMessage));
+            break;
+        default:
+            break; // the exchange ended before a table came; nothing to say
+        }
+    }
+    FillEventList(eventFolder, kind, weeklyMode, list);
+    return outcome;
+}
+
+} // namespace corvane

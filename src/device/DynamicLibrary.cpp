@@ -1,0 +1,57 @@
+#include "device/DynamicLibrary.h"
+
+#include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#endif
+
+namespace corvane {
+
+DynamicLibrary::~DynamicLibrary() { release(); }
+
+DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
+    : handle_(std::exchange(other.handle_, nullptr)) {}
+
+DynamicLibrary& DynamicLibrary::operator=(DynamicLibrary&& other) noexcept {
+    if (this != &other) {
+        release();
+        handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+}
+
+bool DynamicLibrary::load(const std::string& file) {
+    release();
+#ifdef _WIN32
+    handle_ = reinterpret_cast<void*>(LoadLibraryA(file.c_str()));
+#else
+    handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+#endif
+    return handle_ != nullptr;
+}
+
+void* DynamicLibrary::symbol(const char* name) const {
+    if (handle_ == nullptr)
+        return nullptr;
+#ifdef _WIN32
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name));
+#else
+    return dlsym(handle_, name);
+#endif
+}
+
+void DynamicLibrary::release() {
+    if (handle_ == nullptr)
+        return;
+#ifdef _WIN32
+    FreeLibrary(static_cast<HMODULE>(handle_));
+#else
+    dlclose(handle_);
+#endif
+    handle_ = nullptr;
+}
+
+} // namespace corvane

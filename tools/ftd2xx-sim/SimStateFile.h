@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace corvane::sim {
+
+class SimController;
+
+// Keeps the controller's tables and clock in a small text file so that they
+// survive a restart of the program:
+//   clock YYMMDDWWhhmmss          (the seven clock bytes in hex)
+//   table A4 0a000000...          (announce command, then the table in hex)
+// Lines that do not parse are skipped; a missing file leaves the controller empty.
+void LoadSimState(const std::string& path, SimController& controller);
+// Written to a temporary file and renamed into place, so a crash never leaves half a file.
+bool SaveSimState(const std::string& path, SimController& controller);
+
+} // namespace corvane::sim
