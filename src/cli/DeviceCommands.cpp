@@ -1,7 +1,138 @@
+// corvanectl's controller commands. They run the exchanges the main window runs,
+// with real pauses, messages on stderr and an exit status that tells whether
+// the exchange completed.
+
 #include "cli/CliCommand.h"
+#include "cli/DeviceCliSupport.h"
+#include "device/ControllerCommands.h"
+#include "device/DeviceLink.h"
+#include "platform/SystemPacer.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
 
 namespace corvane::cli {
 
-std::span<const CliCommand> DeviceCommands() { return {}; }
+namespace {
+
+// The driver, the link and the protocol one command works with.
+struct Session {
+    StderrPrompter prompter;
+    SystemPacer pacer;
+    DeviceLink link{prompter};
+    ControllerProtocol protocol{link, pacer, prompter};
+
+    Session() { link.BindDriver(); }
+};
+
+void Say(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
+
+int Devices(std::span<const std::string_view> args) {
+    if (!args.empty())
+        return kExitUsage;
+    Session session;
+    if (session.link.entryPoints().listDevices == nullptr)
+        return 1;
+    const int count = session.link.CountDevices();
+    for (int index = 0; index < count; ++index) {
+        const auto description = session.link.DeviceDescription(index);
+        std::printf("%d\t%s\n", index, description ? description->c_str() : "(no description)");
+    }
+    return 0;
+}
+
+int Clock(std::span<const std::string_view> args) {
+    if (!args.empty())
+        return kExitUsage;
+    Session session;
+    return ConnectAndSetClock(session.protocol) == ClockResult::Set ? 0 : 1;
+}
+
+std::string SendFailure(SendResult result, const std::string& file) {
+    switch (result) {
+    case SendResult::FileUnopenable: return "cannot open " + file;
+    case SendResult::NoRecords: return file + " holds no records; nothing was sent";
+    case SendResult::FileTooShort: return file + " is shorter than its header counts say; nothing was sent";
+    case SendResult::TooLarge: return ""; // the exchange has said why
+    case SendResult::AnnounceFailed: return "the table announce could not be written";
+    case SendResult::NoReply: return "the controller did not answer the table announce";
+    case SendResult::ChunkFailed: return "the transfer broke off; the controller holds part of the table";
+    case SendResult::Sent:
+    case SendResult::Cancelled: break;
+    }
+    return "";
+}
+
+int Send(std::span<const std::string_view> args) {
+    const auto kind = args.size() == 2 ? ParseEventKind(args[0]) : std::nullopt;
+    if (!kind)
+        return kExitUsage;
+    const std::string file(args[1]);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        Say(file + " does not exist");
+        return 1;
+    }
+    Session session;
+    TerminalProgress progress;
+    const SendResult result = session.protocol.sendTable(*kind, file, progress);
+    if (result == SendResult::Sent)
+        return 0;
+    if (const std::string why = SendFailure(result, file); !why.empty())
+        Say(why);
+    return 1;
+}
+
+std::string ReceiveFailure(const ReceiveOutcome& outcome, const std::string& file) {
+    switch (outcome.result) {
+    case ReceiveResult::RequestFailed: return "the table request could not be written";
+    case ReceiveResult::FileUnwritable: return "cannot write " + file;
+    case ReceiveResult::NoReply: return "the controller did not answer the table request";
+    case ReceiveResult::Incomplete:
+        return std::string(kIncompleteTableMessage) + " (" + std::to_string(outcome.bytesReceived) + " of " +
+               std::to_string(outcome.announcedLength) + " bytes arrived; they are in " + file + ")";
+    case ReceiveResult::Received:
+    case ReceiveResult::EmptyTable:
+    case ReceiveResult::Cancelled: break;
+    }
+    return "";
+}
+
+int Receive(std::span<const std::string_view> args) {
+    const auto kind = args.size() == 2 ? ParseEventKind(args[0]) : std::nullopt;
+    if (!kind)
+        return kExitUsage;
+    const std::string file(args[1]);
+    Session session;
+    const ReceiveOutcome outcome = session.protocol.receiveTable(*kind, file);
+    if (outcome.result == ReceiveResult::Received || outcome.result == ReceiveResult::EmptyTable)
+        return 0;
+    Say(ReceiveFailure(outcome, file));
+    return 1;
+}
+
+int Empty(std::span<const std::string_view> args) {
+    const auto kind = args.size() == 1 ? ParseEventKind(args[0]) : std::nullopt;
+    if (!kind)
+        return kExitUsage;
+    Session session;
+    if (session.protocol.emptyTable(*kind) == EmptyResult::Announced)
+        return 0;
+    Say("the empty-table announce could not be written");
+    return 1;
+}
+
+constexpr CliCommand kDeviceCommands[] = {
+    {"devices", "devices", &Devices},
+    {"clock", "clock", &Clock},
+    {"send", "send KIND FILE", &Send},
+    {"receive", "receive KIND FILE", &Receive},
+    {"empty", "empty KIND", &Empty},
+};
+
+} // namespace
+
+std::span<const CliCommand> DeviceCommands() { return kDeviceCommands; }
 
 } // namespace corvane::cli
