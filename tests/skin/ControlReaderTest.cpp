@@ -1,0 +1,232 @@
+#include "skin/ControlReader.h"
+#include "skin/UiFile.h"
+#include "SkinTestFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kResourceHeader =
+    "#define IDD_WIN 1000\n#define IDC_FIRST 1001\n#define IDC_SECOND 1002\n";
+
+// A skin folder with Resource.h and a UI file made of the given sections.
+class ControlReaderTest : public ::testing::Test {
+protected:
+    SkinFiles skin(const std::string& ui) {
+        folder_.write("Resource.h", kResourceHeader);
+        return SkinFiles::forUiFile(folder_.write("the.ui", ui));
+    }
+    // The description of one control section "[C]" holding the given lines.
+    ControlDescription control(const std::string& lines) {
+        const auto description = ReadControlDescription(skin("[C]\n" + lines), "C");
+        EXPECT_TRUE(description.has_value()) << lines;
+        return description.value_or(StaticDescription{});
+    }
+    test::SkinTestFolder folder_;
+};
+
+std::vector<std::string> TypeNames(const std::vector<ControlDescription>& controls) {
+    std::vector<std::string> names;
+    for (const auto& c : controls) names.emplace_back(CanonicalTypeName(CommonOf(c).type));
+    return names;
+}
+
+using Names = std::vector<std::string>;
+
+struct ScanCase {
+    const char* name;
+    const char* ui;
+    Names types;
+};
+
+class ControlScan : public ControlReaderTest, public ::testing::WithParamInterface<ScanCase> {};
+
+TEST_P(ControlScan, ReadsSectionsInOrderUntilTypeIsEmpty) {
+    EXPECT_EQ(TypeNames(ReadControlDescriptions(skin(GetParam().ui), "IDD_WIN")), GetParam().types);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ControlScan,
+    ::testing::Values(
+        ScanCase{"no_first_section", "[IDD_WIN]\nBKN=a.bmp\n[IDD_WIN_1]\nType=EDIT\n", {}},
+        ScanCase{"empty_first_type", "[IDD_WIN_0]\nType=\n[IDD_WIN_1]\nType=EDIT\n", {}},
+        ScanCase{"stops_at_gap",
+                 "[IDD_WIN_0]\nType=EDIT\n[IDD_WIN_1]\nType=STATIC\n[IDD_WIN_3]\nType=SLIDER\n",
+                 {"EDIT", "STATIC"}},
+        ScanCase{"unknown_type_skipped",
+                 "[IDD_WIN_0]\nType=ARROW\n[IDD_WIN_1]\nType=PushButton\n[IDD_WIN_2]\nType=radio\n",
+                 {"PUSHBUTTON", "RADIO"}},
+        ScanCase{"no_leading_zeros", "[IDD_WIN_0]\nType=Check\n[IDD_WIN_01]\nType=EDIT\n", {"CHECK"}},
+        ScanCase{"all_seven",
+                 "[IDD_WIN_0]\nType=PUSHBUTTON\n[IDD_WIN_1]\nType=CHECK\n[IDD_WIN_2]\nType=COMBOBOX\n"
+                 "[IDD_WIN_3]\nType=EDIT\n[IDD_WIN_4]\nType=RADIO\n[IDD_WIN_5]\nType=SLIDER\n"
+                 "[IDD_WIN_6]\nType=STATIC\n",
+                 {"PUSHBUTTON", "CHECK", "COMBOBOX", "EDIT", "RADIO", "SLIDER", "STATIC"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ControlReaderTest, IdsRectAndSectionOfEachControl) {
+    const SkinFiles files = skin(
+        "[IDD_WIN_0]\nType=EDIT\nIDs=IDC_SECOND\nRect=10,20\n"
+        "[IDD_WIN_1]\nType=EDIT\nRect=1000,2000,3000,4000\n"
+        "[IDD_WIN_2]\nType=EDIT\nIDs=IDC_UNKNOWN\nRect=\n");
+    const auto controls = ReadControlDescriptions(files, "IDD_WIN");
+    ASSERT_EQ(controls.size(), 3u);
+    EXPECT_EQ(CommonOf(controls[0]).section, "IDD_WIN_0");
+    EXPECT_EQ(CommonOf(controls[0]).id, 1002);
+    EXPECT_EQ(CommonOf(controls[0]).rect, (SkinRect{10, 20, 0, 0}));
+    // No IDs: the empty name fits the first definition, whose rest has no digits.
+    EXPECT_EQ(CommonOf(controls[1]).id, 0);
+    // Rect is read with a 16-byte buffer: "1000,2000,3000," is all that counts.
+    EXPECT_EQ(CommonOf(controls[1]).rect, (SkinRect{1000, 2000, 3000, 0}));
+    EXPECT_EQ(CommonOf(controls[2]).id, 0);
+    EXPECT_EQ(CommonOf(controls[2]).rect, (SkinRect{}));
+
+    SkinFiles noHeader = files;
+    noHeader.resourceHeader = folder_.file("missing.h");
+    EXPECT_EQ(CommonOf(ReadControlDescriptions(noHeader, "IDD_WIN")[0]).id, -1);
+}
+
+struct StyleCase {
+    const char* name;
+    const char* lines;
+    std::uint32_t style;
+};
+
+class ControlStyles : public ControlReaderTest, public ::testing::WithParamInterface<StyleCase> {};
+
+TEST_P(ControlStyles, FromFlagsAndDefaults) {
+    EXPECT_EQ(CommonOf(control(GetParam().lines)).style, GetParam().style) << std::hex;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ControlStyles,
+    ::testing::Values(
+        StyleCase{"push_defaults", "Type=PUSHBUTTON\n", 0x50000000},
+        StyleCase{"push_all_flags",
+                  "Type=PUSHBUTTON\nIsVisible=0\nIsDisabled=1\nIsTabStop=1\nIsDefPushButton=1\nIsMultiline=7\n",
+                  0x48012001},
+        StyleCase{"check_defaults_tab_stop", "Type=CHECK\n", 0x50010003},
+        StyleCase{"check_ignores_def_push", "Type=CHECK\nIsDefPushButton=1\nIsTabStop=0\n", 0x50000003},
+        StyleCase{"radio_defaults", "Type=RADIO\n", 0x50010009},
+        StyleCase{"radio_group", "Type=RADIO\nIsGroup=1\n", 0x50030009},
+        StyleCase{"edit_defaults", "Type=EDIT\n", 0x50010084},
+        StyleCase{"edit_all_flags",
+                  "Type=EDIT\nIsTabStop=0\nIsHScroll=1\nIsVScroll=1\nIsWantReturn=1\nIsAutoHScroll=0\n"
+                  "IsAutoVScroll=1\nIsLowerCase=1\nIsUpperCase=1\nIsNumber=1\nIsPassword=1\nIsReadOnly=1\n"
+                  "IsMultiline=0\nHorAligMode=2\n",
+                  0x5030387A},
+        StyleCase{"edit_centred", "Type=EDIT\nHorAligMode=1\n", 0x50010085},
+        StyleCase{"edit_mode_3_is_left", "Type=EDIT\nHorAligMode=3\n", 0x50010084},
+        StyleCase{"edit_ignores_word_key", "Type=EDIT\nHorAlignMode=CENTER\n", 0x50010084},
+        StyleCase{"combo_defaults", "Type=COMBOBOX\n", 0x50210102},
+        StyleCase{"combo_simple", "Type=COMBOBOX\nComboStyle=0\n", 0x50210101},
+        StyleCase{"combo_drop_list", "Type=COMBOBOX\nComboStyle=2\n", 0x50210103},
+        StyleCase{"combo_style_3_none", "Type=COMBOBOX\nComboStyle=3\n", 0x50210100},
+        StyleCase{"combo_all_flags",
+                  "Type=COMBOBOX\nIsTabStop=0\nIsVScroll=0\nIsAutoHScroll=1\nIsDisableNoScroll=1\nIsSort=0\n"
+                  "IsUppercase=1\nIsLowercase=1\n",
+                  0x50006842},
+        StyleCase{"static_defaults", "Type=STATIC\n", 0x50000100},
+        StyleCase{"static_disabled_hidden", "Type=STATIC\nIsDisabled=1\nIsVisible=0\nIsTabStop=1\n", 0x48000100},
+        StyleCase{"slider_defaults", "Type=SLIDER\nIsTabStop=1\n", 0x50000000},
+        StyleCase{"slider_vertical", "Type=SLIDER\nIsVertical=1\n", 0x50000002},
+        StyleCase{"slider_vertical_2_horizontal", "Type=SLIDER\nIsVertical=2\n", 0x50000000}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+std::string FontLine(const char* key, std::int32_t height) {
+    LOGFONTA font;
+    font.lfHeight = height;
+    return std::string(key) + "=" + UiFile::formatStruct(font.encode()) + "\n";
+}
+
+TEST_F(ControlReaderTest, ButtonStateFallbackOfFontsAndColours) {
+    const auto button = std::get<ButtonDescription>(
+        control("Type=CHECK\n" + FontLine("FontN", 11) + FontLine("FontH", 22) + FontLine("FontS", 33) +
+                "IsSSameNFont=0\nIsDSameNFont=0\n"
+                "ColorN=16777215\nIsHSameNColor=0\nColorS=5\nIsDSameNColor=0\nColorD=255\n"));
+    EXPECT_EQ(button.fonts[kStateNormal].lfHeight, 11);
+    EXPECT_EQ(button.fonts[kStateHover].lfHeight, 11);  // flag on: FontH not read
+    EXPECT_EQ(button.fonts[kStatePressed].lfHeight, 33);
+    EXPECT_TRUE(button.fonts[kStateDisabled].isZero());  // flag off, no key: all zero
+    EXPECT_EQ(button.colors, (PerState<ColorRef>{0xFFFFFF, 0, 0xFFFFFF, 255}));
+    // Checked text is black in the normal state whatever ColorN says.
+    EXPECT_EQ(button.checkedColors, (PerState<ColorRef>{0, 0, 0xFFFFFF, 255}));
+}
+
+TEST_F(ControlReaderTest, ButtonTextImagesAndToolTip) {
+    const std::string longCaption(300, 'c');
+    const std::string longTip(600, 't');
+    const auto button = std::get<ButtonDescription>(
+        control("Type=Radio\nCaption=" + longCaption + "\nBKCN=on.bmp\nBKCD=dir\\off.bmp\nMaskBmp=mask.bmp\n"
+                "HorAlig=4\nVerAlig=-2\nHorAlignMode=RIGHT\nVerAlignMode=center\n"
+                "UseToolTip=1\nToolTips=" + longTip + "\n"));
+    EXPECT_EQ(button.caption.size(), 258u);
+    EXPECT_EQ(button.checkedImageFiles,
+              (PerState<std::string>{folder_.file("on.bmp"), "", "", folder_.file("dir/off.bmp")}));
+    EXPECT_EQ(button.maskFile, folder_.file("mask.bmp"));
+    EXPECT_EQ(button.layout.horOffset, 4);
+    EXPECT_EQ(button.layout.verOffset, -2);
+    EXPECT_EQ(button.layout.horMode, HorizontalMode::Right);
+    EXPECT_EQ(button.layout.verMode, VerticalMode::Default);  // words compare with regard to case
+    EXPECT_TRUE(button.hasToolTip);
+    EXPECT_EQ(button.toolTip.size(), 518u);
+    EXPECT_TRUE(button.tabStop());
+    EXPECT_FALSE(button.focusRectFlag);  // the button's own IsTabStop read defaults to 0
+
+    const auto plain = std::get<ButtonDescription>(control("Type=PUSHBUTTON\nToolTips=x\nBKCN=on.bmp\n"));
+    EXPECT_FALSE(plain.hasToolTip);
+    EXPECT_EQ(plain.toolTip, "");
+    EXPECT_EQ(plain.checkedImageFiles[kStateNormal], "");  // push buttons have no checked images
+    EXPECT_EQ(plain.maskFile, "");
+}
+
+TEST_F(ControlReaderTest, ComboBoxKeys) {
+    const auto combo = std::get<ComboBoxDescription>(control("Type=COMBOBOX\nRect=5,6,100,26\n"));
+    EXPECT_EQ(combo.dropListHeight, 16);
+    EXPECT_EQ(combo.buttonWidth, 18);
+    EXPECT_EQ(combo.openRect(), (SkinRect{5, 6, 100, 42}));
+    const auto tall = std::get<ComboBoxDescription>(
+        control("Type=COMBOBOX\nRect=0,0,10,10\nDropListHeight=200\nBtnWidth=25\nHorAlig=3\nVerAlig=1\n" +
+                FontLine("FontN", 9)));
+    EXPECT_EQ(tall.openRect().bottom, 210);
+    EXPECT_EQ(tall.rect.bottom, 10);
+    EXPECT_EQ(tall.buttonWidth, 25);
+    EXPECT_EQ(tall.horOffset, 3);
+    EXPECT_EQ(tall.verOffset, 1);
+    EXPECT_EQ(tall.font.lfHeight, 9);
+}
+
+TEST_F(ControlReaderTest, StaticKeysForNormalAndDisabled) {
+    const auto label = std::get<StaticDescription>(
+        control("Type=STATIC\nCaption=  Level  \nNoWrap=1\nHorAlignMode=CENTER\nVerAlignMode=BOTTOM\n"
+                "HorAlig=2\n" + FontLine("FontN", 12) + "ColorN=255\nIsDSameNColor=0\nColorD=128\n"
+                "UseToolTip=1\nToolTips=Hint\n"));
+    EXPECT_EQ(label.caption, "Level");
+    EXPECT_TRUE(label.noWrap);
+    EXPECT_EQ(label.layout.horMode, HorizontalMode::Center);
+    EXPECT_EQ(label.layout.verMode, VerticalMode::Bottom);
+    EXPECT_EQ(label.layout.horOffset, 2);
+    EXPECT_EQ(label.fonts[1].lfHeight, 12);
+    EXPECT_EQ(label.colors, (std::array<ColorRef, 2>{255, 128}));
+    EXPECT_EQ(label.toolTip, "Hint");
+    EXPECT_EQ(StateImagesOf(label.type), StateImages::NormalAndDisabled);
+}
+
+TEST_F(ControlReaderTest, SliderThumbsAndMark) {
+    const auto slider = std::get<SliderDescription>(control("Type=SLIDER\nThumbN=t.bmp\nThumbS=ts.bmp\nIsUseMark=1\n"));
+    EXPECT_EQ(slider.thumbFiles, (PerState<std::string>{folder_.file("t.bmp"), "", folder_.file("ts.bmp"), ""}));
+    EXPECT_TRUE(slider.useMark);
+    EXPECT_FALSE(slider.vertical());
+    EXPECT_EQ(StateImagesOf(slider.type), StateImages::None);
+}
+
+TEST_F(ControlReaderTest, EditFontAndUnknownType) {
+    const auto edit = std::get<EditDescription>(control("Type=edit\n" + FontLine("FontN", -16)));
+    EXPECT_EQ(edit.font.lfHeight, -16);
+    EXPECT_FALSE(ReadControlDescription(skin("[C]\nType=ARROW\n"), "C").has_value());
+    EXPECT_FALSE(ReadControlDescription(skin("[C]\nRect=1,2,3,4\n"), "C").has_value());
+}
+
+} // namespace
+} // namespace corvane

@@ -1,0 +1,118 @@
+#include "skin/ResourceLookup.h"
+#include "SkinTestFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+// One Resource.h that holds every awkward line the lookups must handle.
+constexpr std::string_view kHeader =
+    "// Resource.h for the test skin\r\n"
+    "#define IDD_MAIN 1000\r\n"
+    "#define IDC_OK2 1005\r\n"
+    "#define IDC_OK 1004\r\n"
+    "#define IDC_TAB\t1006\r\n"
+    "#define IDC_NOTE 1007 // the note field\r\n"
+    "#define IDC_HEX 0x03E8\r\n"
+    "   #define IDC_INDENTED 1010\r\n"
+    "// #define IDC_COMMENTED is defined below\r\n"
+    "#define IDC_COMMENTED 77\r\n"
+    "#define IDD_UNSET -1\r\n"
+    "#define IDC_NEG -25\r\n"
+    "#define IDC_BIG 99999999999\r\n";
+
+struct IdCase {
+    const char* name;
+    std::int32_t expected;
+};
+
+class ResourceIds : public ::testing::TestWithParam<IdCase> {};
+
+TEST_P(ResourceIds, NameLookup) {
+    test::SkinTestFolder folder;
+    const std::string header = folder.write("Resource.h", kHeader);
+    EXPECT_EQ(LookupResourceId(header, GetParam().name), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ResourceIds,
+    ::testing::Values(IdCase{"IDD_MAIN", 1000},
+                      // Substring match: IDC_OK2 comes first, its I,D,C,_,O,K are cut, 2 remains.
+                      IdCase{"IDC_OK", 2}, IdCase{"IDC_OK2", 1005},
+                      IdCase{"IDC_TAB", 1006},       // a tab still separates for atoi
+                      IdCase{"IDC_NOTE", 1007},      // atoi stops at the comment
+                      IdCase{"IDC_HEX", 0},          // "0x03E8" reads as 0
+                      IdCase{"IDC_INDENTED", 1010},  //
+                      IdCase{"IDC_COMMENTED", 0},    // the comment line fits first
+                      IdCase{"idd_main", 0},         // names compare with regard to case
+                      IdCase{"IDC_NONE", 0},         // no line fits
+                      IdCase{"", 0},                 // first #define line, rest starts with its name
+                      IdCase{"IDC_NEG", -25}, IdCase{"IDC_BIG", 2147483647}));
+
+struct NameCase {
+    std::int32_t number;
+    const char* expected;
+};
+
+class ResourceNames : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(ResourceNames, NumberLookup) {
+    test::SkinTestFolder folder;
+    const std::string header = folder.write("Resource.h", kHeader);
+    EXPECT_EQ(LookupResourceName(header, GetParam().number), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ResourceNames,
+    ::testing::Values(NameCase{1000, "IDD_MAIN"}, NameCase{1004, "IDC_OK"}, NameCase{1005, "IDC_OK2"},
+                      NameCase{1006, ""},                      // value after a tab is not found
+                      NameCase{1007, ""},                      // trailing comment hides the value
+                      NameCase{1001, ""}, NameCase{77, "IDC_COMMENTED"},                      // nothing is 1001
+                      NameCase{1010, "#define IDC_INDENTED"},  // "#define" set cut before the blanks
+                      NameCase{-1, "IDD_UNSET"}, NameCase{-25, "IDC_NEG"}, NameCase{0, ""}));
+
+TEST(ResourceLookup, UnreadableHeaderGivesMinusOneAndEmptyName) {
+    test::SkinTestFolder folder;
+    for (const std::string& path : {folder.file("missing.h"), folder.path(), std::string()}) {
+        EXPECT_EQ(LookupResourceId(path, "IDD_MAIN"), -1) << path;
+        EXPECT_EQ(LookupResourceName(path, 1000), "") << path;
+    }
+}
+
+TEST(ResourceLookup, LongLinesAreReadInPiecesOf258) {
+    // A comment of exactly 258 characters fills one piece; the definition
+    // behind it on the same line is read as a piece of its own.
+    test::SkinTestFolder folder;
+    const std::string whole =
+        folder.write("Whole.h", "//" + std::string(256, 'x') + "#define IDC_SPLIT 1234\n");
+    EXPECT_EQ(LookupResourceId(whole, "IDC_SPLIT"), 1234);
+    EXPECT_EQ(LookupResourceName(whole, 1234), "IDC_SPLIT");
+
+    // Three characters shorter, the piece boundary falls inside "#define"
+    // and neither piece is a definition.
+    const std::string split =
+        folder.write("Split.h", "//" + std::string(253, 'x') + "#define IDC_SPLIT 1234\n");
+    EXPECT_EQ(LookupResourceId(split, "IDC_SPLIT"), 0);
+    EXPECT_EQ(LookupResourceName(split, 1234), "");
+}
+
+TEST(ResourceLookup, EachLookupSeesTheCurrentFile) {
+    test::SkinTestFolder folder;
+    const std::string header = folder.write("Resource.h", "#define IDC_A 1\n");
+    EXPECT_EQ(LookupResourceId(header, "IDC_A"), 1);
+    folder.write("Resource.h", "#define IDC_A 2\n");
+    EXPECT_EQ(LookupResourceId(header, "IDC_A"), 2);
+}
+
+TEST(ResourceLookup, NulByteEndsTheLineText) {
+    test::SkinTestFolder folder;
+    const std::string header =
+        folder.write("Resource.h", std::string("#define IDC_A 5\0 junk\n#define IDC_B 6\n", 38));
+    EXPECT_EQ(LookupResourceId(header, "IDC_A"), 5);
+    EXPECT_EQ(LookupResourceName(header, 5), "IDC_A");
+    EXPECT_EQ(LookupResourceName(header, 6), "IDC_B");
+}
+
+} // namespace
+} // namespace corvane

@@ -1,0 +1,173 @@
+#include "skin/LogFont.h"
+#include "skin/UiFile.h"
+#include "SkinTestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+constexpr std::string_view kText =
+    "; comment line\r\n"
+    "[Main]\r\n"
+    "Caption =  Hello World  \r\n"
+    "\tWidth=42\r\n"
+    "Negative=-7\n"
+    "Empty=\n"
+    "Words=12abc\n"
+    "Huge=99999999999\n"
+    "Dup=first\n"
+    "dup=second\n"
+    "NoEquals\n"
+    "  [ Spaced ]  \n"
+    "Key=spaced\r"
+    "Old=mac line end\r"
+    "[main]\n"
+    "Later=never seen\n";
+
+struct StringCase {
+    const char* name;
+    const char* section;
+    const char* key;
+    const char* fallback;
+    std::size_t buffer;
+    const char* expected;
+};
+
+class UiFileStrings : public ::testing::TestWithParam<StringCase> {};
+
+TEST_P(UiFileStrings, ReadsAsTheProfileFunctionsDo) {
+    test::SkinTestFolder folder;
+    const UiFile ui(folder.write("the.ui", kText));
+    const StringCase& c = GetParam();
+    EXPECT_EQ(ui.readString(c.section, c.key, c.fallback, c.buffer), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UiFileStrings,
+    ::testing::Values(
+        StringCase{"blanks_trimmed", "Main", "Caption", "", 259, "Hello World"},
+        StringCase{"names_ignore_case", "MAIN", "caption", "", 259, "Hello World"},
+        StringCase{"cut_to_buffer", "Main", "Caption", "", 6, "Hello"},
+        StringCase{"buffer_one_is_empty", "Main", "Caption", "", 1, ""},
+        StringCase{"buffer_zero_is_empty", "Main", "Caption", "", 0, ""},
+        StringCase{"default_cut_too", "Main", "Missing", "DEFAULT", 4, "DEF"},
+        StringCase{"missing_key_default", "Main", "Missing", "dflt", 259, "dflt"},
+        StringCase{"missing_section_default", "Nowhere", "Caption", "dflt", 259, "dflt"},
+        StringCase{"empty_value_not_default", "Main", "Empty", "dflt", 259, ""},
+        StringCase{"first_duplicate_key_wins", "Main", "DUP", "", 259, "first"},
+        StringCase{"line_without_equals_is_no_key", "Main", "NoEquals", "dflt", 259, "dflt"},
+        StringCase{"section_name_trimmed", "Spaced", "Key", "", 259, "spaced"},
+        StringCase{"lone_cr_ends_a_line", "Spaced", "Old", "", 259, "mac line end"},
+        StringCase{"repeated_section_not_read", "Main", "Later", "dflt", 259, "dflt"},
+        StringCase{"comment_is_no_section", "; comment line", "x", "d", 259, "d"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct IntCase {
+    const char* key;
+    std::int32_t fallback;
+    std::int32_t expected;
+};
+
+class UiFileInts : public ::testing::TestWithParam<IntCase> {};
+
+TEST_P(UiFileInts, ReadsDecimalWithDefault) {
+    test::SkinTestFolder folder;
+    const UiFile ui(folder.write("the.ui", kText));
+    EXPECT_EQ(ui.readInt("Main", GetParam().key, GetParam().fallback), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, UiFileInts,
+                         ::testing::Values(IntCase{"Width", 5, 42}, IntCase{"Negative", 5, -7},
+                                           IntCase{"Words", 5, 12}, IntCase{"Caption", 5, 0},
+                                           IntCase{"Empty", 5, 5}, IntCase{"Missing", 5, 5},
+                                           IntCase{"Huge", 5, 2147483647}));
+
+TEST(UiFile, MissingFileReadsAsEmpty) {
+    test::SkinTestFolder folder;
+    const UiFile ui(folder.file("absent.ui"));
+    EXPECT_EQ(ui.readString("Main", "Caption", "dflt", 259), "dflt");
+    EXPECT_EQ(ui.readInt("Main", "Width", 9), 9);
+    EXPECT_FALSE(ui.hasSection("Main"));
+    const UiFile onFolder(folder.path());
+    EXPECT_EQ(onFolder.readInt("Main", "Width", 9), 9);
+}
+
+TEST(UiFile, EveryReadSeesTheFileAsItIsNow) {
+    test::SkinTestFolder folder;
+    const std::string path = folder.write("the.ui", "[A]\nX=1\n");
+    const UiFile ui(path);
+    EXPECT_EQ(ui.readInt("A", "X", 0), 1);
+    folder.write("the.ui", "[A]\nX=22\n");  // other size
+    EXPECT_EQ(ui.readInt("A", "X", 0), 22);
+    folder.write("the.ui", "[A]\nX=33\n");  // same size, later time
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
+    EXPECT_EQ(ui.readInt("A", "X", 0), 33);
+    std::filesystem::remove(path);
+    EXPECT_EQ(ui.readInt("A", "X", 0), 0);
+}
+
+std::vector<std::uint8_t> Bytes(std::size_t size, std::uint8_t first) {
+    std::vector<std::uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(first + 37 * i);
+    return bytes;
+}
+
+TEST(UiFile, StructNeedsExactLengthDigitsAndChecksum) {
+    const auto bytes = Bytes(8, 0xF0);
+    const std::string good = UiFile::formatStruct(bytes);
+    ASSERT_EQ(good.size(), 18u);
+    std::string badSum = good;
+    badSum.back() = badSum.back() == '0' ? '1' : '0';
+    std::string badDigit = good;
+    badDigit[3] = 'G';
+    test::SkinTestFolder folder;
+    const UiFile ui(folder.write("the.ui", "[S]\nGood=" + good + "\nLower=" + [&] {
+        std::string lower = good;
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return lower;
+    }() + "\nSum=" + badSum + "\nDigit=" + badDigit + "\nShort=" + good.substr(2) +
+                                                 "\nLong=" + good + "00\n"));
+    EXPECT_EQ(ui.readStruct("S", "Good", 8), bytes);
+    EXPECT_EQ(ui.readStruct("S", "Lower", 8), bytes);
+    for (const char* key : {"Sum", "Digit", "Short", "Long", "Missing"}) {
+        EXPECT_FALSE(ui.readStruct("S", key, 8).has_value()) << key;
+    }
+    EXPECT_FALSE(ui.readStruct("S", "Good", 7).has_value());
+}
+
+TEST(UiFile, LogFontDecodedByOffsetAndLeftAloneOnFailure) {
+    LOGFONTA font;
+    font.lfHeight = -13;
+    font.lfWeight = 700;
+    font.lfItalic = 1;
+    font.lfStrikeOut = 1;
+    font.lfCharSet = 0xEE;
+    font.lfPitchAndFamily = 0x22;
+    const std::string face = "Sans Serif";
+    std::copy(face.begin(), face.end(), font.lfFaceName.begin());
+    const auto bytes = font.encode();
+    // lfHeight -13 little-endian, lfWeight 700 = 0x02BC at offset 16.
+    EXPECT_EQ(bytes[0], 0xF3);
+    EXPECT_EQ(bytes[3], 0xFF);
+    EXPECT_EQ(bytes[16], 0xBC);
+    EXPECT_EQ(bytes[17], 0x02);
+    EXPECT_EQ(bytes[28], 'S');
+
+    test::SkinTestFolder folder;
+    const UiFile ui(folder.write("the.ui", "[F]\nFontN=" + UiFile::formatStruct(bytes) + "\nBad=00\n"));
+    LOGFONTA read;
+    ASSERT_TRUE(ui.readLogFont("F", "FontN", read));
+    EXPECT_EQ(read, font);
+    EXPECT_EQ(read.faceName(), face);
+
+    LOGFONTA untouched = font;
+    EXPECT_FALSE(ui.readLogFont("F", "Bad", untouched));
+    EXPECT_EQ(untouched, font);
+}
+
+} // namespace
+} // namespace corvane
