@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+#include <QRgb>
+#include <QString>
+
+#include <cstdint>
+
+class QWidget;
+
+namespace corvane {
+
+
+// A colour of the UI file (0x00BBGGRR, red in the low byte) as a Qt colour.
+QRgb RgbFromColorRef(std::uint32_t colorRef);
+
+// Loads a bitmap file as RGB32; a file that does not load gives a null image.
+QImage LoadSkinImage(const QString& path);
+
+// The shape of a widget of the given size cut by a mask image: the full
+// rectangle without every pixel of the image that has the key colour. Parts of
+// the widget that the image does not cover stay in the region.
+QRegion MaskRegion(const QImage& mask, QSize widgetSize, QRgb keyColor);
+
+// Shapes the widget with MaskRegion of its own size: key pixels are then
+// neither drawn nor hit by the mouse. -1 for a null image (the shape is left
+// as it is), else 0.
+int ApplyMaskRegion(QWidget* widget, const QImage& mask, QRgb keyColor);
+
+// ApplyMaskRegion with the image loaded from a file; -1 when it does not load.
+int LoadMaskRegion(QWidget* widget, const QString& path, QRgb keyColor);
+
+// Copies the source area onto the target area, stretched (nearest pixel) when
+// the sizes differ, leaving the target unchanged where the source has the key
+// colour. Areas are clipped to the images.
+void DrawTransparent(QImage& target, const QRect& targetArea, const QImage& source,
+                     const QRect& sourceArea, QRgb keyColor);
+
+// Inverts every other pixel along the inside of the rectangle: the dotted
+// focus rectangle, visible on any background.
+void DrawFocusRect(QImage& image, const QRect& rect);
+
+} // namespace corvane

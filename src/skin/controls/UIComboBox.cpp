@@ -1,0 +1,218 @@
+#include "skin/controls/UIComboBox.h"
+
+#include "skin/controls/CaptionLayout.h"
+#include "skin/controls/Drawing.h"
+#include "skin/controls/UIEdit.h"
+
+#include <QAbstractItemModel>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStandardItemModel>
+
+namespace corvane {
+
+namespace {
+
+// The role items are sorted by: their text in lower case.
+constexpr int kSortKeyRole = Qt::UserRole + 77;
+
+// The combo box case styles as the edit style bits the typing rules know.
+std::uint32_t TypingStyle(std::uint32_t comboStyle) {
+    std::uint32_t typing = 0;
+    if (comboStyle & style::kComboUpperCase)
+        typing |= style::kEditUpperCase;
+    if (comboStyle & style::kComboLowerCase)
+        typing |= style::kEditLowerCase;
+    return typing;
+}
+
+} // namespace
+
+UIComboBox::UIComboBox(std::uint32_t comboStyle, QWidget* parent)
+    : QComboBox(parent), style_(comboStyle) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setInsertPolicy(QComboBox::NoInsert);
+    const std::uint32_t kind = style_ & style::kComboStyleMask;
+    if (kind == style::kComboDropDown || kind == style::kComboSimple) {
+        setEditable(true);
+        QPalette palette = lineEdit()->palette();
+        palette.setColor(QPalette::Base, Qt::transparent);
+        palette.setColor(QPalette::Text, Qt::black);
+        lineEdit()->setPalette(palette);
+        lineEdit()->setAutoFillBackground(false);
+        lineEdit()->installEventFilter(this);
+    }
+    QAbstractItemModel* items = model();
+    connect(items, &QAbstractItemModel::rowsAboutToBeInserted, this,
+            [this] { itemsAboutToBeAdded(); });
+    connect(items, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { itemsAdded(first, last); });
+}
+
+void UIComboBox::itemsAboutToBeAdded() {
+    if (!arranging_)
+        wasUnselected_ = currentIndex() < 0;
+}
+
+void UIComboBox::itemsAdded(int first, int last) {
+    if (arranging_)
+        return;
+    arranging_ = true;
+    auto* items = qobject_cast<QStandardItemModel*>(model());
+    for (int row = first; row <= last; ++row) {
+        QString text = itemText(row);
+        if (style_ & style::kComboUpperCase)
+            text = text.toUpper();
+        else if (style_ & style::kComboLowerCase)
+            text = text.toLower();
+        if (text != itemText(row))
+            setItemText(row, text);
+        if (items)
+            items->setData(items->index(row, 0), text.toLower(), kSortKeyRole);
+    }
+    if ((style_ & style::kComboSort) && items) {
+        items->setSortRole(kSortKeyRole);
+        items->sort(0);
+    }
+    if (wasUnselected_ && currentIndex() >= 0)
+        setCurrentIndex(-1);
+    arranging_ = false;
+}
+
+void UIComboBox::setStateImages(const PerState<QImage>& images) {
+    images_ = images;
+    update();
+}
+
+void UIComboBox::setTextFont(const QFont& font) {
+    setFont(font);
+    update();
+}
+
+void UIComboBox::setTextOffsets(int horizontal, int vertical) {
+    horizontalOffset_ = horizontal;
+    verticalOffset_ = vertical;
+    update();
+}
+
+void UIComboBox::setButtonWidth(int width) {
+    buttonWidth_ = width;
+    placeEditLine();
+    update();
+}
+
+VisualState UIComboBox::currentState() const {
+    if (!hover_)
+        return kStateNormal;
+    return (QGuiApplication::mouseButtons() & Qt::LeftButton) ? kStatePressed : kStateHover;
+}
+
+QRect UIComboBox::textRect() const {
+    return rect().adjusted(horizontalOffset_, verticalOffset_, -buttonWidth_, -2);
+}
+
+QRect UIComboBox::focusRect() const {
+    return rect().adjusted(1, 1, -buttonWidth_, -2);
+}
+
+QRect UIComboBox::editRect() const {
+    return rect().adjusted(3, 3, -3 - buttonWidth_, -3);
+}
+
+QImage UIComboBox::renderFace(VisualState state) const {
+    const std::uint32_t kind = style_ & style::kComboStyleMask;
+    if (kind == style::kComboSimple || images_[state].isNull())
+        return {};
+    QImage face(size(), QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    painter.drawImage(0, 0, images_[state]);
+    if (isDropDownList()) {
+        painter.setFont(font());
+        painter.setPen(Qt::black);
+        DrawFormattedText(painter, textRect(), currentText(), kTextNoPrefix);
+    }
+    painter.end();
+    if (isDropDownList() && (focusPolicy() & Qt::TabFocus) && hasFocus())
+        DrawFocusRect(face, focusRect());
+    return face;
+}
+
+void UIComboBox::hidePopup() {
+    QComboBox::hidePopup();
+    update();
+}
+
+bool UIComboBox::event(QEvent* event) {
+    const bool result = QComboBox::event(event);
+    // Qt places the editable line on many occasions; keep it where the skin
+    // leaves room for the arrow.
+    if (event->type() != QEvent::Paint)
+        placeEditLine();
+    return result;
+}
+
+void UIComboBox::placeEditLine() {
+    QLineEdit* line = lineEdit();
+    if (line && line->geometry() != editRect())
+        line->setGeometry(editRect());
+}
+
+void UIComboBox::paintEvent(QPaintEvent*) {
+    const QImage face = renderFace(currentState());
+    if (face.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, face);
+}
+
+void UIComboBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!hover_) {
+        hover_ = true;
+        update();
+    }
+    QComboBox::mouseMoveEvent(event);
+}
+
+void UIComboBox::mousePressEvent(QMouseEvent* event) {
+    hover_ = true;
+    update();
+    QComboBox::mousePressEvent(event);
+}
+
+void UIComboBox::mouseReleaseEvent(QMouseEvent* event) {
+    update();
+    QComboBox::mouseReleaseEvent(event);
+}
+
+void UIComboBox::leaveEvent(QEvent* event) {
+    hover_ = false;
+    update();
+    QComboBox::leaveEvent(event);
+}
+
+void UIComboBox::focusOutEvent(QFocusEvent* event) {
+    update();
+    QComboBox::focusOutEvent(event);
+}
+
+bool UIComboBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        if (!typed.isEmpty() && typed.at(0).isPrint() &&
+            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            const std::optional<QString> accepted = TypedTextFor(typed, TypingStyle(style_));
+            if (accepted && *accepted != typed) {
+                lineEdit()->insert(*accepted);
+                return true;
+            }
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+} // namespace corvane

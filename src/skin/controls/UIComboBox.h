@@ -1,0 +1,84 @@
+#pragma once
+
+#include "skin/ControlDescription.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QImage>
+
+#include <cstdint>
+
+namespace corvane {
+
+// The skinned combo box: Qt's combo box and list with a face painted from the
+// control's images. The combo style picks the kind:
+// - drop-down list: the face shows the current text, left and top aligned
+//   after the text offsets, and keeps the button width free on the right;
+// - drop-down: an editable line over the face image (it shares the combo
+//   box's images by letting them show through);
+// - simple: an editable line and nothing painted.
+// With the sort style every added item goes to its place in case-insensitive
+// order; the case styles convert items and typed text. Like the Windows
+// control, adding items never selects one.
+class UIComboBox : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit UIComboBox(std::uint32_t comboStyle, QWidget* parent = nullptr);
+
+    std::uint32_t comboStyle() const { return style_; }
+    bool isDropDownList() const {
+        return (style_ & style::kComboStyleMask) == style::kComboDropDownList;
+    }
+
+    void setSectionName(const QString& name) { sectionName_ = name; }
+    const QString& sectionName() const { return sectionName_; }
+
+    void setStateImages(const PerState<QImage>& images);
+    const PerState<QImage>& stateImages() const { return images_; }
+    void setTextFont(const QFont& font);
+    void setTextOffsets(int horizontal, int vertical);
+    void setButtonWidth(int width);
+    int buttonWidth() const { return buttonWidth_; }
+
+    // Normal, hover, or pressed while the left button is down over it; the
+    // enabled state plays no part.
+    VisualState currentState() const;
+    // Where the current text goes on a drop-down list's face, where its focus
+    // rectangle goes, and where the editable line of a drop-down sits.
+    QRect textRect() const;
+    QRect focusRect() const;
+    QRect editRect() const;
+    // The face as painted in a state; null when the style paints nothing or
+    // the state has no image.
+    QImage renderFace(VisualState state) const;
+
+    void hidePopup() override;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void itemsAboutToBeAdded();
+    void itemsAdded(int first, int last);
+    void placeEditLine();
+
+    std::uint32_t style_;
+    QString sectionName_;
+    PerState<QImage> images_;
+    int horizontalOffset_ = 0;
+    int verticalOffset_ = 0;
+    int buttonWidth_ = 18;
+    bool hover_ = false;
+    bool wasUnselected_ = false;
+    bool arranging_ = false;
+};
+
+} // namespace corvane

@@ -1,0 +1,179 @@
+#include "skin/controls/UIEdit.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextOption>
+
+namespace corvane {
+
+namespace {
+
+// Editors draw only their text: the skin image of the UIEdit shows through.
+void MakeTransparent(QWidget* editor) {
+    QPalette palette = editor->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    palette.setColor(QPalette::Window, Qt::transparent);
+    palette.setColor(QPalette::Text, Qt::black);
+    editor->setPalette(palette);
+    editor->setAutoFillBackground(false);
+}
+
+Qt::Alignment HorizontalAlignment(std::uint32_t editStyle) {
+    if (editStyle & style::kEditCenter)
+        return Qt::AlignHCenter;
+    if (editStyle & style::kEditRight)
+        return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+bool IsReturn(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+std::optional<QString> TypedTextFor(const QString& typed, std::uint32_t editStyle) {
+    if (editStyle & style::kEditNumber) {
+        for (const QChar c : typed) {
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+        }
+    }
+    if (editStyle & style::kEditUpperCase)
+        return typed.toUpper();
+    if (editStyle & style::kEditLowerCase)
+        return typed.toLower();
+    return typed;
+}
+
+UIEdit::UIEdit(std::uint32_t editStyle, QWidget* parent) : QWidget(parent), style_(editStyle) {
+    setAttribute(Qt::WA_NoSystemBackground);
+    // A password can only be hidden on one line, so the password style
+    // always gets the line editor.
+    const bool multiline = (editStyle & style::kEditMultiline) && !(editStyle & style::kEditPassword);
+    if (multiline)
+        createTextEditor();
+    else
+        createLineEditor();
+    QWidget* inner = editor();
+    MakeTransparent(inner);
+    inner->installEventFilter(this);
+    const Qt::FocusPolicy policy = (editStyle & style::kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+    setFocusPolicy(policy);
+    inner->setFocusPolicy(policy);
+    setFocusProxy(inner);
+}
+
+void UIEdit::createLineEditor() {
+    lineEdit_ = new QLineEdit(this);
+    lineEdit_->setFrame(false);
+    lineEdit_->setAlignment(HorizontalAlignment(style_) | Qt::AlignVCenter);
+    lineEdit_->setReadOnly(style_ & style::kEditReadOnly);
+    if (style_ & style::kEditPassword)
+        lineEdit_->setEchoMode(QLineEdit::Password);
+    connect(lineEdit_, &QLineEdit::textChanged, this, &UIEdit::textChanged);
+}
+
+void UIEdit::createTextEditor() {
+    textEdit_ = new QPlainTextEdit(this);
+    textEdit_->setFrameShape(QFrame::NoFrame);
+    textEdit_->viewport()->setAutoFillBackground(false);
+    MakeTransparent(textEdit_->viewport());
+    textEdit_->setReadOnly(style_ & style::kEditReadOnly);
+    textEdit_->setTabChangesFocus(true);
+    // Sideways scrolling keeps each line whole; otherwise lines wrap at words.
+    textEdit_->setLineWrapMode((style_ & style::kEditAutoHScroll) ? QPlainTextEdit::NoWrap
+                                                                  : QPlainTextEdit::WidgetWidth);
+    textEdit_->setHorizontalScrollBarPolicy((style_ & style::kHScroll) ? Qt::ScrollBarAlwaysOn
+                                                                       : Qt::ScrollBarAlwaysOff);
+    textEdit_->setVerticalScrollBarPolicy((style_ & style::kVScroll) ? Qt::ScrollBarAlwaysOn
+                                                                     : Qt::ScrollBarAlwaysOff);
+    QTextOption option = textEdit_->document()->defaultTextOption();
+    option.setAlignment(HorizontalAlignment(style_));
+    textEdit_->document()->setDefaultTextOption(option);
+    connect(textEdit_, &QPlainTextEdit::textChanged, this, &UIEdit::textChanged);
+}
+
+QWidget* UIEdit::editor() const {
+    return lineEdit_ ? static_cast<QWidget*>(lineEdit_) : static_cast<QWidget*>(textEdit_);
+}
+
+QString UIEdit::text() const {
+    return lineEdit_ ? lineEdit_->text() : textEdit_->toPlainText();
+}
+
+void UIEdit::setText(const QString& text) {
+    if (text == this->text())
+        return;
+    if (lineEdit_)
+        lineEdit_->setText(text);
+    else
+        textEdit_->setPlainText(text);
+}
+
+bool UIEdit::isReadOnly() const {
+    return lineEdit_ ? lineEdit_->isReadOnly() : textEdit_->isReadOnly();
+}
+
+void UIEdit::setStateImages(const PerState<QImage>& images) {
+    images_ = images;
+    update();
+}
+
+void UIEdit::setTextFont(const QFont& font) {
+    setFont(font);
+    editor()->setFont(font);
+}
+
+void UIEdit::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (images_[kStateNormal].isNull())
+        painter.fillRect(rect(), Qt::white);
+    else
+        painter.drawImage(0, 0, images_[kStateNormal]);
+}
+
+void UIEdit::resizeEvent(QResizeEvent* event) {
+    editor()->setGeometry(rect());
+    QWidget::resizeEvent(event);
+}
+
+bool UIEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor() && event->type() == QEvent::KeyPress)
+        return filterKey(static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+// Applies the typing rules of the style; true when the key is dealt with here.
+bool UIEdit::filterKey(QKeyEvent* event) {
+    if (IsReturn(event)) {
+        // The line editor passes Return on by itself.
+        if (lineEdit_ || (style_ & style::kEditWantReturn))
+            return false;
+        // Not taken by the edit: its window decides (the default button).
+        QWidget* window = parentWidget();
+        if (window)
+            QCoreApplication::sendEvent(window, event);
+        return true;
+    }
+    const QString typed = event->text();
+    const bool printable = !typed.isEmpty() && typed.at(0).isPrint() &&
+                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (!printable || isReadOnly())
+        return false;
+    const std::optional<QString> accepted = TypedTextFor(typed, style_);
+    if (!accepted)
+        return true;  // refused: nothing is entered
+    if (*accepted == typed)
+        return false;
+    if (lineEdit_)
+        lineEdit_->insert(*accepted);
+    else
+        textEdit_->insertPlainText(*accepted);
+    return true;
+}
+
+} // namespace corvane

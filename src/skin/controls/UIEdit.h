@@ -1,0 +1,77 @@
+#pragma once
+
+#include "skin/ControlDescription.h"
+
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace corvane {
+
+// What typing a text into an edit with these style bits enters: the text as
+// the edit takes it (upper or lower case), or nothing when the edit refuses
+// it (digits-only edits refuse anything but digits).
+std::optional<QString> TypedTextFor(const QString& typed, std::uint32_t editStyle);
+
+// The skinned edit box: a line editor (or a multi-line editor for the
+// multi-line style) without frame or background over the control's normal
+// image. The edit style bits give it the behaviour of the Windows bits they
+// name: digits only, upper or lower case for typed text, password, read-only,
+// centred or right-aligned text, scroll bars, word wrap unless the text
+// scrolls sideways, and Return entered only when the edit wants it (otherwise
+// it goes to the window, which presses its default button).
+class UIEdit : public QWidget {
+    Q_OBJECT
+
+public:
+    // style: the edit's style bits (style::kEdit..., kHScroll, kVScroll).
+    explicit UIEdit(std::uint32_t editStyle, QWidget* parent = nullptr);
+
+    QString text() const;
+    void setText(const QString& text);
+
+    void setSectionName(const QString& name) { sectionName_ = name; }
+    const QString& sectionName() const { return sectionName_; }
+
+    // Only the normal image is drawn; the others are kept for the owner.
+    void setStateImages(const PerState<QImage>& images);
+    const PerState<QImage>& stateImages() const { return images_; }
+
+    void setTextFont(const QFont& font);
+
+    std::uint32_t editStyle() const { return style_; }
+    bool isMultiline() const { return textEdit_ != nullptr; }
+    bool isReadOnly() const;
+    // The editor inside: exactly one of them exists.
+    QLineEdit* lineEdit() const { return lineEdit_; }
+    QPlainTextEdit* textEdit() const { return textEdit_; }
+    QWidget* editor() const;
+
+signals:
+    // The text changed, by typing or by setText.
+    void textChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createLineEditor();
+    void createTextEditor();
+    bool filterKey(QKeyEvent* event);
+
+    std::uint32_t style_;
+    QString sectionName_;
+    PerState<QImage> images_;
+    QLineEdit* lineEdit_ = nullptr;
+    QPlainTextEdit* textEdit_ = nullptr;
+};
+
+} // namespace corvane
