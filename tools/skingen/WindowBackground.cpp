@@ -1,0 +1,134 @@
+#include "WindowBackground.h"
+
+#include "SkinTheme.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace corvane::skingen {
+
+namespace {
+constexpr qreal kWindowRadius = 10.0;
+constexpr qreal kCardRadius = 6.0;
+} // namespace
+
+QImage WindowBackground::paint() const {
+    QImage image(decor_.size, QImage::Format_RGB32);
+    image.fill(decor_.rounded ? theme::kMask : theme::kWindow);
+    QPainter painter(&image);
+    paintBody(painter);
+    if (decor_.titleBar > 0) paintTitleBar(painter);
+    else if (!decor_.title.isEmpty()) paintPanelTitle(painter);
+    for (const Heading& heading : decor_.headings) paintHeading(painter, heading);
+    return image;
+}
+
+void WindowBackground::paintBody(QPainter& painter) const {
+    const QRectF all = QRectF(QPointF(0, 0), QSizeF(decor_.size)).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (decor_.rounded) {
+        // Drawn without antialiasing: the corner pixels are either mask or
+        // window, never a blend that would show as a pink fringe.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(theme::kWindowBorder, 1.0));
+        painter.setBrush(theme::kWindow);
+        painter.drawRoundedRect(all, kWindowRadius, kWindowRadius);
+    } else {
+        // A panel: a card on the window colour, so it sits in the main window
+        // like the cards the main window draws for it.
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(theme::kCardBorder, 1.0));
+        painter.setBrush(theme::kCard);
+        painter.drawRoundedRect(all, kCardRadius, kCardRadius);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (const QRect& card : decor_.cards) {
+        painter.setPen(QPen(theme::kCardBorder, 1.0));
+        painter.setBrush(theme::kCard);
+        painter.drawRoundedRect(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5), kCardRadius, kCardRadius);
+    }
+    for (const QRect& well : decor_.wells) {
+        painter.setPen(QPen(theme::kCardBorder, 1.0));
+        painter.setBrush(theme::kWell);
+        painter.drawRoundedRect(QRectF(well).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
+}
+
+void WindowBackground::paintTitleBar(QPainter& painter) const {
+    const qreal width = decor_.size.width();
+    QPainterPath body;
+    body.addRoundedRect(QRectF(1, 1, width - 2, decor_.size.height() - 2), kWindowRadius - 1,
+                        kWindowRadius - 1);
+    QPainterPath strip;
+    strip.addRect(QRectF(1, 1, width - 2, decor_.titleBar - 1));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(theme::kTitleBar);
+    painter.drawPath(body.intersected(strip));
+    painter.setPen(QPen(theme::kHairline, 1.0));
+    painter.drawLine(QPointF(1, decor_.titleBar - 0.5), QPointF(width - 2, decor_.titleBar - 0.5));
+
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const qreal middle = decor_.titleBar / 2.0;
+    paintLogo(painter, QPointF(24, middle));
+    painter.setFont(theme::uiFont(15, true));
+    painter.setPen(theme::kTitleText);
+    const QFontMetrics titleMetrics(painter.font());
+    const QRectF titleBox(40, 0, titleMetrics.horizontalAdvance(decor_.title) + 2, decor_.titleBar);
+    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter, decor_.title);
+    if (!decor_.subtitle.isEmpty()) {
+        painter.setFont(theme::uiFont(11));
+        painter.setPen(theme::kCaptionText);
+        painter.drawText(QRectF(titleBox.right() + 12, 1, 300, decor_.titleBar),
+                         Qt::AlignLeft | Qt::AlignVCenter, decor_.subtitle);
+    }
+}
+
+// A small spotlight: a lens with its beam opening to the right.
+void WindowBackground::paintLogo(QPainter& painter, const QPointF& centre) const {
+    QPainterPath beam;
+    beam.moveTo(centre + QPointF(-2, -3));
+    beam.lineTo(centre + QPointF(9, -8));
+    beam.lineTo(centre + QPointF(9, 8));
+    beam.lineTo(centre + QPointF(-2, 3));
+    beam.closeSubpath();
+    QLinearGradient fade(centre, centre + QPointF(10, 0));
+    QColor light = theme::kAccentLight;
+    fade.setColorAt(0.0, light);
+    light.setAlpha(40);
+    fade.setColorAt(1.0, light);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fade);
+    painter.drawPath(beam);
+    painter.setBrush(theme::kAccent);
+    painter.setPen(QPen(theme::kAccentLight, 1.2));
+    painter.drawEllipse(centre + QPointF(-4, 0), 5, 5);
+}
+
+void WindowBackground::paintPanelTitle(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(theme::kAccent);
+    painter.drawRoundedRect(QRectF(12, 11, 3, 18), 1.5, 1.5);
+    painter.setFont(theme::uiFont(14, true));
+    painter.setPen(theme::kTitleText);
+    painter.drawText(QRectF(22, 8, 200, 24), Qt::AlignLeft | Qt::AlignVCenter, decor_.title);
+}
+
+void WindowBackground::paintHeading(QPainter& painter, const Heading& heading) const {
+    QFont font = theme::uiFont(10, true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
+    painter.setFont(font);
+    painter.setPen(theme::kCaptionText);
+    const QRectF box(heading.rect);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, heading.caption);
+    const qreal textEnd = box.left() + QFontMetricsF(font).horizontalAdvance(heading.caption) + 8;
+    if (textEnd < box.right() - 4) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(theme::kHairline, 1.0));
+        const int y = heading.rect.center().y() + 1;
+        painter.drawLine(QPointF(textEnd, y), QPointF(box.right(), y));
+    }
+}
+
+} // namespace corvane::skingen

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Face.h"
+#include "WindowDecor.h"
+
+#include "skin/ControlDescription.h"
+#include "skin/SkinFiles.h"
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace corvane::skingen {
+
+// One skinned control as the renderer sees it.
+struct RenderControl {
+    ControlDescription description;
+    Face face = Face::None;
+    QString sample;            // Sample: text shown in the preview only
+    bool previewChecked = false;
+    std::array<QString, 4> checkedImageFiles;  // BKCN, BKCH, BKCS, BKCD as written
+};
+
+// A window rendered: its four state images under the file names of its
+// section and the checked images its check boxes and radio buttons name.
+struct RenderedWindow {
+    std::string section;
+    WindowDecor decor;
+    std::vector<RenderControl> controls;
+    std::array<QString, 4> imageFiles;  // BKN, BKH, BKS, BKD as written
+    std::array<QImage, 4> images;       // N, H, S, D
+    std::map<QString, QImage> checkedImages;
+    QString error;  // set when the window cannot be rendered
+};
+
+// Renders one window section: the surface once, then for every visual state
+// each control's face at its rectangle, so that a control cutting its
+// rectangle out of a state image finds its own face in that state.
+class WindowRenderer {
+public:
+    explicit WindowRenderer(SkinFiles files) : files_(std::move(files)) {}
+
+    RenderedWindow render(const std::string& section) const;
+
+private:
+    std::vector<RenderControl> readControls(const std::string& section, QString& error) const;
+    void renderCheckedImages(RenderedWindow& window) const;
+
+    SkinFiles files_;
+};
+
+// The combo box's arrow width, the default when the control has none.
+int ButtonWidthOf(const ControlDescription& description);
+
+} // namespace corvane::skingen
