@@ -1,0 +1,29 @@
+#pragma once
+
+#include "events/EventKind.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace corvane::cli {
+
+// What a command prints and its exit status, so the commands run in tests and
+// fuzz targets without a process.
+struct CommandOutput {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+// `list`: the event list lines of an event file's bytes, one per line (week
+// clock: the weekly group, or the dated one when dated). A file that breaks the
+// validity rule gives "<label> is not a valid <kind> event file" and status 1.
+CommandOutput ListEvents(std::span<const std::uint8_t> file, EventKind kind, bool dated, std::string_view label);
+
+// `check`: "valid: N entries" (week clock: "valid: W weekly, D dated") or, with
+// status 1, why the file is not valid.
+CommandOutput CheckEvents(std::span<const std::uint8_t> file, EventKind kind, std::string_view label);
+
+} // namespace corvane::cli

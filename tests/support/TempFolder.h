@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <stdlib.h>
+
+namespace corvane::test {
+
+// A fresh folder below the system's temporary folder, removed with everything
+// in it when the object goes.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-test-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("mkdtemp failed");
+        root = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string path() const { return root.string(); }
+    std::string file(std::string_view name) const { return (root / name).string(); }
+
+    void write(std::string_view name, const std::vector<std::uint8_t>& bytes) const {
+        std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    std::vector<std::uint8_t> read(std::string_view name) const {
+        std::ifstream in(file(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    bool exists(std::string_view name) const { return std::filesystem::exists(root / name); }
+
+    // Names of everything in the folder, for checks that no stray file remains.
+    std::vector<std::string> names() const {
+        std::vector<std::string> all;
+        for (const auto& entry : std::filesystem::directory_iterator(root))
+            all.push_back(entry.path().filename().string());
+        return all;
+    }
+
+private:
+    std::filesystem::path root;
+};
+
+} // namespace corvane::test
