@@ -3,6 +3,7 @@
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
 #include "app/StandardWidgetStyle.h"
+#include "device/ControllerCommands.h"
 #include "events/EventEditing.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
@@ -11,6 +12,8 @@
 #include "panels/PanelFactory.h"
 #include "platform/Pacer.h"
 #include "platform/Prompter.h"
+#include "skin/controls/UIButton.h"
+#include "skin/controls/UIEdit.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -59,8 +62,8 @@ bool MainWindow::create() {
     if (!createSkin())
         return false;
     centreOnScreen();
-    if (auto* name = control(kIdEventName))
-        name->setProperty("text", QStringLiteral("Event"));
+    if (auto* name = controlAs<UIEdit>(kIdEventName))
+        name->setText(QStringLiteral("Event"));
     markSelectorColours();
     if (!createProgressBar() || !createEventList())
         return false;
@@ -128,7 +131,16 @@ void MainWindow::createPanels() {
     }
 }
 
-void MainWindow::markSelectorColours() {}
+void MainWindow::markSelectorColours() {
+    // The selected kind shows white text (black while disabled); the analog
+    // selector keeps the colours of its own section.
+    constexpr PerState<QRgb> kCheckedColours = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000};
+    for (int id : {kIdSelectWeekClock, kIdSelectTimecode, kIdSelectMidi, kIdSelectAudio, kIdSelectRelay,
+                   kIdSelectSensor}) {
+        if (auto* selector = controlAs<UIButton>(id))
+            selector->setCheckedTextColors(kCheckedColours);
+    }
+}
 
 void MainWindow::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -210,11 +222,11 @@ bool MainWindow::weeklyMode() const {
 }
 
 std::string MainWindow::eventName() const {
-    const QWidget* field = control(kIdEventName);
+    const auto* field = controlAs<UIEdit>(kIdEventName);
     if (field == nullptr)
         return {};
     // Records hold names as single bytes; characters outside Latin-1 become '?'.
-    return field->property("text").toString().left(kEventNameLength).toLatin1().toStdString();
+    return field->text().left(kEventNameLength).toLatin1().toStdString();
 }
 
 void MainWindow::addEvent() {
@@ -233,10 +245,25 @@ void MainWindow::clearEvents() {
     ClearEventFile(eventFolder_, currentKind_);
 }
 
-void MainWindow::connectController() {}
-void MainWindow::sendTable() {}
-void MainWindow::receiveTable() {}
-void MainWindow::emptyTable() {}
+void MainWindow::connectController() {
+    ControllerProtocol protocol(device_, pacer_, prompter_);
+    ConnectAndSetClock(protocol);
+}
+
+void MainWindow::sendTable() {
+    ControllerProtocol protocol(device_, pacer_, prompter_);
+    SendTableCommand(protocol, currentKind_, *progressView_);
+}
+
+void MainWindow::receiveTable() {
+    ControllerProtocol protocol(device_, pacer_, prompter_);
+    ReceiveTableCommand(protocol, currentKind_, eventFolder_, weeklyMode(), *listView_);
+}
+
+void MainWindow::emptyTable() {
+    ControllerProtocol protocol(device_, pacer_, prompter_);
+    EmptyTableCommand(protocol, currentKind_);
+}
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     // Presses on a control or a panel arrive here only when that child ignored

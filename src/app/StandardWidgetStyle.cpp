@@ -4,14 +4,14 @@ namespace corvane {
 
 namespace {
 
-// The default skin's palette: a dark panel well, light text and the amber
-// accent of the selected kind.
-const char* const kWell = "#15181d";
-const char* const kFrame = "#3a414d";
-const char* const kText = "#d8dce3";
-const char* const kAccent = "#f0a030";
-const char* const kAccentText = "#15181d";
-const char* const kHandle = "#4a5261";
+// The default skin's palette: its dark well, hairline frame, light text and the
+// blue accent of the selected kind.
+const char* const kWell = "#101215";
+const char* const kFrame = "#2e343d";
+const char* const kText = "#e8ebef";
+const char* const kAccent = "#2a7dc4";
+const char* const kAccentText = "#ffffff";
+const char* const kHandle = "#3a414c";
 
 } // namespace
 
