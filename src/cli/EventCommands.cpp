@@ -72,8 +72,8 @@ int RunCheck(std::span<const std::string_view> args) {
 }
 
 constexpr std::array kCommands = {
-    CliCommand{"list", "list KIND FILE [--dated]   print the event list lines of an event file", RunList},
-    CliCommand{"check", "check KIND FILE            check an event file's length against its counts", RunCheck},
+    CliCommand{"list", "list KIND FILE [--dated]", RunList},
+    CliCommand{"check", "check KIND FILE", RunCheck},
 };
 
 } // namespace
