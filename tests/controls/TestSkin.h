@@ -1,0 +1,106 @@
+#pragma once
+
+#include "skin/SkinPaths.h"
+#include "skin/UIWnd.h"
+#include "skin/UiFile.h"
+
+#include <QColor>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace corvane::test {
+
+// A skin written into a temporary folder: the.ui, Resource.h and flat-coloured
+// bitmaps, so that every pixel a control paints is known.
+class TestSkin {
+public:
+    TestSkin& define(const std::string& name, int value) {
+        header_ += "#define " + name + " " + std::to_string(value) + "\n";
+        return *this;
+    }
+    TestSkin& section(const std::string& name, const std::string& lines) {
+        ui_ += "[" + name + "]\n" + lines + "\n";
+        return *this;
+    }
+    // A bitmap of one colour; returns its file name.
+    std::string flat(const std::string& name, QSize size, QColor color) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(color);
+        return bitmap(name, image);
+    }
+    std::string bitmap(const std::string& name, const QImage& image) {
+        image.save(dir_.filePath(QString::fromStdString(name)), "BMP");
+        return name;
+    }
+    // Writes the.ui and Resource.h and makes them the process-wide skin.
+    void install() {
+        write("the.ui", ui_);
+        write("Resource.h", header_);
+        UiFile::clearCache();
+        SetUIPath(dir_.filePath("the.ui").toStdString());
+    }
+    std::string path(const std::string& name) const {
+        return dir_.filePath(QString::fromStdString(name)).toStdString();
+    }
+
+private:
+    void write(const std::string& name, const std::string& text) {
+        QFile file(dir_.filePath(QString::fromStdString(name)));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(text.data(), qint64(text.size()));
+    }
+
+    QTemporaryDir dir_;
+    std::string ui_;
+    std::string header_;
+};
+
+// A skinned window with a chosen skin number that records its commands.
+class TestWindow : public UIWnd {
+public:
+    explicit TestWindow(int number, QWidget* parent = nullptr) : UIWnd(parent), number_(number) {}
+    void onCommand(int id, int notification) override { commands.emplace_back(id, notification); }
+    std::vector<std::pair<int, int>> commands;
+
+protected:
+    int SetSkinNumber() const override { return number_; }
+
+private:
+    int number_;
+};
+
+// The colour of a pixel of an image, without alpha.
+inline QRgb Pixel(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0x00FFFFFF;
+}
+inline QRgb Pixel(const QImage& image, QPoint at) {
+    return Pixel(image, at.x(), at.y());
+}
+
+// The bounding box of the pixels of an image that have the colour.
+inline QRect BoundsOf(const QImage& image, QColor color) {
+    QRect bounds;
+    const QRgb wanted = color.rgb() & 0x00FFFFFF;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Pixel(image, x, y) == wanted)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// The bounding box of the pixels that differ from the background colour.
+inline QRect BoundsExcept(const QImage& image, QColor background) {
+    QRect bounds;
+    const QRgb plain = background.rgb() & 0x00FFFFFF;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Pixel(image, x, y) != plain)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+} // namespace corvane::test
