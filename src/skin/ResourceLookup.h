@@ -7,8 +7,9 @@
 namespace corvane {
 
 // Name <-> number lookups in Resource.h, a file of "#define NAME VALUE" lines.
-// Nothing is cached: each lookup scans the file from the top and stops at the
-// first line that fits, so edits between lookups are seen.
+// Each lookup scans the file from the top and stops at the first line that
+// fits. The file's bytes are kept only while its size and modification time
+// stay the same, so edits between lookups are seen.
 //
 // The matching rules are those the skins were written against, including
 // their surprises (see the .cpp), so that existing skins resolve the same.

@@ -2,97 +2,26 @@
 
 #include "skin/IniDocument.h"
 #include "skin/LogFont.h"
+#include "skin/StampedFileCache.h"
 #include "skin/TextRules.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <map>
 #include <memory>
-#include <mutex>
 
 namespace corvane {
 
 namespace {
 
-// What identifies one version of a file for the cache.
-struct FileStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    std::int64_t mtimeSeconds = 0;
-    std::int64_t mtimeNanos = 0;
-    bool operator==(const FileStamp&) const = default;
-};
-
-FileStamp StampOf(const struct stat& info) {
-    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
+StampedFileCache<IniDocument>& Documents() {
+    static StampedFileCache<IniDocument> cache([](std::string_view bytes) { return IniDocument::parse(bytes); });
+    return cache;
 }
 
-struct CachedFile {
-    FileStamp stamp;
-    std::shared_ptr<const IniDocument> document;
-};
-
-class DocumentCache {
-public:
-    static DocumentCache& instance() {
-        static DocumentCache cache;
-        return cache;
-    }
-
-    std::shared_ptr<const IniDocument> get(const std::string& path) {
-        struct stat info {};
-        if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return empty();
-        {
-            std::lock_guard lock(mutex_);
-            const auto it = files_.find(path);
-            if (it != files_.end() && it->second.stamp == StampOf(info)) return it->second.document;
-        }
-        return load(path);
-    }
-
-    void clear() {
-        std::lock_guard lock(mutex_);
-        files_.clear();
-    }
-
-private:
-    static std::shared_ptr<const IniDocument> empty() {
-        static const auto document = std::make_shared<const IniDocument>();
-        return document;
-    }
-
-    // Reads through one descriptor so the stamp kept belongs to the bytes read.
-    std::shared_ptr<const IniDocument> load(const std::string& path) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return empty();
-        struct stat info {};
-        std::string text;
-        bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-        if (ok) ok = readAll(fd, text);
-        ::close(fd);
-        if (!ok) return empty();
-        auto document = std::make_shared<const IniDocument>(IniDocument::parse(text));
-        std::lock_guard lock(mutex_);
-        files_[path] = CachedFile{StampOf(info), document};
-        return document;
-    }
-
-    static bool readAll(int fd, std::string& text) {
-        char chunk[65536];
-        for (;;) {
-            const ssize_t got = ::read(fd, chunk, sizeof chunk);
-            if (got < 0) return false;
-            if (got == 0) return true;
-            text.append(chunk, static_cast<std::size_t>(got));
-        }
-    }
-
-    std::mutex mutex_;
-    std::map<std::string, CachedFile> files_;
-};
+// A file that is missing or cannot be read reads like an empty one.
+std::shared_ptr<const IniDocument> DocumentAt(const std::string& path) {
+    static const auto empty = std::make_shared<const IniDocument>();
+    auto document = Documents().get(path);
+    return document ? document : empty;
+}
 
 std::string CutToBuffer(std::string_view text, std::size_t bufferSize) {
     if (bufferSize == 0) return {};
@@ -112,13 +41,13 @@ UiFile::UiFile(std::string path) : path_(std::move(path)) {}
 
 std::string UiFile::readString(std::string_view section, std::string_view key,
                                std::string_view defaultValue, std::size_t bufferSize) const {
-    const auto document = DocumentCache::instance().get(path_);
+    const auto document = DocumentAt(path_);
     const std::string* value = document->find(section, key);
     return CutToBuffer(value != nullptr ? std::string_view(*value) : defaultValue, bufferSize);
 }
 
 std::int32_t UiFile::readInt(std::string_view section, std::string_view key, std::int32_t defaultValue) const {
-    const auto document = DocumentCache::instance().get(path_);
+    const auto document = DocumentAt(path_);
     const std::string* value = document->find(section, key);
     if (value == nullptr || value->empty()) return defaultValue;
     return textrules::ParseDecimal(*value);
@@ -126,7 +55,7 @@ std::int32_t UiFile::readInt(std::string_view section, std::string_view key, std
 
 std::optional<std::vector<std::uint8_t>> UiFile::readStruct(std::string_view section, std::string_view key,
                                                             std::size_t size) const {
-    const auto document = DocumentCache::instance().get(path_);
+    const auto document = DocumentAt(path_);
     const std::string* value = document->find(section, key);
     if (value == nullptr || value->size() != 2 * std::uint64_t{size} + 2) return std::nullopt;
     std::vector<std::uint8_t> bytes(size + 1);
@@ -151,7 +80,7 @@ bool UiFile::readLogFont(std::string_view section, std::string_view key, LOGFONT
 }
 
 bool UiFile::hasSection(std::string_view section) const {
-    return DocumentCache::instance().get(path_)->hasSection(section);
+    return DocumentAt(path_)->hasSection(section);
 }
 
 std::string UiFile::formatStruct(std::span<const std::uint8_t> bytes) {
@@ -172,7 +101,7 @@ std::string UiFile::formatStruct(std::span<const std::uint8_t> bytes) {
 }
 
 void UiFile::clearCache() {
-    DocumentCache::instance().clear();
+    Documents().clear();
 }
 
 } // namespace corvane

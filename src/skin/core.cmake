@@ -12,13 +12,15 @@ add_library(corvane_skintext STATIC
     ${CMAKE_CURRENT_LIST_DIR}/LogFont.h
     ${CMAKE_CURRENT_LIST_DIR}/ResourceLookup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResourceLookup.h
-    ${CMAKE_CURRENT_LIST_DIR}/ResourceScan.h
+    ${CMAKE_CURRENT_LIST_DIR}/ResourceText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ResourceText.h
     ${CMAKE_CURRENT_LIST_DIR}/SkinFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkinFiles.h
     ${CMAKE_CURRENT_LIST_DIR}/SkinPaths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkinPaths.h
     ${CMAKE_CURRENT_LIST_DIR}/SkinRect.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SkinRect.h
+    ${CMAKE_CURRENT_LIST_DIR}/StampedFileCache.h
     ${CMAKE_CURRENT_LIST_DIR}/TextRules.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextRules.h
     ${CMAKE_CURRENT_LIST_DIR}/UiFile.cpp
