@@ -1,0 +1,49 @@
+// Any bytes as a UI file: parsing, string, integer and struct reads, and the
+// control scan over it must neither crash nor misbehave.
+#include "skin/ControlReader.h"
+#include "skin/IniDocument.h"
+#include "skin/SkinRect.h"
+#include "skin/UiFile.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string ScratchFolder() {
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/corvane-fuzz-ui-XXXXXX";
+        return std::string(::mkdtemp(pattern));
+    }();
+    return folder;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace corvane;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    const IniDocument document = IniDocument::parse(text);
+    (void)document.find("W_0", "Type");
+    (void)ParseRect(text.substr(0, 40));
+
+    const std::string dir = ScratchFolder();
+    const std::string uiPath = dir + "/the.ui";
+    if (std::FILE* file = std::fopen(uiPath.c_str(), "wb")) {
+        std::fwrite(data, 1, size, file);
+        std::fclose(file);
+    }
+    UiFile::clearCache();
+    const UiFile ui(uiPath);
+    (void)ui.readString("W", "BKN", "", 259);
+    (void)ui.readInt("W", "RValue", 255);
+    (void)ui.readStruct("W_0", "FontN", 60);
+    SkinFiles files{uiPath, dir + "/Resource.h", dir + "/"};
+    const auto controls = ReadControlDescriptions(files, "W");
+    (void)controls;
+    return 0;
+}
