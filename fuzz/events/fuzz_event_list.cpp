@@ -1,0 +1,85 @@
+// Arbitrary bytes as an event file of each kind: the list lines corvanectl
+// prints, its check, and the list fill with its repair, plus a delete and an
+// add on the same bytes. Input: byte 0 picks the kind (low bits) and the week
+// clock group (bit 3), byte 1 the line to delete; the rest is the file.
+#include "cli/EventListing.h"
+#include "events/CollectRecord.h"
+#include "events/EventEditing.h"
+#include "events/EventFiles.h"
+#include "events/EventList.h"
+#include "support/RecordingPrompter.h"
+#include "support/TablePanelValues.h"
+#include "support/VectorEventList.h"
+
+#include <cstdlib>
+#include <system_error>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace corvane;
+
+// One folder per process, on a memory file system when there is one, since
+// every edit flushes its file. Removed when the process ends.
+struct ScratchFolder {
+    ScratchFolder() {
+        const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
+        path = (base / ("corvane-fuzz-" + std::to_string(::getpid()))).string();
+        std::filesystem::create_directories(path);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
+const std::string& Folder() {
+    static const ScratchFolder folder;
+    return folder.path;
+}
+
+test::TablePanelValues Panel(bool weekly) {
+    test::TablePanelValues panel;
+    panel.weekly = weekly;
+    panel.checkDay(1).checkDay(7);
+    panel.pickerValues.endDate.day = 2;
+    for (int id : {ids::kWeekLastChannel, ids::kTcLastChannel, ids::kMidiLastChannel, ids::kAudioLastChannel})
+        panel.setText(id, "512");
+    panel.setSelection(ids::kSensorAction, 0).setSelection(ids::kAnalogAction, 1);
+    panel.setText(ids::kAnalogHigh, "10.00v");
+    return panel;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2)
+        return 0;
+    const auto kind = static_cast<EventKind>(data[0] % kEventKindCount);
+    const bool weekly = (data[0] & 0x08) == 0;
+    const int line = static_cast<int>(data[1]) - 1;
+    const std::span<const std::uint8_t> file(data + 2, size - 2);
+    const std::vector<std::uint8_t> bytes(file.begin(), file.end());
+
+    const auto listed = cli::ListEvents(file, kind, !weekly, "fuzz");
+    const auto checked = cli::CheckEvents(file, kind, "fuzz");
+    if ((listed.status == 0) != (checked.status == 0))
+        std::abort();
+
+    test::RecordingPrompter prompter;
+    test::VectorEventList list;
+    WriteEventFile(Folder(), kind, bytes);
+    DeleteEvent(Folder(), kind, weekly, line);
+    auto panel = Panel(weekly);
+    AddEvent(Folder(), kind, panel, "fuzz", prompter, list);
+    FillEventList(Folder(), kind, weekly, list);
+
+    // After the fill the file is valid, whatever it held before.
+    const auto after = ReadEventFile(Folder(), kind);
+    if (!after || cli::CheckEvents(*after, kind, "fuzz").status != 0)
+        std::abort();
+    return 0;
+}
