@@ -1,32 +1,33 @@
 #include "panels/EventPanel.h"
 
+#include "skin/controls/UIEdit.h"
+#include "skin/controls/UIStatic.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QVariant>
 
 namespace corvane {
 
 namespace {
 
-// Controls keep their text in different places; a skinned control that is
-// none of the Qt classes below exposes it as its "text" property.
+// The window text of the kinds of control a panel holds.
 QString WidgetText(const QWidget* widget)
 {
+    if (auto* label = qobject_cast<const UIStatic*>(widget))
+        return label->text();
     if (auto* combo = qobject_cast<const QComboBox*>(widget))
         return combo->currentText();
     if (auto* button = qobject_cast<const QAbstractButton*>(widget))
         return button->text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(widget))
+    if (auto* edit = qobject_cast<const UIEdit*>(widget))
         return edit->text();
-    if (auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    return widget->property("text").toString();
+    return QString();
 }
 
 void SetWidgetText(QWidget* widget, const QString& text)
 {
+    if (auto* label = qobject_cast<UIStatic*>(widget))
+        return label->setText(text);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         if (combo->isEditable())
             combo->setEditText(text);
@@ -34,11 +35,8 @@ void SetWidgetText(QWidget* widget, const QString& text)
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         return button->setText(text);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+    if (auto* edit = qobject_cast<UIEdit*>(widget))
         return edit->setText(text);
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        return label->setText(text);
-    widget->setProperty("text", text);
 }
 
 } // namespace

@@ -56,7 +56,10 @@ QDateEdit* WeekClockPanel::addDatePicker(int id, const QRect& rect)
 
 QTimeEdit* WeekClockPanel::addTimePicker(int id, const QRect& rect)
 {
-    auto* picker = new QTimeEdit(QTime::currentTime(), this);
+    // Whole seconds, as the picker shows them: a hidden fraction would make
+    // two times the operator sees as equal compare unequal.
+    const QTime now = QTime::currentTime();
+    auto* picker = new QTimeEdit(QTime(now.hour(), now.minute(), now.second()), this);
     picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     picker->setGeometry(rect);
     SetControlId(picker, id);
