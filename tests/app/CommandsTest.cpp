@@ -1,0 +1,301 @@
+// The event commands through the real buttons: add, delete, clear, import,
+// export, the kind switch and the week-clock mode buttons.
+#include "AppHarness.h"
+
+#include "panels/EventPanel.h"
+#include "skin/controls/SpinButton.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTimeEdit>
+
+namespace corvane::test {
+namespace {
+
+// Panel controls the scenarios set.
+constexpr int kWeekMonday = 1021;
+constexpr int kWeekFriday = 1025;
+constexpr int kWeekWeeklyMode = 1029;
+constexpr int kWeekDatedMode = 1030;
+constexpr int kWeekStartDate = 104;
+constexpr int kWeekEndDate = 105;
+constexpr int kWeekStartTime = 106;
+constexpr int kWeekEndTime = 107;
+constexpr int kTimecodeStartSecondsSpin = 112;
+constexpr int kTimecodeFirstChannel = 1056;
+constexpr int kMidiNote = 1082;
+constexpr int kMidiFirstChannel = 1084;
+constexpr int kMidiLastChannel = 1085;
+constexpr int kRelayChannel = 1105;
+
+using CommandsTest = AppHarness;
+
+struct AddCase {
+    EventKind kind;
+    const char* linePrefix;
+};
+
+class AddEveryKindTest : public AppHarness, public testing::WithParamInterface<AddCase> {};
+
+TEST_P(AddEveryKindTest, StoresOneRecordAndListsIt) {
+    const AddCase& c = GetParam();
+    ASSERT_TRUE(start());
+    selectKind(c.kind);
+    if (c.kind == EventKind::WeekClock)
+        clickPanel(c.kind, kWeekMonday);
+    click(kIdAdd);
+
+    EXPECT_TRUE(prompter.messages.empty());
+    ASSERT_EQ(listLines().size(), 1);
+    EXPECT_TRUE(listLines().front().startsWith(c.linePrefix)) << listLines().front().toStdString();
+    EXPECT_EQ(eventFile(c.kind).size(), 16 + static_cast<qsizetype>(InfoOf(c.kind).recordSize));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, AddEveryKindTest,
+                         testing::Values(AddCase{EventKind::WeekClock, "Event:(MON/"},
+                                         AddCase{EventKind::Timecode, "Event:T(0/0/0:0 to 0/0/0:0)-DMX(ch:1to512"},
+                                         AddCase{EventKind::Midi, "Event:MIDI("},
+                                         AddCase{EventKind::Audio, "Event:("},
+                                         AddCase{EventKind::Relay, "Event:ch="},
+                                         AddCase{EventKind::Sensor, "Event:Contact1,"},
+                                         AddCase{EventKind::Analog, "Event:Analog1:V=0.05~10.00,"}));
+
+TEST_F(CommandsTest, AddingTheSameSettingsReplacesTheName) {
+    ASSERT_TRUE(start());
+    selectKind(EventKind::Midi);
+    setEventName("First");
+    click(kIdAdd);
+    const auto size = eventFile(EventKind::Midi).size();
+    setEventName("Second");
+    click(kIdAdd);
+    ASSERT_EQ(listLines().size(), 1);
+    EXPECT_TRUE(listLines().front().startsWith("Second:MIDI("));
+    EXPECT_EQ(eventFile(EventKind::Midi).size(), size);
+}
+
+TEST_F(CommandsTest, TimecodeEntriesAreSortedByStart) {
+    ASSERT_TRUE(start());
+    selectKind(EventKind::Timecode);
+    auto* seconds = qobject_cast<SpinButton*>(panelControl(EventKind::Timecode, kTimecodeStartSecondsSpin));
+    ASSERT_NE(seconds, nullptr);
+    struct Entry {
+        const char* name;
+        int seconds;
+        int firstChannel;
+    };
+    for (const Entry& e : {Entry{"A", 10, 0}, Entry{"B", 5, 0}, Entry{"C", 10, 1}}) {
+        // The operator steps the spin button up or down to the value.
+        while (seconds->position() != e.seconds)
+            seconds->step(seconds->position() < e.seconds);
+        selectItem(EventKind::Timecode, kTimecodeFirstChannel, e.firstChannel);
+        setEventName(e.name);
+        click(kIdAdd);
+    }
+    const QStringList lines = listLines();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith("B:T(0/0/5:0"));
+    EXPECT_TRUE(lines[1].startsWith("C:T(0/0/10:0"));
+    EXPECT_TRUE(lines[2].startsWith("A:T(0/0/10:0"));
+}
+
+TEST_F(CommandsTest, RefusedAddsStoreNothing) {
+    ASSERT_TRUE(start());
+    // Last channel below the first.
+    selectKind(EventKind::Midi);
+    selectItem(EventKind::Midi, kMidiFirstChannel, 9);
+    selectItem(EventKind::Midi, kMidiLastChannel, 0);
+    click(kIdAdd);
+    EXPECT_TRUE(listLines().isEmpty());
+
+    // A dated window that ends before it starts.
+    selectKind(EventKind::WeekClock);
+    clickPanel(EventKind::WeekClock, kWeekDatedMode);
+    auto* startDate = qobject_cast<QDateEdit*>(panelControl(EventKind::WeekClock, kWeekStartDate));
+    auto* endDate = qobject_cast<QDateEdit*>(panelControl(EventKind::WeekClock, kWeekEndDate));
+    auto* startTime = qobject_cast<QTimeEdit*>(panelControl(EventKind::WeekClock, kWeekStartTime));
+    auto* endTime = qobject_cast<QTimeEdit*>(panelControl(EventKind::WeekClock, kWeekEndTime));
+    ASSERT_TRUE(startDate && endDate && startTime && endTime);
+    startDate->setDate(QDate(2031, 1, 5));
+    endDate->setDate(QDate(2031, 1, 5));
+    startTime->setTime(QTime(10, 0));
+    endTime->setTime(QTime(9, 0));
+    click(kIdAdd);
+    EXPECT_TRUE(listLines().isEmpty());
+
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{"Setting data is error,please change setting", "Time is Error!"}));
+    EXPECT_EQ(eventFile(EventKind::Midi), QByteArray(16, '\0'));
+    EXPECT_EQ(eventFile(EventKind::WeekClock), QByteArray(16, '\0'));
+}
+
+class RelayListTest : public AppHarness {
+protected:
+    void addRelays(const QStringList& names) {
+        ASSERT_TRUE(start());
+        selectKind(EventKind::Relay);
+        for (int i = 0; i < names.size(); ++i) {
+            selectItem(EventKind::Relay, kRelayChannel, i);
+            setEventName(names[i]);
+            click(kIdAdd);
+        }
+        ASSERT_EQ(listLines().size(), names.size());
+    }
+    QStringList names() const {
+        QStringList result;
+        for (const QString& line : listLines())
+            result << line.section(':', 0, 0);
+        return result;
+    }
+};
+
+TEST_F(RelayListTest, DeleteActsOnlyOnTheLineTheOperatorChose) {
+    addRelays({"A", "B", "C"});
+    click(kIdDelete);
+    EXPECT_EQ(names(), QStringList({"A", "B", "C"}));
+
+    clickLine(1);
+    click(kIdDelete);
+    EXPECT_EQ(names(), QStringList({"A", "C"}));
+    EXPECT_EQ(eventFile(EventKind::Relay).size(), 16 + 2 * 32);
+    // The refill leaves no line chosen: a second delete does nothing.
+    click(kIdDelete);
+    EXPECT_EQ(names(), QStringList({"A", "C"}));
+}
+
+TEST_F(RelayListTest, DoubleClickOnALineChangesNothing) {
+    addRelays({"A", "B"});
+    const QByteArray before = eventFile(EventKind::Relay);
+    QListWidget* list = window().eventList();
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(names(), QStringList({"A", "B"}));
+    EXPECT_EQ(eventFile(EventKind::Relay), before);
+}
+
+TEST_F(RelayListTest, ClearEmptiesListAndFile) {
+    addRelays({"A", "B"});
+    click(kIdClear);
+    EXPECT_TRUE(listLines().isEmpty());
+    EXPECT_EQ(eventFile(EventKind::Relay), QByteArray(16, '\0'));
+}
+
+TEST_F(RelayListTest, ExportThenImportRestoresTheSameBytes) {
+    addRelays({"A", "B", "C"});
+    const QByteArray stored = eventFile(EventKind::Relay);
+    const QStringList lines = listLines();
+    const std::string exchange = folderPath("relays.rel");
+
+    prompter.answerSave(exchange);
+    click(kIdExport);
+    EXPECT_EQ(readFile(exchange), stored);
+    ASSERT_EQ(prompter.saveRequests.size(), 1u);
+    EXPECT_EQ(prompter.saveRequests[0].defaultExtension, "rel");
+    EXPECT_EQ(prompter.saveRequests[0].initialName, "EventFile");
+
+    click(kIdClear);
+    prompter.answerOpen(exchange);
+    click(kIdImport);
+    EXPECT_EQ(eventFile(EventKind::Relay), stored);
+    EXPECT_EQ(listLines(), lines);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(RelayListTest, ImportRefusesMissingAndForeignFiles) {
+    addRelays({"A"});
+    const QByteArray stored = eventFile(EventKind::Relay);
+    // A sensor table of three entries: 16 + 3 * 36 bytes do not fit relay records.
+    QByteArray sensorTable(16 + 3 * 36, '\0');
+    sensorTable[0] = 3;
+    writeFile(folderPath("three.sen"), sensorTable);
+
+    prompter.answerOpen(folderPath("missing.rel"));
+    click(kIdImport);
+    prompter.answerOpen(folderPath("three.sen"));
+    click(kIdImport);
+    prompter.answerOpen(std::nullopt);
+    click(kIdImport);
+
+    EXPECT_EQ(prompter.messages, (std::vector<std::string>{"The file does not exist!",
+                                                           "The file is not a valid event file for this kind!"}));
+    EXPECT_EQ(eventFile(EventKind::Relay), stored);
+    EXPECT_EQ(names(), QStringList({"A"}));
+}
+
+TEST_F(CommandsTest, KindSwitchKeepsEachPanelAndRefillsTheList) {
+    ASSERT_TRUE(start());
+    selectKind(EventKind::Midi);
+    selectItem(EventKind::Midi, kMidiNote, 59);
+    click(kIdAdd);
+    selectKind(EventKind::Audio);
+    EXPECT_TRUE(listLines().isEmpty());
+    EXPECT_FALSE(window().panel(EventKind::Midi)->isVisible());
+    EXPECT_TRUE(window().panel(EventKind::Audio)->isVisible());
+
+    selectKind(EventKind::Midi);
+    EXPECT_EQ(listLines().size(), 1);
+    EXPECT_EQ(qobject_cast<QComboBox*>(panelControl(EventKind::Midi, kMidiNote))->currentIndex(), 59);
+    // Selecting the current kind again only rebuilds the list.
+    selectKind(EventKind::Midi);
+    EXPECT_EQ(listLines().size(), 1);
+    EXPECT_TRUE(window().panel(EventKind::Midi)->isVisible());
+    int visible = 0;
+    for (EventKind kind : kAllEventKinds)
+        visible += window().panel(kind)->isVisible() ? 1 : 0;
+    EXPECT_EQ(visible, 1);
+}
+
+TEST_F(CommandsTest, WeekClockModeButtonsSwitchBetweenWeeklyAndDatedEntries) {
+    ASSERT_TRUE(start());
+    clickPanel(EventKind::WeekClock, kWeekMonday);
+    clickPanel(EventKind::WeekClock, kWeekFriday);
+    setEventName("Weekly");
+    click(kIdAdd);
+    ASSERT_EQ(listLines().size(), 2);
+    EXPECT_TRUE(listLines()[0].startsWith("Weekly:(MON/"));
+    EXPECT_TRUE(listLines()[1].startsWith("Weekly:(FRI/"));
+
+    clickPanel(EventKind::WeekClock, kWeekDatedMode);
+    EXPECT_TRUE(listLines().isEmpty());
+    qobject_cast<QDateEdit*>(panelControl(EventKind::WeekClock, kWeekStartDate))->setDate(QDate(2031, 12, 24));
+    qobject_cast<QDateEdit*>(panelControl(EventKind::WeekClock, kWeekEndDate))->setDate(QDate(2031, 12, 26));
+    setEventName("Dated");
+    click(kIdAdd);
+    ASSERT_EQ(listLines().size(), 1);
+    EXPECT_TRUE(listLines()[0].startsWith("Dated:(12/24/")) << listLines()[0].toStdString();
+
+    clickPanel(EventKind::WeekClock, kWeekWeeklyMode);
+    EXPECT_EQ(listLines().size(), 2);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(CommandsTest, PressOnTheWindowSurfaceDragsItButNotOnAChild) {
+    ASSERT_TRUE(start());
+    MainWindow& w = window();
+    QPoint surface(-1, -1);
+    for (int y = 4; y < w.height() && surface.x() < 0; y += 4) {
+        for (int x = 4; x < w.width(); x += 4) {
+            if (w.childAt(x, y) == nullptr && (w.mask().isEmpty() || w.mask().contains(QPoint(x, y)))) {
+                surface = QPoint(x, y);
+                break;
+            }
+        }
+    }
+    ASSERT_GE(surface.x(), 0);
+    const QPoint start = w.pos();
+    QTest::mousePress(&w, Qt::LeftButton, {}, surface);
+    QTest::mouseMove(&w, surface + QPoint(30, 20));
+    QTest::mouseRelease(&w, Qt::LeftButton, {}, surface + QPoint(30, 20));
+    EXPECT_EQ(w.pos(), start + QPoint(30, 20));
+
+    EventPanel* panel = w.panel(EventKind::WeekClock);
+    const QPoint moved = w.pos();
+    QPoint onPanel(2, 2);
+    QTest::mousePress(panel, Qt::LeftButton, {}, onPanel);
+    QTest::mouseMove(panel, onPanel + QPoint(30, 20));
+    QTest::mouseRelease(panel, Qt::LeftButton, {}, onPanel + QPoint(30, 20));
+    EXPECT_EQ(w.pos(), moved);
+}
+
+} // namespace
+} // namespace corvane::test

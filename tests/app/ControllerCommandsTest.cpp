@@ -1,0 +1,132 @@
+// Send, receive and empty through the real buttons, against the simulated
+// controller bound at run time.
+#include "AppHarness.h"
+
+#include <QProgressBar>
+#include <QSignalSpy>
+
+namespace corvane::test {
+namespace {
+
+constexpr int kWeekDay[] = {1027, 1021, 1022, 1023, 1024, 1025, 1026}; // Sunday first
+constexpr int kRelayChannel = 1105;
+
+class ControllerTest : public AppHarness {
+protected:
+    // Adds count relay events on channels 1..count and exports them.
+    std::string exportRelays(int count) {
+        selectKind(EventKind::Relay);
+        for (int i = 0; i < count; ++i) {
+            selectItem(EventKind::Relay, kRelayChannel, i);
+            setEventName(QString("R%1").arg(i));
+            click(kIdAdd);
+        }
+        const std::string path = folderPath("relays.rel");
+        prompter.answerSave(path);
+        click(kIdExport);
+        return path;
+    }
+
+    void send(const std::string& path) {
+        prompter.answerOpen(path);
+        click(kIdSend);
+    }
+
+    void receive(const std::string& path) {
+        prompter.answerSave(path);
+        click(kIdReceive);
+    }
+};
+
+TEST_F(ControllerTest, SentTableComesBackByteForByte) {
+    ASSERT_TRUE(start());
+    const std::string sent = exportRelays(3);
+    send(sent);
+    click(kIdClear);
+    ASSERT_TRUE(listLines().isEmpty());
+
+    const std::string received = folderPath("back.rel");
+    receive(received);
+    EXPECT_EQ(readFile(received), readFile(sent));
+    EXPECT_EQ(eventFile(EventKind::Relay), readFile(sent));
+    EXPECT_EQ(listLines().size(), 3);
+    EXPECT_TRUE(prompter.messages.empty());
+    ASSERT_EQ(prompter.openRequests.size(), 1u);
+    EXPECT_EQ(prompter.openRequests[0].filter, "Relay(*.rel)|*.rel|All Files(*.*)|*.*||");
+}
+
+TEST_F(ControllerTest, WeekClockTableGoesInTwoChunksWithTheProgressBar) {
+    ASSERT_TRUE(start());
+    // Eleven weekly entries: 16 + 11 * 48 = 544 bytes, chunks of 512 and 32.
+    for (int day : kWeekDay)
+        clickPanel(EventKind::WeekClock, day);
+    click(kIdAdd);
+    for (int day : {kWeekDay[4], kWeekDay[5], kWeekDay[6]})
+        clickPanel(EventKind::WeekClock, day);
+    selectItem(EventKind::WeekClock, 1031, 1);
+    click(kIdAdd);
+    ASSERT_EQ(listLines().size(), 11);
+    const std::string path = folderPath("week.trc");
+    prompter.answerSave(path);
+    click(kIdExport);
+
+    QSignalSpy steps(window().progressBar(), &QProgressBar::valueChanged);
+    send(path);
+    EXPECT_EQ(window().progressBar()->maximum(), 2);
+    QList<int> values;
+    for (const auto& step : steps)
+        values << step.at(0).toInt();
+    EXPECT_EQ(values, QList<int>({1, 2, 0}));
+    EXPECT_FALSE(window().progressBar()->isVisible());
+
+    click(kIdClear);
+    receive(folderPath("back.trc"));
+    EXPECT_EQ(eventFile(EventKind::WeekClock), readFile(path));
+    EXPECT_EQ(listLines().size(), 11);
+}
+
+TEST_F(ControllerTest, EmptiedTableEmptiesTheKindOnReceive) {
+    ASSERT_TRUE(start());
+    send(exportRelays(2));
+    click(kIdEmpty);
+    receive(folderPath("empty.rel"));
+    EXPECT_TRUE(listLines().isEmpty());
+    EXPECT_EQ(eventFile(EventKind::Relay), QByteArray(16, '\0'));
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(ControllerTest, CancelledReceiveOnlyRefillsTheList) {
+    ASSERT_TRUE(start());
+    exportRelays(2);
+    const QByteArray stored = eventFile(EventKind::Relay);
+    prompter.answerSave(std::nullopt);
+    click(kIdReceive);
+    EXPECT_EQ(eventFile(EventKind::Relay), stored);
+    EXPECT_EQ(listLines().size(), 2);
+}
+
+TEST_F(ControllerTest, CutTransferLeavesTheEventFileAndSaysSo) {
+    ASSERT_TRUE(start());
+    send(exportRelays(3));
+    const QByteArray stored = eventFile(EventKind::Relay);
+    ConfigureSimulator("cut_after", "60");
+    receive(folderPath("cut.rel"));
+    EXPECT_EQ(eventFile(EventKind::Relay), stored);
+    EXPECT_EQ(listLines().size(), 3);
+    EXPECT_EQ(prompter.messages,
+              std::vector<std::string>{"Receive failed: the table from the controller is incomplete!"});
+}
+
+TEST_F(ControllerTest, WithoutControllerEveryCommandSearchesAgain) {
+    ConfigureSimulator("devices", "");
+    ASSERT_TRUE(start());
+    const std::string path = exportRelays(1);
+    send(path);
+    click(kIdEmpty);
+    receive(folderPath("none.rel"));
+    EXPECT_EQ(prompter.messages, std::vector<std::string>(4, "No Device Found!"));
+    EXPECT_EQ(listLines().size(), 1);
+}
+
+} // namespace
+} // namespace corvane::test

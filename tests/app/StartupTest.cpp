@@ -1,0 +1,105 @@
+// Start-up and shut-down of the program: skin, driver, controller and clock.
+#include "AppHarness.h"
+
+#include "panels/EventPanel.h"
+#include "skin/SkinPaths.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace corvane::test {
+namespace {
+
+using StartupTest = AppHarness;
+
+struct DeviceCase {
+    const char* name;
+    const char* library;          // nullptr: the simulated controller
+    const char* devices;
+    const char* clockReplyBytes;
+    std::vector<std::string> messages;
+};
+
+class StartupMessagesTest : public AppHarness, public testing::WithParamInterface<DeviceCase> {};
+
+TEST_P(StartupMessagesTest, WindowOpensAfterTheDeviceMessages) {
+    const DeviceCase& c = GetParam();
+    if (c.library != nullptr)
+        qputenv("CORVANE_D2XX_LIBRARY", c.library);
+    ConfigureSimulator("devices", c.devices);
+    ConfigureSimulator("clock_reply_bytes", c.clockReplyBytes);
+
+    ASSERT_TRUE(start());
+    EXPECT_EQ(prompter.messages, c.messages);
+    EXPECT_TRUE(window().isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Devices, StartupMessagesTest,
+    testing::Values(
+        DeviceCase{"NoLibrary", "/nonexistent/libftd2xx.so", "Velmora", "20",
+                   {"Error:Can't Load ft8u245.dll", "FT_ListDevices is not valid!", "No Device Found!",
+                    "FT_Write is not valid!"}},
+        DeviceCase{"NoDevice", nullptr, "", "20", {"No Device Found!"}},
+        DeviceCase{"OtherDevicesOnly", nullptr, "FT232R USB UART,velmora", "20", {"No Device Found!"}},
+        DeviceCase{"Controller", nullptr, "Velmora", "20", {}},
+        DeviceCase{"ControllerBehindAnother", nullptr, "FT232R USB UART,Velmora", "20", {}},
+        DeviceCase{"ShortClockReply", nullptr, "Velmora", "19", {"Time Set is Error!"}}),
+    [](const testing::TestParamInfo<DeviceCase>& info) { return info.param.name; });
+
+TEST_F(StartupTest, OpensOnTheWeekClockKind) {
+    ASSERT_TRUE(start());
+    EXPECT_EQ(window().currentKind(), EventKind::WeekClock);
+    for (EventKind kind : kAllEventKinds)
+        EXPECT_EQ(window().panel(kind)->isVisible(), kind == EventKind::WeekClock) << static_cast<int>(kind);
+    EXPECT_EQ(window().panel(EventKind::WeekClock)->pos(), QPoint(11, 173));
+    EXPECT_TRUE(window().controlAs<QAbstractButton>(kIdSelectWeekClock)->isChecked());
+    EXPECT_EQ(window().eventList()->geometry(), QRect(369, 77, 421, 496));
+    EXPECT_EQ(window().progressBar()->geometry(), QRect(15, 583, 765, 14));
+    EXPECT_FALSE(window().progressBar()->isVisible());
+    EXPECT_EQ(window().eventFolder(), QDir::currentPath().toStdString());
+    // The first fill creates the week-clock file as a bare header.
+    EXPECT_EQ(eventFile(EventKind::WeekClock), QByteArray(16, '\0'));
+}
+
+TEST_F(StartupTest, MissingSkinEndsWithTheMessageAndNoWindow) {
+    EXPECT_FALSE(app.initInstance("Skins\\Missing\\the.ui"));
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{kUiPathMessage});
+    EXPECT_EQ(app.mainWindow(), nullptr);
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        EXPECT_FALSE(widget->isVisible()) << widget->metaObject()->className();
+}
+
+TEST_F(StartupTest, ClosingEndsTheLoopAndExitDeletesTheWindowOnce) {
+    ASSERT_TRUE(start());
+    QPointer<MainWindow> shown = &window();
+    QTimer::singleShot(0, [this] { click(kIdClose); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(shown->isVisible());
+    app.exitInstance();
+    EXPECT_TRUE(shown.isNull());
+    app.exitInstance();
+    EXPECT_EQ(app.mainWindow(), nullptr);
+}
+
+TEST_F(StartupTest, EventsSurviveARestart) {
+    ASSERT_TRUE(start());
+    selectKind(EventKind::Relay);
+    setEventName("Stage");
+    click(kIdAdd);
+    ASSERT_EQ(listLines().size(), 1);
+    stop();
+
+    ASSERT_TRUE(start());
+    selectKind(EventKind::Relay);
+    ASSERT_EQ(listLines().size(), 1);
+    EXPECT_TRUE(listLines().front().startsWith("Stage:ch="));
+}
+
+} // namespace
+} // namespace corvane::test
