@@ -2,46 +2,31 @@
 
 #include "panels/EventPanel.h"
 
-#include <QComboBox>
-#include <QDateEdit>
-#include <QTimeEdit>
-#include <QString>
 #include <QStringList>
 
 #include <memory>
 
+class QComboBox;
+
 namespace corvane::test {
 
-// A QApplication on the offscreen platform and the default skin from the
-// build tree, set up once for the whole test program.
-void EnsureSkinnedApplication();
-
-// A panel of the kind (0..6), created from the default skin and shown.
+// A panel of the kind (0..6), created from the default skin of the build tree
+// on the offscreen platform, and shown.
 std::unique_ptr<EventPanel> CreatedPanel(int kind);
 
 template <typename Panel>
-std::unique_ptr<Panel> Created()
+Panel* As(const std::unique_ptr<EventPanel>& panel)
 {
-    EnsureSkinnedApplication();
-    auto panel = std::make_unique<Panel>();
-    if (!panel->create())
-        return nullptr;
-    panel->show();
-    return panel;
+    return static_cast<Panel*>(panel.get());
 }
 
-QStringList Items(const QComboBox* combo);
+QStringList Items(const EventPanel& panel, int comboId);
+bool Shown(const EventPanel& panel, int id);
 
-// Operator input: a left click in the middle of the control; the item at
-// index chosen with the keyboard (Home, then Down).
-void Click(QWidget* control);
-void ChooseIndex(QComboBox* combo, int index);
-void ChooseText(QComboBox* combo, const QString& text);
-// Sets a picker as an operator does with the arrow keys: each part of the
-// date or time made current in turn and stepped up or down to its value.
-void StepTo(QDateEdit* picker, QDate date);
-void StepTo(QTimeEdit* picker, QTime time);
-// Selects the field's whole text (Ctrl+A) and types over it.
-void TypeInto(QWidget* field, const QString& text);
+// Operator input on control id, by its kind: a click on a button; the item
+// with this text chosen with the keys in a combo box; the text typed over an
+// edit field's; a spin button pressed up that many times; a date (yyyy-MM-dd)
+// or time (HH:mm:ss) picker stepped with the arrow keys part by part.
+void Operate(EventPanel& panel, int id, const QString& input = {});
 
 } // namespace corvane::test
