@@ -7,9 +7,13 @@
 
 #include "skin/WindowSkin.h"
 
+#include <QColor>
 #include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
 
 namespace corvane::test {
 namespace {
@@ -48,6 +52,47 @@ TEST_P(DefaultSkinWindow, CheckedImagesLoadAtTheirControlsSize) {
             const QImage image = Load(path);
             ASSERT_FALSE(image.isNull()) << button->section << ": " << path;
             EXPECT_EQ(image.size(), QSize(button->rect.width(), button->rect.height())) << button->section;
+        }
+    }
+}
+
+QImage Piece(const QImage& image, const SkinRect& r) {
+    return image.copy(r.left, r.top, r.width(), r.height()).convertToFormat(QImage::Format_RGB32);
+}
+
+// Average lightness (0..255) of the middle third of a piece, where the text goes.
+int Lightness(const QImage& piece) {
+    const QRect middle(piece.width() / 3, piece.height() / 3, std::max(1, piece.width() / 3),
+                       std::max(1, piece.height() / 3));
+    long sum = 0;
+    for (int y = middle.top(); y <= middle.bottom(); ++y) {
+        for (int x = middle.left(); x <= middle.right(); ++x) sum += QColor(piece.pixel(x, y)).lightness();
+    }
+    return static_cast<int>(sum / (middle.width() * middle.height()));
+}
+
+// Buttons and combo boxes look different when hovered, pressed or disabled;
+// check boxes and radio buttons look different when checked; edit fields and
+// combo faces are light under the black text the controls draw.
+TEST_P(DefaultSkinWindow, StatesAreVisibleAndFieldsAreLight) {
+    const WindowSkin skin = ReadWindowSkin(DefaultSkinFiles(), SectionOf(GetParam().skinNumber));
+    const std::array<QImage, 4> images{Load(skin.normalImage), Load(skin.hoverImage),
+                                       Load(skin.pressedImage), Load(skin.disabledImage)};
+    for (const ControlDescription& control : ControlsOf(GetParam().skinNumber)) {
+        const ControlCommon& c = CommonOf(control);
+        const QImage normal = Piece(images[kStateNormal], c.rect);
+        if (c.type == ControlType::PushButton || c.type == ControlType::Check ||
+            c.type == ControlType::Radio || c.type == ControlType::ComboBox) {
+            for (int s : {kStateHover, kStatePressed, kStateDisabled}) {
+                EXPECT_NE(Piece(images[static_cast<std::size_t>(s)], c.rect), normal) << c.section << " state " << s;
+            }
+        }
+        if (const auto* button = std::get_if<ButtonDescription>(&control); button && button->isCheckable()) {
+            const QImage checked = Load(button->checkedImageFiles[kStateNormal]).convertToFormat(QImage::Format_RGB32);
+            EXPECT_NE(checked, normal) << c.section;
+        }
+        if (c.type == ControlType::Edit || c.type == ControlType::ComboBox) {
+            EXPECT_GT(Lightness(normal), 200) << c.section;
         }
     }
 }

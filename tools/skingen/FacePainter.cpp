@@ -56,13 +56,16 @@ void FacePainter::paint(QPainter& painter, const QRect& rect) const {
 }
 
 void FacePainter::paintButton(QPainter& painter, const QRectF& box, bool accent) const {
+    // The controller commands wear a blue tint so they read as one group.
+    const QColor normal = accent ? theme::kAccentFace : theme::kFace;
+    const QColor hover = accent ? theme::kAccentFaceHover : theme::kFaceHover;
     switch (state_) {
     case kStateNormal:
-        FillRounded(painter, box, 4, VerticalShade(box, theme::kFace),
+        FillRounded(painter, box, 4, VerticalShade(box, normal),
                     accent ? theme::kAccentMuted : theme::kFaceBorder);
         break;
     case kStateHover:
-        FillRounded(painter, box, 4, VerticalShade(box, theme::kFaceHover),
+        FillRounded(painter, box, 4, VerticalShade(box, hover),
                     accent ? theme::kAccent : theme::kFaceHoverBorder);
         break;
     case kStatePressed:
@@ -71,12 +74,6 @@ void FacePainter::paintButton(QPainter& painter, const QRectF& box, bool accent)
     case kStateDisabled:
         FillRounded(painter, box, 4, theme::kFaceDisabled, theme::kFaceDisabledBorder);
         break;
-    }
-    if (accent && state_ != kStateDisabled && state_ != kStatePressed) {
-        // The controller commands carry a thin accent line along their top.
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(state_ == kStateHover ? theme::kAccentHover : theme::kAccent);
-        painter.drawRect(QRectF(box.left() + 4, box.top() + 0.5, box.width() - 8, 2));
     }
 }
 

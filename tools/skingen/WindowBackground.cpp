@@ -70,11 +70,11 @@ void WindowBackground::paintTitleBar(QPainter& painter) const {
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     const qreal middle = decor_.titleBar / 2.0;
-    paintLogo(painter, QPointF(24, middle));
+    paintLogo(painter, QPointF(22, middle));
     painter.setFont(theme::uiFont(15, true));
     painter.setPen(theme::kTitleText);
     const QFontMetrics titleMetrics(painter.font());
-    const QRectF titleBox(40, 0, titleMetrics.horizontalAdvance(decor_.title) + 2, decor_.titleBar);
+    const QRectF titleBox(38, 0, titleMetrics.horizontalAdvance(decor_.title) + 2, decor_.titleBar);
     painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter, decor_.title);
     if (!decor_.subtitle.isEmpty()) {
         painter.setFont(theme::uiFont(11));
@@ -84,25 +84,23 @@ void WindowBackground::paintTitleBar(QPainter& painter) const {
     }
 }
 
-// A small spotlight: a lens with its beam opening to the right.
+// The mark: a lens ring around a lit centre, as a fixture seen from the front.
 void WindowBackground::paintLogo(QPainter& painter, const QPointF& centre) const {
-    QPainterPath beam;
-    beam.moveTo(centre + QPointF(-2, -3));
-    beam.lineTo(centre + QPointF(9, -8));
-    beam.lineTo(centre + QPointF(9, 8));
-    beam.lineTo(centre + QPointF(-2, 3));
-    beam.closeSubpath();
-    QLinearGradient fade(centre, centre + QPointF(10, 0));
-    QColor light = theme::kAccentLight;
-    fade.setColorAt(0.0, light);
-    light.setAlpha(40);
-    fade.setColorAt(1.0, light);
+    QRadialGradient glow(centre, 9);
+    QColor halo = theme::kAccentLight;
+    halo.setAlpha(70);
+    glow.setColorAt(0.0, halo);
+    halo.setAlpha(0);
+    glow.setColorAt(1.0, halo);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(fade);
-    painter.drawPath(beam);
-    painter.setBrush(theme::kAccent);
-    painter.setPen(QPen(theme::kAccentLight, 1.2));
-    painter.drawEllipse(centre + QPointF(-4, 0), 5, 5);
+    painter.setBrush(glow);
+    painter.drawEllipse(centre, 9, 9);
+    painter.setPen(QPen(theme::kAccent, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, 7, 7);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(theme::kAccentLight);
+    painter.drawEllipse(centre, 3.2, 3.2);
 }
 
 void WindowBackground::paintPanelTitle(QPainter& painter) const {
