@@ -22,8 +22,15 @@ public:
         header_ += "#define " + name + " " + std::to_string(value) + "\n";
         return *this;
     }
+    // Adds a section, or replaces the lines of one added before.
     TestSkin& section(const std::string& name, const std::string& lines) {
-        ui_ += "[" + name + "]\n" + lines + "\n";
+        for (auto& [existing, body] : sections_) {
+            if (existing == name) {
+                body = lines;
+                return *this;
+            }
+        }
+        sections_.emplace_back(name, lines);
         return *this;
     }
     // A bitmap of one colour; returns its file name.
@@ -38,7 +45,10 @@ public:
     }
     // Writes the.ui and Resource.h and makes them the process-wide skin.
     void install() {
-        write("the.ui", ui_);
+        std::string ui;
+        for (const auto& [name, body] : sections_)
+            ui += "[" + name + "]\n" + body + "\n";
+        write("the.ui", ui);
         write("Resource.h", header_);
         UiFile::clearCache();
         SetUIPath(dir_.filePath("the.ui").toStdString());
@@ -55,7 +65,7 @@ private:
     }
 
     QTemporaryDir dir_;
-    std::string ui_;
+    std::vector<std::pair<std::string, std::string>> sections_;
     std::string header_;
 };
 
@@ -81,14 +91,18 @@ inline QRgb Pixel(const QImage& image, QPoint at) {
     return Pixel(image, at.x(), at.y());
 }
 
-// The bounding box of the pixels of an image that have the colour.
+// The bounding box of the pixels of an image that have the colour, give or
+// take the blending of anti-aliased text edges.
 inline QRect BoundsOf(const QImage& image, QColor color) {
     QRect bounds;
-    const QRgb wanted = color.rgb() & 0x00FFFFFF;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (Pixel(image, x, y) == wanted)
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (qAbs(pixel.red() - color.red()) <= 60 && qAbs(pixel.green() - color.green()) <= 60 &&
+                qAbs(pixel.blue() - color.blue()) <= 60)
                 bounds |= QRect(x, y, 1, 1);
+        }
+    }
     return bounds;
 }
 
