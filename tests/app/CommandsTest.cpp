@@ -37,6 +37,8 @@ struct AddCase {
     const char* linePrefix;
 };
 
+void PrintTo(const AddCase& c, std::ostream* out) { *out << InfoOf(c.kind).cliName; }
+
 class AddEveryKindTest : public AppHarness, public testing::WithParamInterface<AddCase> {};
 
 TEST_P(AddEveryKindTest, StoresOneRecordAndListsIt) {

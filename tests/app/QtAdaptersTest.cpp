@@ -17,6 +17,8 @@ struct FilterCase {
     const char* qtFilter;
 };
 
+void PrintTo(const FilterCase& c, std::ostream* out) { *out << '"' << c.dialogFilter << '"'; }
+
 class FileFilterTest : public testing::TestWithParam<FilterCase> {};
 
 TEST_P(FileFilterTest, BecomesQtNameFilter) {

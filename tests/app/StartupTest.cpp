@@ -25,6 +25,8 @@ struct DeviceCase {
     std::vector<std::string> messages;
 };
 
+void PrintTo(const DeviceCase& c, std::ostream* out) { *out << c.name; }
+
 class StartupMessagesTest : public AppHarness, public testing::WithParamInterface<DeviceCase> {};
 
 TEST_P(StartupMessagesTest, WindowOpensAfterTheDeviceMessages) {
