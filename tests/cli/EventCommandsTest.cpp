@@ -28,13 +28,6 @@ TEST(ListEvents, PrintsOneLinePerRecordOfTheShownGroup) {
     EXPECT_EQ(dated.out, "Xmas:(12/24/18: 0: 0to12/26/ 6: 0: 0) DMX(ch:1to10,i:1,l:255)\n");
 }
 
-TEST(ListEvents, RefusesAnInvalidFile) {
-    const auto output = ListEvents(std::vector<std::uint8_t>(17), EventKind::Midi, false, "x.bin");
-    EXPECT_EQ(output.status, 1);
-    EXPECT_EQ(output.out, "");
-    EXPECT_EQ(output.err, "x.bin is not a valid midi event file\n");
-}
-
 TEST(CheckEvents, ReportsCountsOrTheReason) {
     const auto relays = EventFileBytes(std::vector<RelayRecord>(3));
     const auto week = EventFileBytes(2, 1, std::vector<WeekClockRecord>(3));

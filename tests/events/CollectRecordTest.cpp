@@ -84,17 +84,6 @@ TEST(CollectRelay, CapsTheRelayNumberAtEightAfterKeepingItsLowByte) {
     }
 }
 
-TEST(CollectRelay, StoresChannelLevelsAndStatus) {
-    TablePanelValues panel;
-    panel.setText(ids::kRelayChannel, "70000").setText(ids::kRelayLow, "10").setText(ids::kRelayHigh, "300");
-    panel.setSelection(ids::kRelayStatus, 1);
-    const auto r = CollectRelay(panel).record;
-    EXPECT_EQ(r.channel, 4464);
-    EXPECT_EQ(r.levelLow, 10);
-    EXPECT_EQ(r.levelHigh, 44);
-    EXPECT_EQ(r.relayStatus, 1);
-}
-
 TEST(Collect, ChannelOrderDecidesOnlyForWeekClockTimecodeAndMidi) {
     struct Case {
         EventKind kind;
@@ -226,16 +215,6 @@ TEST(CollectAnalog, FillsTheTargetFieldsByAction) {
         EXPECT_EQ(r.increment, c.increment) << c.action;
         EXPECT_EQ(r.level, c.level) << c.action;
     }
-}
-
-TEST(CollectTimecode, ReadsTheEightTimeFieldsInOrder) {
-    TablePanelValues panel;
-    for (int i = 0; i < 8; ++i)
-        panel.setText(ids::kTcStart + i, std::to_string(i + 1));
-    panel.setText(ids::kTcFirstChannel, "1").setText(ids::kTcLastChannel, "2");
-    const auto bytes = CollectTimecode(panel).record.encode();
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(bytes[static_cast<std::size_t>(i)], i + 1);
 }
 
 TEST(CollectWeekClock, TakesDatesAndTimesFromThePickers) {

@@ -3,7 +3,6 @@
 #include "events/EventFileHeader.h"
 #include "events/EventList.h"
 #include "events/MidiRecord.h"
-#include "events/TimecodeRecord.h"
 #include "events/WeekClockRecord.h"
 #include "support/RecordingPrompter.h"
 #include "support/TempFolder.h"
@@ -72,26 +71,6 @@ TEST_F(RandomizedEditing, MidiBehavesLikeAListOfUniqueKeys) {
         }
     }
     EXPECT_TRUE(prompter.messages.empty());
-}
-
-TEST_F(RandomizedEditing, TimecodeStaysSortedByStart) {
-    FillEventList(folder.path(), EventKind::Timecode, true, list);
-    for (int step = 0; step < 600; ++step) {
-        const auto before = records<TimecodeRecord>(EventKind::Timecode).size();
-        if (pick(0, 2) > 0) {
-            auto panel = test::TimecodePanel(pick(0, 1), pick(0, 2), pick(0, 2), pick(0, 1), pick(1, 3));
-            AddEvent(folder.path(), EventKind::Timecode, panel, "t", prompter, list);
-        } else {
-            DeleteEvent(folder.path(), EventKind::Timecode, true, pick(-1, static_cast<int>(before)));
-        }
-        const auto stored = records<TimecodeRecord>(EventKind::Timecode);
-        ASSERT_LE(stored.size(), before + 1);
-        ASSERT_GE(stored.size() + 1, before);
-        const auto start = [](const TimecodeRecord& r) {
-            return std::tuple(r.startHours, r.startMinutes, r.startSeconds, r.startFrames);
-        };
-        ASSERT_TRUE(std::ranges::is_sorted(stored, {}, start)) << "step " << step;
-    }
 }
 
 TEST_F(RandomizedEditing, WeekClockKeepsBothGroupsSortedAndApart) {

@@ -55,19 +55,6 @@ TEST(RecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
     ExpectLayout(g, Expected(40, {3, 0, 5, 10, 0, 1, 8, 0, 0, 0, 1, 0}));
 }
 
-TEST(RecordLayout, RecordSizesAndNameOffsetsMatchTheKindTable) {
-    EXPECT_EQ(InfoOf(EventKind::WeekClock).recordSize, WeekClockRecord::kSize);
-    EXPECT_EQ(InfoOf(EventKind::Timecode).recordSize, TimecodeRecord::kSize);
-    EXPECT_EQ(InfoOf(EventKind::Midi).recordSize, MidiRecord::kSize);
-    EXPECT_EQ(InfoOf(EventKind::Audio).recordSize, AudioRecord::kSize);
-    EXPECT_EQ(InfoOf(EventKind::Relay).recordSize, RelayRecord::kSize);
-    EXPECT_EQ(InfoOf(EventKind::Sensor).recordSize, SensorRecord::kSize);
-    EXPECT_EQ(InfoOf(EventKind::Analog).recordSize, AnalogRecord::kSize);
-    EXPECT_EQ(InfoOf(EventKind::WeekClock).nameOffset, WeekClockRecord::kNameOffset);
-    EXPECT_EQ(InfoOf(EventKind::Relay).nameOffset, RelayRecord::kNameOffset);
-    EXPECT_EQ(InfoOf(EventKind::Analog).nameOffset, AnalogRecord::kNameOffset);
-}
-
 TEST(RecordLayout, NameKeepsTwentyFourCharactersAndANul) {
     RelayRecord r;
     r.name = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";

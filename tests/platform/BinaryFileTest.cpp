@@ -65,14 +65,5 @@ TEST(BinaryFile, FoldersAndEmptyPathsDoNotOpen) {
     EXPECT_FALSE(BinaryFile::open(folder.file("no/such/f"), Mode::Keep));
 }
 
-TEST(BinaryFile, MovedFromObjectsDoNotCloseTheFile) {
-    test::TempFolder folder;
-    auto file = BinaryFile::open(folder.file("f"), Mode::Fresh);
-    ASSERT_TRUE(file);
-    BinaryFile moved = std::move(*file);
-    const std::array<std::uint8_t, 1> one = {1};
-    EXPECT_TRUE(moved.write(one));
-}
-
 } // namespace
 } // namespace corvane
