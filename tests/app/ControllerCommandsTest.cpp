@@ -128,5 +128,52 @@ TEST_F(ControllerTest, WithoutControllerEveryCommandSearchesAgain) {
     EXPECT_EQ(listLines().size(), 1);
 }
 
+class EveryKindTest : public ControllerTest, public testing::WithParamInterface<EventKind> {};
+
+// Every command of the window once on each kind, each step checked against the
+// bytes of the kind's event file.
+TEST_P(EveryKindTest, CommandsRoundTripTheKindsTable) {
+    const EventKind kind = GetParam();
+    const std::string extension(InfoOf(kind).extension);
+    ASSERT_TRUE(start());
+    selectKind(kind);
+    if (kind == EventKind::WeekClock)
+        clickPanel(kind, kWeekDay[1]);
+    click(kIdAdd);
+    const QByteArray stored = eventFile(kind);
+    ASSERT_EQ(stored.size(), 16 + static_cast<qsizetype>(InfoOf(kind).recordSize));
+
+    const std::string exported = folderPath("out." + extension);
+    prompter.answerSave(exported);
+    click(kIdExport);
+    send(exported);
+    click(kIdClear);
+    EXPECT_EQ(eventFile(kind), QByteArray(16, '\0'));
+
+    receive(folderPath("back." + extension));
+    EXPECT_EQ(eventFile(kind), stored);
+    EXPECT_EQ(listLines().size(), 1);
+
+    clickLine(0);
+    click(kIdDelete);
+    EXPECT_TRUE(listLines().isEmpty());
+    prompter.answerOpen(exported);
+    click(kIdImport);
+    EXPECT_EQ(eventFile(kind), stored);
+
+    click(kIdEmpty);
+    receive(folderPath("empty." + extension));
+    EXPECT_EQ(eventFile(kind), QByteArray(16, '\0'));
+    EXPECT_TRUE(listLines().isEmpty());
+    EXPECT_TRUE(prompter.messages.empty());
+    for (const auto& request : prompter.openRequests)
+        EXPECT_EQ(request.defaultExtension, extension);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, EveryKindTest, testing::ValuesIn(kAllEventKinds),
+                         [](const testing::TestParamInfo<EventKind>& info) {
+                             return std::string(InfoOf(info.param).cliName);
+                         });
+
 } // namespace
 } // namespace corvane::test
