@@ -1,9 +1,7 @@
 #include "skin/SkinPaths.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/Paths.h"
 
-#include <algorithm>
 #include <mutex>
 
 namespace corvane {
@@ -25,31 +23,21 @@ bool IsSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
-bool Exists(const std::string& path) {
-    struct stat info {};
-    return !path.empty() && ::stat(path.c_str(), &info) == 0;
-}
-
 } // namespace
 
 namespace skinpath {
 
 std::string ToFileSystemPath(std::string_view path) {
-    std::string result(path);
-    std::replace(result.begin(), result.end(), '\\', '/');
-    return result;
+    return NativePath(path);
 }
 
 bool IsAbsolute(std::string_view path) {
-    return path.find(':') != std::string_view::npos || (!path.empty() && path.front() == '/');
+    return IsAbsolutePath(path);
 }
 
 std::string FolderOf(std::string_view path) {
-    const std::size_t last = path.find_last_of("/\\");
-    if (last != std::string_view::npos) return std::string(path.substr(0, last + 1));
-    // A drive without a folder, as in "C:the.ui".
-    if (path.size() >= 2 && path[1] == ':') return std::string(path.substr(0, 2));
-    return {};
+    const SplitPathParts parts = SplitPath(path);
+    return parts.drive + parts.folder;
 }
 
 std::string WithTrailingSeparator(std::string_view folder) {
@@ -64,11 +52,7 @@ std::string SkinFile(std::string_view skinFolder, std::string_view value) {
 }
 
 std::string ProgramFile() {
-    std::string buffer(4096, '\0');
-    const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) return {};
-    buffer.resize(static_cast<std::size_t>(length));
-    return buffer;
+    return ProgramFilePath();
 }
 
 } // namespace skinpath
@@ -84,7 +68,7 @@ int SetUIPath(std::string_view path, std::string_view programFile) {
 
     PathStore& store = Store();
     std::lock_guard lock(store.mutex);
-    if (!Exists(full)) {
+    if (!PathExists(full)) {
         store.uiFile.clear();
         return 200;
     }

@@ -2,6 +2,7 @@
 
 #include "skin/IniDocument.h"
 #include "skin/LogFont.h"
+#include "skin/SkinPaths.h"
 #include "skin/StampedFileCache.h"
 #include "skin/TextRules.h"
 
@@ -102,6 +103,10 @@ std::string UiFile::formatStruct(std::span<const std::uint8_t> bytes) {
 
 void UiFile::clearCache() {
     Documents().clear();
+}
+
+bool ReadLogFont(std::string_view section, std::string_view key, LOGFONTA& font) {
+    return UiFile(GetUIPath()).readLogFont(section, key, font);
 }
 
 } // namespace corvane

@@ -58,4 +58,8 @@ private:
     std::string path_;
 };
 
+// A font key of the process-wide UI file (GetUIPath) into font; font stays as
+// it was when the key is missing or malformed.
+bool ReadLogFont(std::string_view section, std::string_view key, LOGFONTA& font);
+
 } // namespace corvane

@@ -1,4 +1,5 @@
 #include "skin/LogFont.h"
+#include "skin/SkinPaths.h"
 #include "skin/UiFile.h"
 #include "SkinTestFolder.h"
 
@@ -167,6 +168,12 @@ TEST(UiFile, LogFontDecodedByOffsetAndLeftAloneOnFailure) {
     LOGFONTA untouched = font;
     EXPECT_FALSE(ui.readLogFont("F", "Bad", untouched));
     EXPECT_EQ(untouched, font);
+
+    // The same through the process-wide UI file path.
+    ASSERT_EQ(SetUIPath(ui.path()), 0);
+    LOGFONTA global;
+    EXPECT_TRUE(ReadLogFont("f", "fontn", global));
+    EXPECT_EQ(global, font);
 }
 
 } // namespace
