@@ -98,7 +98,7 @@ void PreviewPainter::paintControl(QPainter& painter, const RenderControl& contro
     } else if (const auto* edit = std::get_if<EditDescription>(&control.description)) {
         painter.setFont(FontOf(edit->font));
         painter.setPen(Qt::black);
-        painter.drawText(rect.adjusted(5, 0, -5, 0), Qt::AlignLeft | Qt::AlignVCenter, control.sample);
+        painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter, control.sample);
     }
 }
 

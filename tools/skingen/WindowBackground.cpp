@@ -119,13 +119,22 @@ void WindowBackground::paintHeading(QPainter& painter, const Heading& heading) c
     painter.setFont(font);
     painter.setPen(theme::kCaptionText);
     const QRectF box(heading.rect);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, heading.caption);
-    const qreal textEnd = box.left() + QFontMetricsF(font).horizontalAdvance(heading.caption) + 8;
-    if (textEnd < box.right() - 4) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(theme::kHairline, 1.0));
-        const int y = heading.rect.center().y() + 1;
-        painter.drawLine(QPointF(textEnd, y), QPointF(box.right(), y));
+    const qreal textWidth = QFontMetricsF(font).horizontalAdvance(heading.caption);
+    painter.drawText(box, (heading.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter,
+                     heading.caption);
+
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(theme::kHairline, 1.0));
+    const int y = heading.rect.center().y() + 1;
+    const auto line = [&](qreal from, qreal to) {
+        if (to - from >= 4) painter.drawLine(QPointF(from, y), QPointF(to, y));
+    };
+    if (heading.centred) {
+        const qreal textLeft = box.center().x() - textWidth / 2;
+        line(box.left(), textLeft - 6);
+        line(textLeft + textWidth + 6, box.right());
+    } else {
+        line(box.left() + textWidth + 8, box.right());
     }
 }
 

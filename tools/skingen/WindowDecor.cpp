@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <string_view>
+
 namespace corvane::skingen {
 
 namespace {
@@ -49,10 +51,11 @@ WindowDecor ReadWindowDecor(const UiFile& ui, const std::string& section) {
     decor.titleBar = ui.readInt(section, "TitleBar", 0);
     decor.title = ReadText(ui, section, "Title");
     decor.subtitle = ReadText(ui, section, "Subtitle");
-    for (const char* key : {"Group", "Heading"}) {
+    for (const char* key : {"Group", "Heading", "Column"}) {
         for (const QString& value : ReadNumbered(ui, section, key)) {
             Heading heading;
             heading.rect = ParseDecorRect(value, &heading.caption);
+            heading.centred = std::string_view(key) == "Column";
             if (heading.rect.isValid()) decor.headings.push_back(heading);
         }
     }

@@ -13,11 +13,12 @@ class UiFile;
 
 namespace corvane::skingen {
 
-// A caption drawn into the background, with a hairline from its end to the
-// right edge of its rectangle.
+// A caption drawn into the background with hairlines: from its end to the
+// right edge of its rectangle, or on both sides of it when centred.
 struct Heading {
     QRect rect;
     QString caption;
+    bool centred = false;
 };
 
 // What a window section tells the renderer about the window's own surface.
@@ -28,7 +29,7 @@ struct WindowDecor {
     int titleBar = 0;        // TitleBar=height of the caption strip
     QString title;           // Title: window title (main) or panel heading
     QString subtitle;        // Subtitle: beside the title in the caption strip
-    std::vector<Heading> headings;  // Group1.., Heading1..: "l,t,r,b,Caption"
+    std::vector<Heading> headings;  // Group1.., Heading1.., Column1..: "l,t,r,b,Caption"
     std::vector<QRect> wells;       // Well1..: dark frames for lists the program adds
     std::vector<QRect> cards;       // Panel1..: where child panels sit
 };

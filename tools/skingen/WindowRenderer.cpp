@@ -7,6 +7,7 @@
 #include "skin/UiFile.h"
 
 #include <QPainter>
+#include <QStringList>
 
 namespace corvane::skingen {
 
@@ -18,6 +19,15 @@ constexpr std::array<const char*, 4> kCheckedKeys{"BKCN", "BKCH", "BKCS", "BKCD"
 
 QRect ToQRect(const SkinRect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
+}
+
+// "h,v": the same margin on the left and right, and on the top and bottom.
+QMargins ParseFaceMargin(const std::string& text) {
+    const QStringList parts = QString::fromStdString(text).split(u',');
+    if (parts.size() != 2) return {};
+    const int h = parts[0].trimmed().toInt();
+    const int v = parts[1].trimmed().toInt();
+    return QMargins(h, v, h, v);
 }
 
 } // namespace
@@ -45,6 +55,7 @@ std::vector<RenderControl> WindowRenderer::readControls(const std::string& secti
         }
         control.sample = QString::fromStdString(ui.readString(common.section, "Sample", "", 259));
         control.previewChecked = ui.readInt(common.section, "PreviewChecked", 0) != 0;
+        control.faceMargin = ParseFaceMargin(ui.readString(common.section, "FaceMargin", "", 64));
         for (std::size_t s = 0; s < kCheckedKeys.size(); ++s) {
             control.checkedImageFiles[s] = QString::fromStdString(
                 ui.readString(common.section, kCheckedKeys[s], "", kFileBuffer));
@@ -85,7 +96,7 @@ RenderedWindow WindowRenderer::render(const std::string& section) const {
             const ControlCommon& common = CommonOf(control.description);
             FacePainter(control.face, static_cast<VisualState>(s), false,
                         ButtonWidthOf(control.description))
-                .paint(painter, ToQRect(common.rect));
+                .paint(painter, ToQRect(common.rect).marginsAdded(control.faceMargin));
         }
         painter.end();
         window.images[static_cast<std::size_t>(s)] = image;

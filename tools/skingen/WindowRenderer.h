@@ -7,6 +7,7 @@
 #include "skin/SkinFiles.h"
 
 #include <QImage>
+#include <QMargins>
 #include <QString>
 
 #include <array>
@@ -22,6 +23,9 @@ struct RenderControl {
     Face face = Face::None;
     QString sample;            // Sample: text shown in the preview only
     bool previewChecked = false;
+    // FaceMargin=h,v: the face reaches this far beyond the control, so that
+    // an edit field's text keeps clear of the field's border.
+    QMargins faceMargin;
     std::array<QString, 4> checkedImageFiles;  // BKCN, BKCH, BKCS, BKCD as written
 };
 
