@@ -182,27 +182,6 @@ TEST_F(RelayListTest, ClearEmptiesListAndFile) {
     EXPECT_EQ(eventFile(EventKind::Relay), QByteArray(16, '\0'));
 }
 
-TEST_F(RelayListTest, ExportThenImportRestoresTheSameBytes) {
-    addRelays({"A", "B", "C"});
-    const QByteArray stored = eventFile(EventKind::Relay);
-    const QStringList lines = listLines();
-    const std::string exchange = folderPath("relays.rel");
-
-    prompter.answerSave(exchange);
-    click(kIdExport);
-    EXPECT_EQ(readFile(exchange), stored);
-    ASSERT_EQ(prompter.saveRequests.size(), 1u);
-    EXPECT_EQ(prompter.saveRequests[0].defaultExtension, "rel");
-    EXPECT_EQ(prompter.saveRequests[0].initialName, "EventFile");
-
-    click(kIdClear);
-    prompter.answerOpen(exchange);
-    click(kIdImport);
-    EXPECT_EQ(eventFile(EventKind::Relay), stored);
-    EXPECT_EQ(listLines(), lines);
-    EXPECT_TRUE(prompter.messages.empty());
-}
-
 TEST_F(RelayListTest, ImportRefusesMissingAndForeignFiles) {
     addRelays({"A"});
     const QByteArray stored = eventFile(EventKind::Relay);

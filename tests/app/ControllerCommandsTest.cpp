@@ -38,23 +38,6 @@ protected:
     }
 };
 
-TEST_F(ControllerTest, SentTableComesBackByteForByte) {
-    ASSERT_TRUE(start());
-    const std::string sent = exportRelays(3);
-    send(sent);
-    click(kIdClear);
-    ASSERT_TRUE(listLines().isEmpty());
-
-    const std::string received = folderPath("back.rel");
-    receive(received);
-    EXPECT_EQ(readFile(received), readFile(sent));
-    EXPECT_EQ(eventFile(EventKind::Relay), readFile(sent));
-    EXPECT_EQ(listLines().size(), 3);
-    EXPECT_TRUE(prompter.messages.empty());
-    ASSERT_EQ(prompter.openRequests.size(), 1u);
-    EXPECT_EQ(prompter.openRequests[0].filter, "Relay(*.rel)|*.rel|All Files(*.*)|*.*||");
-}
-
 TEST_F(ControllerTest, WeekClockTableGoesInTwoChunksWithTheProgressBar) {
     ASSERT_TRUE(start());
     // Eleven weekly entries: 16 + 11 * 48 = 544 bytes, chunks of 512 and 32.
@@ -83,16 +66,6 @@ TEST_F(ControllerTest, WeekClockTableGoesInTwoChunksWithTheProgressBar) {
     receive(folderPath("back.trc"));
     EXPECT_EQ(eventFile(EventKind::WeekClock), readFile(path));
     EXPECT_EQ(listLines().size(), 11);
-}
-
-TEST_F(ControllerTest, EmptiedTableEmptiesTheKindOnReceive) {
-    ASSERT_TRUE(start());
-    send(exportRelays(2));
-    click(kIdEmpty);
-    receive(folderPath("empty.rel"));
-    EXPECT_TRUE(listLines().isEmpty());
-    EXPECT_EQ(eventFile(EventKind::Relay), QByteArray(16, '\0'));
-    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(ControllerTest, CancelledReceiveOnlyRefillsTheList) {
@@ -166,8 +139,13 @@ TEST_P(EveryKindTest, CommandsRoundTripTheKindsTable) {
     EXPECT_EQ(eventFile(kind), QByteArray(16, '\0'));
     EXPECT_TRUE(listLines().isEmpty());
     EXPECT_TRUE(prompter.messages.empty());
-    for (const auto& request : prompter.openRequests)
-        EXPECT_EQ(request.defaultExtension, extension);
+    for (const auto& requests : {prompter.openRequests, prompter.saveRequests}) {
+        for (const auto& request : requests) {
+            EXPECT_EQ(request.defaultExtension, extension);
+            EXPECT_EQ(request.filter, InfoOf(kind).dialogFilter);
+            EXPECT_EQ(request.initialName, "EventFile");
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryKindTest, testing::ValuesIn(kAllEventKinds),
