@@ -162,7 +162,7 @@ Status FakeD2xx::read(Handle handle, void* buffer, Dword count, Dword* received)
     if (!reads.empty()) {
         ReadAnswer& front = reads.front();
         delivered = static_cast<Dword>(std::min<std::size_t>(count, front.bytes.size()));
-        std::memcpy(buffer, front.bytes.data(), delivered);
+        std::copy_n(front.bytes.begin(), delivered, static_cast<std::uint8_t*>(buffer));
         front.bytes.erase(front.bytes.begin(), front.bytes.begin() + delivered);
         if (front.bytes.empty())
             reads.pop_front();
