@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <map>
 #include <memory>
@@ -17,6 +18,11 @@ namespace corvane {
 // Keeps what was built from a file's bytes while the file stays the same
 // (device, inode, size and modification time), so repeated reads of an
 // unchanged file cost one stat() each and still see every change.
+//
+// File times advance in coarse steps, so a file rewritten with the same size
+// right after it was read can keep its time. A copy read while the file was
+// that young is not kept for later reads; the file is read again until it
+// has been left alone for a moment.
 template <typename T>
 class StampedFileCache {
 public:
@@ -32,6 +38,7 @@ public:
             std::lock_guard lock(mutex_);
             const auto it = entries_.find(path);
             if (it != entries_.end() && it->second.stamp == StampOf(info)) return it->second.value;
+            if (it != entries_.end()) entries_.erase(it);
         }
         return load(path);
     }
@@ -55,6 +62,17 @@ private:
         std::shared_ptr<const T> value;
     };
 
+    // Longer than the step of file times, shorter than anyone notices.
+    static constexpr std::int64_t kSettleNanos = 100'000'000;
+
+    static bool SettledSince(const struct stat& info) {
+        struct timespec now {};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        const std::int64_t age = (std::int64_t{now.tv_sec} - info.st_mtim.tv_sec) * 1'000'000'000 +
+                                 (std::int64_t{now.tv_nsec} - info.st_mtim.tv_nsec);
+        return age > kSettleNanos;
+    }
+
     static Stamp StampOf(const struct stat& info) {
         return Stamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
     }
@@ -69,8 +87,10 @@ private:
         ::close(fd);
         if (!ok) return nullptr;
         auto value = std::make_shared<const T>(build_(bytes));
-        std::lock_guard lock(mutex_);
-        entries_[path] = Entry{StampOf(info), value};
+        if (SettledSince(info)) {
+            std::lock_guard lock(mutex_);
+            entries_[path] = Entry{StampOf(info), value};
+        }
         return value;
     }
 

@@ -101,8 +101,9 @@ TEST(ResourceLookup, EachLookupSeesTheCurrentFile) {
     test::SkinTestFolder folder;
     const std::string header = folder.write("Resource.h", "#define IDC_A 1\n");
     EXPECT_EQ(LookupResourceId(header, "IDC_A"), 1);
-    folder.write("Resource.h", "#define IDC_A 2\n");
+    folder.write("Resource.h", "#define IDC_A 2\n");  // same size, possibly the same file time
     EXPECT_EQ(LookupResourceId(header, "IDC_A"), 2);
+    EXPECT_EQ(LookupResourceName(header, 2), "IDC_A");
 }
 
 TEST(ResourceLookup, NulByteEndsTheLineText) {

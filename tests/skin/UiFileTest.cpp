@@ -102,11 +102,18 @@ TEST(UiFile, EveryReadSeesTheFileAsItIsNow) {
     const std::string path = folder.write("the.ui", "[A]\nX=1\n");
     const UiFile ui(path);
     EXPECT_EQ(ui.readInt("A", "X", 0), 1);
-    folder.write("the.ui", "[A]\nX=22\n");  // other size
+    folder.write("the.ui", "[A]\nX=22\n");  // another size
     EXPECT_EQ(ui.readInt("A", "X", 0), 22);
-    folder.write("the.ui", "[A]\nX=33\n");  // same size, later time
-    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(2));
+    folder.write("the.ui", "[A]\nX=33\n");  // same size, possibly the same file time
     EXPECT_EQ(ui.readInt("A", "X", 0), 33);
+
+    // A file that has been left alone is kept; a rewrite is still seen.
+    const auto old = std::filesystem::last_write_time(path) - std::chrono::hours(1);
+    std::filesystem::last_write_time(path, old);
+    EXPECT_EQ(ui.readInt("A", "X", 0), 33);
+    folder.write("the.ui", "[A]\nX=44\n");
+    EXPECT_EQ(ui.readInt("A", "X", 0), 44);
+
     std::filesystem::remove(path);
     EXPECT_EQ(ui.readInt("A", "X", 0), 0);
 }
