@@ -6,6 +6,7 @@
 #include "skin/UiFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QStringList>
 
@@ -34,7 +35,18 @@ bool SkinGenerator::writeImage(const QImage& image, const QString& file) {
         error_ = QStringLiteral("cannot write %1").arg(path);
         return false;
     }
+    written_.insert(QDir(outputDir_).absoluteFilePath(file));
     return true;
+}
+
+// Bitmaps an earlier version of the skin named would otherwise be installed
+// with it.
+void SkinGenerator::removeStaleBitmaps() const {
+    const QDir dir(outputDir_);
+    for (const QString& name : dir.entryList({QStringLiteral("*.bmp")}, QDir::Files)) {
+        const QString path = dir.absoluteFilePath(name);
+        if (!written_.contains(path)) QFile::remove(path);
+    }
 }
 
 bool SkinGenerator::run() {
@@ -72,6 +84,7 @@ bool SkinGenerator::run() {
             }
         }
     }
+    removeStaleBitmaps();
     return true;
 }
 
