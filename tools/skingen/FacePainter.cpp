@@ -87,8 +87,14 @@ void FacePainter::paintToggle(QPainter& painter, const QRectF& box, qreal radius
         }
         return;
     }
+    // Checked chips show black text at rest (the framework's checked colour),
+    // so they rest on a light accent; tabs get white text from their window.
+    const bool lightRest = face_ != Face::Tab;
     switch (state_) {
-    case kStateNormal: FillRounded(painter, box, radius, VerticalShade(box, theme::kAccent, 112), theme::kAccentHover); break;
+    case kStateNormal:
+        if (lightRest) FillRounded(painter, box, radius, VerticalShade(box, theme::kAccentSoft, 106), theme::kAccent);
+        else FillRounded(painter, box, radius, VerticalShade(box, theme::kAccent, 112), theme::kAccentHover);
+        break;
     case kStateHover: FillRounded(painter, box, radius, VerticalShade(box, theme::kAccentHover, 110), theme::kAccentLight); break;
     case kStatePressed: FillRounded(painter, box, radius, theme::kAccentPressed, theme::kAccent); break;
     case kStateDisabled: FillRounded(painter, box, radius, theme::kCheckedDisabled, theme::kCheckedDisabled.lighter(115)); break;
