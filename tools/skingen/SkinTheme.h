@@ -10,6 +10,8 @@ namespace corvane::skingen {
 namespace theme {
 
 inline const QColor kMask{255, 0, 255};
+// What the smooth corner pixels of a top-level window blend with.
+inline const QColor kOutside{0x0E, 0x0F, 0x12};
 
 inline const QColor kWindow{0x16, 0x19, 0x1E};
 inline const QColor kWindowBorder{0x34, 0x3A, 0x44};

@@ -15,21 +15,39 @@ constexpr qreal kCardRadius = 6.0;
 
 QImage WindowBackground::paint() const {
     QImage image(decor_.size, QImage::Format_RGB32);
-    image.fill(decor_.rounded ? theme::kMask : theme::kWindow);
+    image.fill(decor_.rounded ? theme::kOutside : theme::kWindow);
     QPainter painter(&image);
     paintBody(painter);
     if (decor_.titleBar > 0) paintTitleBar(painter);
     else if (!decor_.title.isEmpty()) paintPanelTitle(painter);
     for (const Heading& heading : decor_.headings) paintHeading(painter, heading);
+    painter.end();
+    if (decor_.rounded) cutCorners(image);
     return image;
+}
+
+// The corners are drawn smooth against a dark outside; every pixel whose
+// centre lies outside the rounded shape then becomes the mask colour, which
+// the window cuts away. Only the corner squares can hold such pixels.
+void WindowBackground::cutCorners(QImage& image) const {
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(QPointF(0, 0), QSizeF(decor_.size)), kWindowRadius, kWindowRadius);
+    const int w = image.width();
+    const int h = image.height();
+    const int r = static_cast<int>(kWindowRadius) + 1;
+    for (int y = 0; y < h; ++y) {
+        if (y >= r && y < h - r) continue;
+        for (int x = 0; x < w; ++x) {
+            if (x >= r && x < w - r) continue;
+            if (!shape.contains(QPointF(x + 0.5, y + 0.5))) image.setPixelColor(x, y, theme::kMask);
+        }
+    }
 }
 
 void WindowBackground::paintBody(QPainter& painter) const {
     const QRectF all = QRectF(QPointF(0, 0), QSizeF(decor_.size)).adjusted(0.5, 0.5, -0.5, -0.5);
     if (decor_.rounded) {
-        // Drawn without antialiasing: the corner pixels are either mask or
-        // window, never a blend that would show as a pink fringe.
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::Antialiasing, true);
         painter.setPen(QPen(theme::kWindowBorder, 1.0));
         painter.setBrush(theme::kWindow);
         painter.drawRoundedRect(all, kWindowRadius, kWindowRadius);
@@ -61,10 +79,11 @@ void WindowBackground::paintTitleBar(QPainter& painter) const {
                         kWindowRadius - 1);
     QPainterPath strip;
     strip.addRect(QRectF(1, 1, width - 2, decor_.titleBar - 1));
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(theme::kTitleBar);
     painter.drawPath(body.intersected(strip));
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(theme::kHairline, 1.0));
     painter.drawLine(QPointF(1, decor_.titleBar - 0.5), QPointF(width - 2, decor_.titleBar - 0.5));
 

@@ -17,6 +17,7 @@ public:
 
 private:
     void paintBody(QPainter& painter) const;
+    void cutCorners(QImage& image) const;
     void paintTitleBar(QPainter& painter) const;
     void paintLogo(QPainter& painter, const QPointF& centre) const;
     void paintHeading(QPainter& painter, const Heading& heading) const;
