@@ -195,6 +195,8 @@ TEST_F(ControlReaderTest, ComboBoxKeys) {
     EXPECT_EQ(tall.horOffset, 3);
     EXPECT_EQ(tall.verOffset, 1);
     EXPECT_EQ(tall.font.lfHeight, 9);
+    const auto huge = std::get<ComboBoxDescription>(control("Type=COMBOBOX\nRect=0,0,9,9\nDropListHeight=2147483647\n"));
+    EXPECT_EQ(huge.openRect().bottom, 2147483647);  // saturates instead of wrapping
 }
 
 TEST_F(ControlReaderTest, StaticKeysForNormalAndDisabled) {

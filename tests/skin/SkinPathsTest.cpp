@@ -104,10 +104,5 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseRectCases,
                                            RectCase{"99999999999,-99999999999",
                                                     {2147483647, -2147483647 - 1, 0, 0}}));
 
-TEST(SkinRect, GrowBottomSaturates) {
-    EXPECT_EQ(GrowBottom({1, 2, 3, 4}, 16), (SkinRect{1, 2, 3, 20}));
-    EXPECT_EQ(GrowBottom({0, 0, 0, 2147483000}, 1000).bottom, 2147483647);
-}
-
 } // namespace
 } // namespace corvane
