@@ -1,0 +1,114 @@
+// skingen on small skins written into a temporary folder: what it writes, and
+// the authoring mistakes it refuses instead of rendering a wrong skin.
+
+#include "SkinGenerator.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace corvane::skingen {
+namespace {
+
+// Text rendering needs an application object; one serves every test.
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "defaultskin_test";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QGuiApplication(argc, argv);
+}
+
+constexpr const char* kResourceHeader =
+    "#define SKIN_ONE 1000\n#define IDC_FIRST 1001\n#define IDC_SECOND 1002\n";
+
+constexpr const char* kWindow =
+    "[SkinGen]\nWindows=SKIN_ONE\n"
+    "[SKIN_ONE]\nBKN=one_n.bmp\nBKH=one_h.bmp\nBKS=one_s.bmp\nBKD=one_d.bmp\nSize=120,80\n";
+
+constexpr const char* kTwoChecks =
+    "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nIDs=IDC_FIRST\nBKCN=c_n.bmp\n"
+    "[SKIN_ONE_1]\nType=CHECK\nRect=8,40,48,60\nIDs=IDC_SECOND\nBKCN=c_n.bmp\n";
+
+class SkinGeneratorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        ASSERT_TRUE(folder_.isValid());
+    }
+
+    QString path(const QString& name) const { return QDir(folder_.path()).filePath(name); }
+
+    void write(const QString& name, const QByteArray& text) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    bool generate(const QByteArray& ui) {
+        write("the.ui", ui);
+        write("Resource.h", kResourceHeader);
+        generator_ = std::make_unique<SkinGenerator>(path("the.ui").toStdString(), path("out"),
+                                                     path("preview"));
+        return generator_->run();
+    }
+
+    QTemporaryDir folder_;
+    std::unique_ptr<SkinGenerator> generator_;
+};
+
+TEST_F(SkinGeneratorTest, WritesStateImagesCheckedImagesAndPreviewsAndDropsStaleBitmaps) {
+    QDir().mkpath(path("out"));
+    write("out/old.bmp", "left over");
+    ASSERT_TRUE(generate(QByteArray(kWindow) + kTwoChecks)) << qPrintable(generator_->error());
+    for (const char* file : {"one_n.bmp", "one_h.bmp", "one_s.bmp", "one_d.bmp"}) {
+        EXPECT_EQ(QImage(path("out/") + file).size(), QSize(120, 80)) << file;
+        QFile bmp(path("out/") + file);
+        ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+        const QByteArray header = bmp.read(30);
+        EXPECT_EQ(header.left(2), "BM") << file;
+        EXPECT_EQ(static_cast<unsigned char>(header.at(28)), 24u) << file;  // bits per pixel
+    }
+    EXPECT_EQ(QImage(path("out/c_n.bmp")).size(), QSize(40, 20));
+    EXPECT_FALSE(QFile::exists(path("out/old.bmp")));
+    EXPECT_EQ(QImage(path("preview/skin_one.png")).size(), QSize(120, 80));
+    EXPECT_FALSE(QImage(path("preview/skin_one_states.png")).isNull());
+}
+
+struct BadSkin {
+    const char* name;
+    QByteArray ui;
+    const char* errorPart;
+};
+
+class SkinGeneratorRefuses : public SkinGeneratorTest, public ::testing::WithParamInterface<BadSkin> {};
+
+TEST_P(SkinGeneratorRefuses, TheMistake) {
+    EXPECT_FALSE(generate(GetParam().ui));
+    EXPECT_TRUE(generator_->error().contains(QLatin1String(GetParam().errorPart)))
+        << qPrintable(generator_->error());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SkinGeneratorRefuses,
+    ::testing::Values(
+        BadSkin{"NoWindowList", "[SKIN_ONE]\nBKN=one_n.bmp\nSize=10,10\n", "lists no windows"},
+        BadSkin{"MissingSection", "[SkinGen]\nWindows=SKIN_TWO\n", "no section"},
+        BadSkin{"NoSize", "[SkinGen]\nWindows=SKIN_ONE\n[SKIN_ONE]\nBKN=one_n.bmp\n", "no Size"},
+        BadSkin{"NoNormalImage", "[SkinGen]\nWindows=SKIN_ONE\n[SKIN_ONE]\nSize=10,10\n", "no BKN"},
+        BadSkin{"UnknownFace",
+                QByteArray(kWindow) + "[SKIN_ONE_0]\nType=PUSHBUTTON\nRect=1,1,9,9\nFace=Shiny\n",
+                "unknown Face"},
+        BadSkin{"SharedCheckedImageOfAnotherSize",
+                QByteArray(kWindow) + "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nBKCN=c_n.bmp\n"
+                                      "[SKIN_ONE_1]\nType=CHECK\nRect=8,40,60,60\nBKCN=c_n.bmp\n",
+                "shared by controls"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace corvane::skingen
