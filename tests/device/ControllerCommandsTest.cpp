@@ -98,11 +98,5 @@ TEST_F(CommandFixture, AnEmptyTableEmptiesTheKind) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(CommandFixture, NoReplyChangesNothingSilently) {
-    EXPECT_EQ(receive({}).result, ReceiveResult::NoReply);
-    EXPECT_EQ(ReadBytes(eventFile), before);
-    EXPECT_TRUE(prompter.messages.empty());
-}
-
 } // namespace
 } // namespace corvane

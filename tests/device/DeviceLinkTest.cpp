@@ -177,9 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {},
                       Join({kCountQuery, {"FT_ListDevices(0, 0x40000002)"}}),
                       false},
-        DiscoveryCase{"NoDevices", {}, {}, kCountQuery, false},
-        DiscoveryCase{"CountQueryThatFailsMeansNoDevices", {"Velmora"}, {{"FT_ListDevices", {d2xx::kIoError}}},
-                      kCountQuery, false}),
+        DiscoveryCase{"NoDevices", {}, {}, kCountQuery, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LinkFixture, AnOpenLinkMakesNoFurtherDriverCalls) {

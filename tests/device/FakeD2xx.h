@@ -13,69 +13,62 @@
 
 namespace corvane::test {
 
-// One log for the driver, the pacer and the progress bar, so a test sees the
-// exact order of calls, pauses and progress steps. Time is virtual: pauses and
-// reads that wait for their timeout advance it, nothing really waits.
+// One log for driver calls, pauses and progress, so a test sees their exact
+// order. Time is virtual: pauses and reads that wait for their timeout advance it.
 struct DeviceCallLog {
     std::vector<std::string> calls;
     std::int64_t nowMs = 0;
+    void add(std::string call) { calls.push_back(std::move(call)); }
 };
 
-// What one FT_Read delivers: a status and the bytes that arrive. Bytes beyond
-// the requested count stay queued for the next read.
+// What one FT_Read delivers. Bytes beyond the requested count stay for the next read.
 struct ReadAnswer {
     std::vector<std::uint8_t> bytes;
     d2xx::Status status = d2xx::kOk;
 };
 
-// An in-process D2XX driver for tests. Only one exists at a time; its entry
-// points are plain functions that forward to it.
+// An in-process D2XX driver. One exists at a time; its entry points forward to it.
 class FakeD2xx {
 public:
-    explicit FakeD2xx(DeviceCallLog& log);
-    ~FakeD2xx();
+    explicit FakeD2xx(DeviceCallLog& log) : log_(log) { current = this; }
+    ~FakeD2xx() { current = nullptr; }
     FakeD2xx(const FakeD2xx&) = delete;
     FakeD2xx& operator=(const FakeD2xx&) = delete;
 
-    // The symbol of a D2XX name, or null for a name listed in `missing`.
+    // The entry point of a D2XX name; null for names in `missing`.
     void* lookup(const char* name) const;
 
     std::vector<std::string> devices{"Velmora"};
     std::set<std::string> missing;
-    // Statuses the next calls of a name answer ("FT_SetFlowControl" -> {4}); then kOk.
-    std::map<std::string, std::deque<d2xx::Status>> statuses;
-    // A written count below the requested one, per call of FT_Write (then: all written).
-    std::deque<d2xx::Dword> shortWrites;
-    std::deque<ReadAnswer> reads;
-    // Bytes a read claims beyond what it delivered (a misbehaving driver).
-    d2xx::Dword overclaim = 0;
+    std::map<std::string, std::deque<d2xx::Status>> statuses; // answers of the next calls; then kOk
+    std::deque<d2xx::Dword> shortWrites;                      // bytes taken by the next writes; then all
+    std::deque<ReadAnswer> reads;                             // exhausted: reads time out empty
+    d2xx::Dword overclaim = 0;                                // a driver claiming bytes it never delivered
     std::vector<std::vector<std::uint8_t>> writes;
 
-    // The entry points, called through the forwarding functions.
     d2xx::Status listDevices(void* arg1, void* arg2, d2xx::Dword flags);
     d2xx::Status openEx(void* arg1, d2xx::Dword flags, d2xx::Handle* handle);
     d2xx::Status write(d2xx::Handle handle, void* buffer, d2xx::Dword count, d2xx::Dword* written);
     d2xx::Status read(d2xx::Handle handle, void* buffer, d2xx::Dword count, d2xx::Dword* received);
-    d2xx::Status setTimeouts(d2xx::Handle handle, d2xx::Ulong readMs, d2xx::Ulong writeMs);
-    d2xx::Status setBaudRate(d2xx::Handle handle, d2xx::Ulong baud);
-    d2xx::Status setDataCharacteristics(d2xx::Handle handle, d2xx::Uchar bits, d2xx::Uchar stop, d2xx::Uchar parity);
-    d2xx::Status setFlowControl(d2xx::Handle handle, d2xx::Ushort flow, d2xx::Uchar xon, d2xx::Uchar xoff);
-    d2xx::Status unused(const char* name);
+    // The line settings: logged as "name(a, b, c)"; a null handle is refused.
+    d2xx::Status setting(d2xx::Handle handle, const std::string& name, std::vector<unsigned> values);
 
     static FakeD2xx* current;
 
 private:
     d2xx::Status next(const std::string& name);
-    d2xx::Status handleCall(d2xx::Handle handle, const std::string& name, const std::string& entry);
 
     DeviceCallLog& log_;
-    d2xx::Ulong readTimeoutMs_ = 0;
+    unsigned readTimeoutMs_ = 0;
 };
 
 class FakePacer final : public Pacer {
 public:
     explicit FakePacer(DeviceCallLog& log) : log_(log) {}
-    void sleep(int milliseconds) override;
+    void sleep(int ms) override {
+        log_.add("sleep(" + std::to_string(ms) + ")");
+        log_.nowMs += ms;
+    }
     std::chrono::milliseconds now() const override { return std::chrono::milliseconds(log_.nowMs); }
 
 private:
@@ -85,18 +78,20 @@ private:
 class FakeProgress final : public Progress {
 public:
     explicit FakeProgress(DeviceCallLog& log) : log_(log) {}
-    void show() override { log_.calls.push_back("progress show"); }
-    void hide() override { log_.calls.push_back("progress hide"); }
-    void setRange(int lowest, int highest) override;
-    void setPosition(int position) override;
-    void setStep(int step) override;
-    void stepIt() override { log_.calls.push_back("progress step"); }
+    void show() override { log_.add("progress show"); }
+    void hide() override { log_.add("progress hide"); }
+    void setRange(int low, int high) override {
+        log_.add("progress range(" + std::to_string(low) + ", " + std::to_string(high) + ")");
+    }
+    void setPosition(int at) override { log_.add("progress position(" + std::to_string(at) + ")"); }
+    void setStep(int step) override { log_.add("progress step size(" + std::to_string(step) + ")"); }
+    void stepIt() override { log_.add("progress step"); }
 
 private:
     DeviceCallLog& log_;
 };
 
-// "AA 55 A4 ..." for failure messages and expectations.
+// "AA 55 A4 ..." for expectations.
 std::string Hex(const std::vector<std::uint8_t>& bytes);
 
 } // namespace corvane::test
