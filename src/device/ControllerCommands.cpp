@@ -7,6 +7,8 @@
 #include "platform/Pacer.h"
 #include "platform/Prompter.h"
 
+#include <filesystem>
+
 namespace corvane {
 
 ClockResult ConnectAndSetClock(ControllerProtocol& protocol, const ClockTime& time) {
@@ -24,14 +26,27 @@ SendResult SendTableCommand(ControllerProtocol& protocol, EventKind kind, Progre
 
 EmptyResult EmptyTableCommand(ControllerProtocol& protocol, EventKind kind) { return protocol.emptyTable(kind); }
 
+namespace {
+
+// The file the table is received into. When the operator picked the kind's event
+// file itself, the table goes to a file beside it first, so that a receive that
+// breaks off cannot leave the event file cut.
+std::string ReceivingFile(const std::string& chosen, const std::string& eventFile) {
+    std::error_code error;
+    return std::filesystem::equivalent(chosen, eventFile, error) ? eventFile + ".receiving" : chosen;
+}
+
+} // namespace
+
 ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind, const std::string& eventFolder,
                                    bool weeklyMode, EventListView& list) {
     ReceiveOutcome outcome{ReceiveResult::Cancelled};
-    if (const std::optional<std::string> path = protocol.prompter().chooseSaveFile(ExchangeFileDialog(kind))) {
-        outcome = protocol.receiveTable(kind, *path);
+    if (const std::optional<std::string> chosen = protocol.prompter().chooseSaveFile(ExchangeFileDialog(kind))) {
+        const std::string path = ReceivingFile(*chosen, EventFilePath(eventFolder, kind));
+        outcome = protocol.receiveTable(kind, path);
         switch (outcome.result) {
         case ReceiveResult::Received:
-            ReplaceEventFile(*path, eventFolder, kind, ReplaceCheck::RequireValid);
+            ReplaceEventFile(path, eventFolder, kind, ReplaceCheck::RequireValid);
             break;
         case ReceiveResult::EmptyTable:
             ClearEventFile(eventFolder, kind);
@@ -41,6 +56,10 @@ ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind,
             break;
         default:
             break; // the exchange ended before a table came; nothing to say
+        }
+        if (path != *chosen) {
+            std::error_code ignored;
+            std::filesystem::remove(path, ignored);
         }
     }
     FillEventList(eventFolder, kind, weeklyMode, list);

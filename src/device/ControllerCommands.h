@@ -31,8 +31,9 @@ EmptyResult EmptyTableCommand(ControllerProtocol& protocol, EventKind kind);
 // Command 1006: asks for a file to keep the controller's table in, receives the
 // kind's table into it and makes it the kind's event file in eventFolder when it
 // is complete (an empty table empties the kind; an incomplete one leaves the
-// event file as it was and says so). The list is refilled in every case,
-// weeklyMode choosing the week-clock group it shows.
+// event file as it was and says so; the chosen file keeps what arrived unless it
+// is the event file itself). The list is refilled in every case, weeklyMode
+// choosing the week-clock group it shows.
 ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind, const std::string& eventFolder,
                                    bool weeklyMode, EventListView& list);
 

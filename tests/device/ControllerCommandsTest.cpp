@@ -91,6 +91,21 @@ TEST_F(CommandFixture, AnIncompleteTableLeavesTheEventFileAndSaysSo) {
     EXPECT_EQ(list.lines.size(), 2u);
 }
 
+TEST_F(CommandFixture, ReceivingOntoTheEventFileItselfCannotCutIt) {
+    const Bytes table = EventFileBytes(EventKind::Relay, 5);
+    driver.reads = {ReadAnswer{}, {Reply(static_cast<std::uint16_t>(table.size()))}, {Bytes(table.begin(), table.end() - 1)}};
+    prompter.answerSave(eventFile);
+    EXPECT_EQ(ReceiveTableCommand(protocol, EventKind::Relay, folder.path().string(), true, list).result,
+              ReceiveResult::Incomplete);
+    EXPECT_EQ(ReadBytes(eventFile), before);
+    driver.reads = {ReadAnswer{}, {Reply(static_cast<std::uint16_t>(table.size()))}, {table}};
+    prompter.answerSave(eventFile);
+    EXPECT_EQ(ReceiveTableCommand(protocol, EventKind::Relay, folder.path().string(), true, list).result,
+              ReceiveResult::Received);
+    EXPECT_EQ(ReadBytes(eventFile), table);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1); // nothing left beside it
+}
+
 TEST_F(CommandFixture, AnEmptyTableEmptiesTheKind) {
     EXPECT_EQ(receive({{Reply(0)}}).result, ReceiveResult::EmptyTable);
     EXPECT_EQ(ReadBytes(eventFile), Bytes(16, 0));
