@@ -91,7 +91,8 @@ QImage UIWnd::image(int code) const {
 QWidget* UIWnd::control(int id) const {
     for (QObject* child : children()) {
         auto* widget = qobject_cast<QWidget*>(child);
-        if (widget && ControlId(widget) == id)
+        // Widgets without an id are never found, not even as id -1.
+        if (widget && widget->property(kControlIdProperty).isValid() && ControlId(widget) == id)
             return widget;
     }
     return nullptr;

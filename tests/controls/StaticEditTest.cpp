@@ -148,12 +148,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TypingCase{"IsReadOnly=1\nIsMultiline=0\n", "abc", ""},
                       TypingCase{"IsPassword=1\nIsMultiline=0\n", "pw", "pw"}));
 
-TEST_F(EditTest, CodeMaySetAnyText) {
-    auto* edit = qobject_cast<UIEdit*>(create("Type=EDIT\nRect=0,0,100,20\nIsNumber=1\nIsUpperCase=1"));
-    edit->setText("Event");
-    EXPECT_EQ(edit->text(), "Event");
-}
-
 TEST_F(EditTest, PasswordHidesTheText) {
     auto* edit = qobject_cast<UIEdit*>(create("Type=EDIT\nRect=0,0,100,20\nIsPassword=1"));
     ASSERT_NE(edit->lineEdit(), nullptr);
