@@ -8,10 +8,12 @@
 namespace corvane::test {
 namespace {
 
+// One panel per kind for all read-only cases, gone before the application.
+std::map<int, std::unique_ptr<EventPanel>> sharedPanels;
+
 EventPanel* SharedPanel(int kind)
 {
-    static std::map<int, std::unique_ptr<EventPanel>> panels;
-    auto& panel = panels[kind];
+    auto& panel = sharedPanels[kind];
     if (!panel)
         panel = CreatedPanel(kind);
     return panel.get();
@@ -27,7 +29,10 @@ struct Initial {
     const char* text;  // what the collect reads
 };
 
-class InitialState : public ::testing::TestWithParam<Initial> {};
+class InitialState : public ::testing::TestWithParam<Initial> {
+protected:
+    static void TearDownTestSuite() { sharedPanels.clear(); }
+};
 
 TEST_P(InitialState, MatchesTheLayout)
 {
@@ -81,7 +86,7 @@ TEST(PanelCreation, FailsWithoutItsSkinSectionBeforeFillingAnything)
         int SetSkinNumber() const override { return 4242; }
         void fillControls() override { ADD_FAILURE() << "filled after a failed skin"; }
     };
-    ASSERT_NE(SharedPanel(0), nullptr);  // the application and skin paths
+    ASSERT_NE(CreatedPanel(0), nullptr);  // the application and skin paths
     Unskinned panel;
     EXPECT_FALSE(panel.create());
 }
