@@ -94,15 +94,8 @@ void DeviceLink::OpenController(d2xx::Ulong baudRate) {
         return;
     const int count = CountDevices();
     for (int index = 0; index < count; ++index) {
-        std::optional<std::string> description = DeviceDescription(index);
-        if (!description)
-            continue;
-        char name[d2xx::kDescriptionBufferSize] = {};
-        std::memcpy(name, description->c_str(), description->size());
-        const bool found = *description == kControllerDescription
-                               ? openVelmora(name, baudRate)
-                               : *description == kSecondDeviceDescription && OpenEx(name, kOpenFlags) == d2xx::kOk;
-        if (found) {
+        const std::optional<std::string> description = DeviceDescription(index);
+        if (description && openKnownDevice(*description, baudRate)) {
             SetTimeouts(kReadTimeoutMs, kWriteTimeoutMs);
             open_ = true;
             return;
@@ -112,9 +105,18 @@ void DeviceLink::OpenController(d2xx::Ulong baudRate) {
     prompter_.showMessage("No Device Found!");
 }
 
+bool DeviceLink::openKnownDevice(const std::string& description, d2xx::Ulong baudRate) {
+    char name[d2xx::kDescriptionBufferSize] = {};
+    std::memcpy(name, description.c_str(), description.size());
+    if (description == kControllerDescription)
+        return openController(name, baudRate);
+    // The second device kind keeps the driver's default line settings.
+    return description == kSecondDeviceDescription && OpenEx(name, kOpenFlags) == d2xx::kOk;
+}
+
 // The controller counts as found when the last line setting, flow control,
 // succeeds; the open and the other settings are not checked on their own.
-bool DeviceLink::openVelmora(char* description, d2xx::Ulong baudRate) {
+bool DeviceLink::openController(char* description, d2xx::Ulong baudRate) {
     OpenEx(description, kOpenFlags);
     SetBaudRate(baudRate);
     SetDataCharacteristics(d2xx::kBits8, d2xx::kStopBits2, d2xx::kParityNone);

@@ -79,7 +79,8 @@ public:
     const d2xx::EntryPoints& entryPoints() const { return entries_; }
 
 private:
-    bool openVelmora(char* description, d2xx::Ulong baudRate);
+    bool openKnownDevice(const std::string& description, d2xx::Ulong baudRate);
+    bool openController(char* description, d2xx::Ulong baudRate);
     d2xx::Status missing(const char* name);
 
     Prompter& prompter_;
