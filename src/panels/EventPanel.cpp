@@ -55,7 +55,7 @@ EventPanel::~EventPanel() = default;
 
 bool EventPanel::create(QWidget* parent)
 {
-    if (parent)
+    if (parent && parent != parentWidget())
         setParent(parent);
     if (!createSkin())
         return false;
