@@ -180,21 +180,15 @@ INSTANTIATE_TEST_SUITE_P(
         DiscoveryCase{"NoDevices", {}, {}, kCountQuery, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(LinkFixture, AnOpenLinkMakesNoFurtherDriverCalls) {
-    bind();
-    link.OpenController(kControllerBaudRate);
-    log.calls.clear();
-    link.OpenController(kControllerBaudRate);
-    EXPECT_TRUE(log.calls.empty());
-}
-
-TEST_F(LinkFixture, WithoutADeviceEveryOpenSearchesAndSaysSoAgain) {
+TEST_F(LinkFixture, OnlyAFailedSearchIsRepeated) {
     driver.devices = {};
     bind();
     link.OpenController(kControllerBaudRate);
+    driver.devices = {"Velmora"};
     link.OpenController(kControllerBaudRate);
-    EXPECT_EQ(log.calls, Join({kCountQuery, kCountQuery}));
-    EXPECT_EQ(prompter.messages, (Strings{"No Device Found!", "No Device Found!"}));
+    link.OpenController(kControllerBaudRate); // open now: no driver call at all
+    EXPECT_EQ(log.calls, Join({kCountQuery, kCountQuery, kVelmoraAt0, kTimeouts}));
+    EXPECT_EQ(prompter.messages, Strings{"No Device Found!"});
 }
 
 } // namespace

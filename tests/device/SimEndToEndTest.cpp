@@ -104,15 +104,6 @@ TEST_F(SimFixture, TablesAndClockSurviveARestartInTheStateFile) {
     EXPECT_EQ(clockLine, "clock 1f010501090703");
 }
 
-TEST_F(SimFixture, EmptyingATableLeavesNothingToReceive) {
-    bind();
-    EXPECT_EQ(send(EventKind::Timecode, EventFileBytes(EventKind::Timecode, 2)), SendResult::Sent);
-    EXPECT_EQ(protocol.emptyTable(EventKind::Timecode), EmptyResult::Announced);
-    const std::string path = folder.file("received");
-    EXPECT_EQ(protocol.receiveTable(EventKind::Timecode, path).result, ReceiveResult::EmptyTable);
-    EXPECT_EQ(std::filesystem::file_size(path), 0u);
-}
-
 // A fault configured before the exchange, and how the exchange must end.
 struct FaultCase {
     const char* name;
