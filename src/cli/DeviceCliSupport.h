@@ -16,7 +16,7 @@ public:
     std::optional<std::string> chooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
 };
 
-// Send progress as "sending: chunk k (range n)" on stderr, rewritten in place, only
+// Send progress as "sending: k of at most n chunks" on stderr, rewritten in place, only
 // when stderr is a terminal (a log file would fill with carriage returns).
 class TerminalProgress final : public Progress {
 public:
