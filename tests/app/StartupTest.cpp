@@ -81,6 +81,11 @@ TEST_F(StartupTest, ClosingEndsTheLoopAndExitDeletesTheWindowOnce) {
     ASSERT_TRUE(start());
     QPointer<MainWindow> shown = &window();
     QTimer::singleShot(0, [this] { click(kIdClose); });
+    // Ends a loop that the close failed to end, as a failure instead of a hang.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QApplication::exit(2); });
+    guard.start(10000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(shown->isVisible());
     app.exitInstance();
