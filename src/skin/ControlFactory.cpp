@@ -183,7 +183,7 @@ QWidget* ControlFactory::createComboBox(const ComboBoxDescription& d) {
     combo->setTextOffsets(d.horOffset, d.verOffset);
     combo->setButtonWidth(d.buttonWidth);
     combo->setStateImages(cutStateImages(d.openRect(), StateImagesOf(d.type)));
-    QObject::connect(combo, &QComboBox::activated, &window_,
+    QObject::connect(combo, &UIComboBox::selectionChangedByUser, &window_,
                      [window = &window_, combo] { window->onCommand(ControlId(combo), kSelectionChange); });
     return combo;
 }

@@ -4,6 +4,7 @@
 #include "skin/controls/UIComboBox.h"
 #include "skin/controls/UIEdit.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -193,8 +194,16 @@ TEST_F(UIWndTest, RoutesTheOperatorsActionsToOnCommand) {
     QTest::keyClick(window_.controlAs<UIEdit>(102)->lineEdit(), Qt::Key_A);
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked}, {104, kButtonClicked},
-                                          {102, kEditChange}, {103, kSelectionChange}}));
+    // Choosing from the list reports only a change of the selection.
+    for (int row : {1, 0}) {
+        combo->showPopup();
+        QAbstractItemView* list = combo->view();
+        list->setCurrentIndex(list->model()->index(row, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_EQ(combo->currentIndex(), row);
+    }
+    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked}, {104, kButtonClicked}, {102, kEditChange},
+                                          {103, kSelectionChange}, {103, kSelectionChange}}));
 }
 
 TEST_F(UIWndTest, TabAndArrowsWalkTheTabStopsAndReturnPressesTheDefaultButton) {

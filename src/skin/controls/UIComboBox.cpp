@@ -50,6 +50,11 @@ UIComboBox::UIComboBox(std::uint32_t comboStyle, QWidget* parent)
             [this] { itemsAboutToBeAdded(); });
     connect(items, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { itemsAdded(first, last); });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (index != indexBeforeUser_)
+            emit selectionChangedByUser();
+        indexBeforeUser_ = index;
+    });
 }
 
 void UIComboBox::itemsAboutToBeAdded() {
@@ -139,6 +144,21 @@ QImage UIComboBox::renderFace(VisualState state) const {
     if (isDropDownList() && (focusPolicy() & Qt::TabFocus) && hasFocus())
         DrawFocusRect(face, focusRect());
     return face;
+}
+
+void UIComboBox::showPopup() {
+    indexBeforeUser_ = currentIndex();
+    QComboBox::showPopup();
+}
+
+void UIComboBox::keyPressEvent(QKeyEvent* event) {
+    indexBeforeUser_ = currentIndex();
+    QComboBox::keyPressEvent(event);
+}
+
+void UIComboBox::wheelEvent(QWheelEvent* event) {
+    indexBeforeUser_ = currentIndex();
+    QComboBox::wheelEvent(event);
 }
 
 void UIComboBox::hidePopup() {

@@ -53,7 +53,13 @@ public:
     // the state has no image.
     QImage renderFace(VisualState state) const;
 
+    void showPopup() override;
     void hidePopup() override;
+
+signals:
+    // The operator chose another item (from the list, with keys or the wheel);
+    // choosing the item that was already selected is no change.
+    void selectionChangedByUser();
 
 protected:
     bool event(QEvent* event) override;
@@ -63,6 +69,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -79,6 +87,7 @@ private:
     bool hover_ = false;
     bool wasUnselected_ = false;
     bool arranging_ = false;
+    int indexBeforeUser_ = -1;
 };
 
 } // namespace corvane
