@@ -70,7 +70,9 @@ UIEdit::UIEdit(std::uint32_t editStyle, QWidget* parent) : QWidget(parent), styl
 void UIEdit::createLineEditor() {
     lineEdit_ = new QLineEdit(this);
     lineEdit_->setFrame(false);
-    lineEdit_->setAlignment(HorizontalAlignment(style_) | Qt::AlignVCenter);
+    // One line of text sits at the top of the edit, however tall the skin
+    // made it.
+    lineEdit_->setAlignment(HorizontalAlignment(style_) | Qt::AlignTop);
     lineEdit_->setReadOnly(style_ & style::kEditReadOnly);
     if (style_ & style::kEditPassword)
         lineEdit_->setEchoMode(QLineEdit::Password);
