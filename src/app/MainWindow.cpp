@@ -16,13 +16,15 @@
 #include "skin/controls/UIEdit.h"
 
 #include <QAbstractButton>
-#include <QDir>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
 #include <QWindow>
+
+#include <filesystem>
+#include <system_error>
 
 namespace corvane {
 
@@ -65,8 +67,8 @@ bool MainWindow::create() {
     if (auto* name = controlAs<UIEdit>(kIdEventName))
         name->setText(QStringLiteral("Event"));
     markSelectorColours();
-    if (!createProgressBar() || !createEventList())
-        return false;
+    createProgressBar();
+    createEventList();
     createPanels();
 
     device_.BindDriver();
@@ -78,7 +80,7 @@ bool MainWindow::create() {
     return true;
 }
 
-bool MainWindow::createProgressBar() {
+void MainWindow::createProgressBar() {
     progressBar_ = new QProgressBar(this);
     progressBar_->setObjectName(kProgressBarObjectName);
     progressBar_->setStyleSheet(ProgressBarStyleSheet());
@@ -89,10 +91,9 @@ bool MainWindow::createProgressBar() {
     SetControlId(progressBar_, kIdProgressBar);
     progressBar_->hide();
     progressView_ = std::make_unique<ProgressBarView>(*progressBar_);
-    return true;
 }
 
-bool MainWindow::createEventList() {
+void MainWindow::createEventList() {
     eventList_ = new QListWidget(this);
     eventList_->setObjectName(kEventListObjectName);
     eventList_->setStyleSheet(EventListStyleSheet());
@@ -106,14 +107,13 @@ bool MainWindow::createEventList() {
     SetControlId(eventList_, kIdEventList);
     eventList_->show();
     listView_ = std::make_unique<ListWidgetEventView>(*eventList_);
-    return true;
 }
 
 void MainWindow::createPanels() {
     currentKind_ = EventKind::WeekClock;
     for (EventKind kind : kAllEventKinds) {
         auto& panel = panels_[static_cast<std::size_t>(kind)];
-        panel = MakePanel(static_cast<int>(kind), this);
+        panel = MakePanel(kind, this);
         if (!panel)
             continue;
         // A panel whose skin fails stays an empty, hidden child; the window
@@ -152,9 +152,12 @@ void MainWindow::centreOnScreen() {
 }
 
 void MainWindow::readEventFolder() {
-    eventFolder_ = QDir::currentPath().toStdString();
-    if (eventFolder_.empty())
-        eventFolder_ = ".";
+    // The folder's name as the file system spells it, byte for byte. When the
+    // working folder cannot be named (it was removed), "." still reaches it
+    // and the file operations then fail quietly.
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    eventFolder_ = error ? std::string(".") : folder.string();
 }
 
 void MainWindow::onCommand(int id, int notification) {

@@ -65,7 +65,8 @@ public:
 
     // Builds the window: skin, list, progress bar and panels, then the driver,
     // the current kind's list, the controller and its clock. False only when
-    // the skin or one of the window's own widgets cannot be made.
+    // the window's own skin cannot be loaded; device trouble is reported to the
+    // operator and the window opens anyway.
     bool create();
 
     EventKind currentKind() const { return currentKind_; }
@@ -85,8 +86,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool createEventList();
-    bool createProgressBar();
+    void createEventList();
+    void createProgressBar();
     void createPanels();
     void markSelectorColours();
     void centreOnScreen();
