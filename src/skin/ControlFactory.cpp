@@ -182,6 +182,7 @@ QWidget* ControlFactory::createComboBox(const ComboBoxDescription& d) {
     combo->setTextFont(FontFromLogFont(d.font, window_.font()));
     combo->setTextOffsets(d.horOffset, d.verOffset);
     combo->setButtonWidth(d.buttonWidth);
+    combo->setDropListHeight(d.dropListHeight);
     combo->setStateImages(cutStateImages(d.openRect(), StateImagesOf(d.type)));
     QObject::connect(combo, &UIComboBox::selectionChangedByUser, &window_,
                      [window = &window_, combo] { window->onCommand(ControlId(combo), kSelectionChange); });

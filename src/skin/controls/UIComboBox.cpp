@@ -5,6 +5,7 @@
 #include "skin/controls/UIEdit.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -45,6 +46,12 @@ UIComboBox::UIComboBox(std::uint32_t comboStyle, QWidget* parent)
         lineEdit()->setAutoFillBackground(false);
         lineEdit()->installEventFilter(this);
     }
+    // The dropped list scrolls with a bar only with the scroll style; the
+    // no-scroll-disabling style keeps the bar even when all items fit.
+    if (style_ & style::kComboDisableNoScroll)
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    else if (!(style_ & style::kVScroll))
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QAbstractItemModel* items = model();
     connect(items, &QAbstractItemModel::rowsAboutToBeInserted, this,
             [this] { itemsAboutToBeAdded(); });
@@ -148,6 +155,10 @@ QImage UIComboBox::renderFace(VisualState state) const {
 
 void UIComboBox::showPopup() {
     indexBeforeUser_ = currentIndex();
+    // The list is as tall as the drop list height taken twice, the room the
+    // skins were drawn for.
+    const int itemHeight = count() > 0 ? view()->sizeHintForRow(0) : fontMetrics().height();
+    setMaxVisibleItems(qMax(1, 2 * dropListHeight_ / qMax(1, itemHeight)));
     QComboBox::showPopup();
 }
 

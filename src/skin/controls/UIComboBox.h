@@ -39,6 +39,8 @@ public:
     void setTextFont(const QFont& font);
     void setTextOffsets(int horizontal, int vertical);
     void setButtonWidth(int width);
+    // The extra height the skin gives the dropped list.
+    void setDropListHeight(int height) { dropListHeight_ = height; }
     int buttonWidth() const { return buttonWidth_; }
 
     // Normal, hover, or pressed while the left button is down over it; the
@@ -84,6 +86,7 @@ private:
     int horizontalOffset_ = 0;
     int verticalOffset_ = 0;
     int buttonWidth_ = 18;
+    int dropListHeight_ = 16;
     bool hover_ = false;
     bool wasUnselected_ = false;
     bool arranging_ = false;
