@@ -11,13 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-
-#include <dlfcn.h>
-
 #include <cstdio>
 #include <cstring>
+#include <dlfcn.h>
 #include <fstream>
 #include <string>
 
@@ -116,8 +113,8 @@ void WriteFullRelayTable(const QString& folder) {
         record[4] = 1;
         std::memcpy(record + 6, "Event", 5);
     }
-    QFile file(QDir(folder).filePath(QString::fromLatin1(InfoOf(EventKind::Relay).fileName.data(),
-                                                         InfoOf(EventKind::Relay).fileName.size())));
+    QFile file(QDir(folder).filePath(QString::fromLatin1(
+        InfoOf(EventKind::Relay).fileName.data(), InfoOf(EventKind::Relay).fileName.size())));
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
 }

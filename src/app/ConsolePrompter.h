@@ -12,9 +12,15 @@ class ConsolePrompter final : public Prompter {
 public:
     explicit ConsolePrompter(std::FILE* out = stderr) : out_(out) {}
 
-    void showMessage(const std::string& text) override { std::fprintf(out_, "Corvane: %s\n", text.c_str()); }
-    std::optional<std::string> chooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    void showMessage(const std::string& text) override {
+        std::fprintf(out_, "Corvane: %s\n", text.c_str());
+    }
+    std::optional<std::string> chooseOpenFile(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseSaveFile(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
 
 private:
     std::FILE* out_;

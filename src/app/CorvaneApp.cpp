@@ -8,7 +8,9 @@ namespace corvane {
 
 CorvaneApp::CorvaneApp(Prompter& prompter, Pacer& pacer) : prompter_(prompter), pacer_(pacer) {}
 
-CorvaneApp::~CorvaneApp() { exitInstance(); }
+CorvaneApp::~CorvaneApp() {
+    exitInstance();
+}
 
 bool CorvaneApp::initInstance(std::string_view uiPath) {
     if (SetUIPath(uiPath) != 0) {
@@ -23,6 +25,8 @@ bool CorvaneApp::initInstance(std::string_view uiPath) {
     return true;
 }
 
-void CorvaneApp::exitInstance() { mainWindow_.reset(); }
+void CorvaneApp::exitInstance() {
+    mainWindow_.reset();
+}
 
 } // namespace corvane

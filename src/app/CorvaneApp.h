@@ -12,7 +12,8 @@ class Prompter;
 // Where the program finds its skin, below its own folder.
 inline constexpr std::string_view kDefaultUiPath = "Skins\\Corvane\\the.ui";
 
-inline constexpr const char* kUiPathMessage = "Failed to set the ui path or the ui path isn't exist!";
+inline constexpr const char* kUiPathMessage =
+    "Failed to set the ui path or the ui path isn't exist!";
 
 // The application: finds the skin, creates the main window and deletes it
 // again at exit. A QApplication must exist; the caller runs its event loop

@@ -4,7 +4,9 @@
 
 namespace corvane {
 
-void ListWidgetEventView::reset() { list_.clear(); }
+void ListWidgetEventView::reset() {
+    list_.clear();
+}
 
 void ListWidgetEventView::addLine(const std::string& line) {
     // Event names are stored as bytes; show them as Latin-1 so that any byte

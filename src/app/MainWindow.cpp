@@ -22,7 +22,6 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QWindow>
-
 #include <filesystem>
 #include <system_error>
 
@@ -135,8 +134,8 @@ void MainWindow::markSelectorColours() {
     // The selected kind shows white text (black while disabled); the analog
     // selector keeps the colours of its own section.
     constexpr PerState<QRgb> kCheckedColours = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF000000};
-    for (int id : {kIdSelectWeekClock, kIdSelectTimecode, kIdSelectMidi, kIdSelectAudio, kIdSelectRelay,
-                   kIdSelectSensor}) {
+    for (int id : {kIdSelectWeekClock, kIdSelectTimecode, kIdSelectMidi, kIdSelectAudio,
+                   kIdSelectRelay, kIdSelectSensor}) {
         if (auto* selector = controlAs<UIButton>(id))
             selector->setCheckedTextColors(kCheckedColours);
     }
@@ -217,7 +216,9 @@ void MainWindow::switchKind(EventKind kind) {
     refillList();
 }
 
-void MainWindow::refillList() { FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_); }
+void MainWindow::refillList() {
+    FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_);
+}
 
 bool MainWindow::weeklyMode() const {
     const EventPanel* weekClock = panel(EventKind::WeekClock);

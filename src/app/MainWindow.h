@@ -5,7 +5,6 @@
 #include "skin/UIWnd.h"
 
 #include <QPoint>
-
 #include <array>
 #include <memory>
 #include <optional>
@@ -48,7 +47,7 @@ enum MainWindowId : int {
 
 // The selector button of each kind, in kind order.
 inline constexpr std::array<int, kEventKindCount> kSelectorIds = {
-    kIdSelectWeekClock, kIdSelectTimecode, kIdSelectMidi,  kIdSelectAudio,
+    kIdSelectWeekClock, kIdSelectTimecode, kIdSelectMidi,   kIdSelectAudio,
     kIdSelectRelay,     kIdSelectSensor,   kIdSelectAnalog,
 };
 

@@ -1,7 +1,6 @@
 #include "app/ProgressBarView.h"
 
 #include <QProgressBar>
-
 #include <algorithm>
 
 namespace corvane {
@@ -11,11 +10,17 @@ void ProgressBarView::show() {
     bar_.repaint();
 }
 
-void ProgressBarView::hide() { bar_.hide(); }
+void ProgressBarView::hide() {
+    bar_.hide();
+}
 
-void ProgressBarView::setRange(int lowest, int highest) { bar_.setRange(lowest, highest); }
+void ProgressBarView::setRange(int lowest, int highest) {
+    bar_.setRange(lowest, highest);
+}
 
-void ProgressBarView::setPosition(int position) { bar_.setValue(position); }
+void ProgressBarView::setPosition(int position) {
+    bar_.setValue(position);
+}
 
 void ProgressBarView::stepIt() {
     bar_.setValue(std::min(bar_.value() + step_, bar_.maximum()));

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-
 #include <cstdio>
 
 namespace corvane {

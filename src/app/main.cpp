@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     const QString screenshot = qEnvironmentVariable("CORVANE_SCREENSHOT");
     corvane::QtPrompter dialogs;
     corvane::ConsolePrompter console;
-    corvane::Prompter& prompter = screenshot.isEmpty() ? static_cast<corvane::Prompter&>(dialogs) : console;
+    corvane::Prompter& prompter =
+        screenshot.isEmpty() ? static_cast<corvane::Prompter&>(dialogs) : console;
     corvane::SystemPacer pacer;
 
     corvane::CorvaneApp corvane(prompter, pacer);

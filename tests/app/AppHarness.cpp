@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
-
 #include <dlfcn.h>
 
 namespace corvane::test {
@@ -44,7 +43,9 @@ bool AppHarness::start() {
     return QTest::qWaitForWindowExposed(&window());
 }
 
-QWidget* AppHarness::control(int id) const { return window().control(id); }
+QWidget* AppHarness::control(int id) const {
+    return window().control(id);
+}
 
 QWidget* AppHarness::panelControl(EventKind kind, int id) const {
     EventPanel* panel = window().panel(kind);
@@ -95,7 +96,9 @@ std::string AppHarness::folderPath(const std::string& name) const {
     return QDir(folder.path()).filePath(QString::fromStdString(name)).toStdString();
 }
 
-QByteArray AppHarness::eventFile(EventKind kind) const { return readFile(EventFilePath(window().eventFolder(), kind)); }
+QByteArray AppHarness::eventFile(EventKind kind) const {
+    return readFile(EventFilePath(window().eventFolder(), kind));
+}
 
 QByteArray AppHarness::readFile(const std::string& path) const {
     QFile file(QString::fromStdString(path));

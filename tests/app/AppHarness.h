@@ -9,9 +9,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

@@ -1,7 +1,6 @@
 // The event commands through the real buttons: add, delete, clear, import,
 // export, the kind switch and the week-clock mode buttons.
 #include "AppHarness.h"
-
 #include "panels/EventPanel.h"
 #include "skin/controls/SpinButton.h"
 
@@ -37,7 +36,9 @@ struct AddCase {
     const char* linePrefix;
 };
 
-void PrintTo(const AddCase& c, std::ostream* out) { *out << InfoOf(c.kind).cliName; }
+void PrintTo(const AddCase& c, std::ostream* out) {
+    *out << InfoOf(c.kind).cliName;
+}
 
 class AddEveryKindTest : public AppHarness, public testing::WithParamInterface<AddCase> {};
 
@@ -55,14 +56,14 @@ TEST_P(AddEveryKindTest, StoresOneRecordAndListsIt) {
     EXPECT_EQ(eventFile(c.kind).size(), 16 + static_cast<qsizetype>(InfoOf(c.kind).recordSize));
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, AddEveryKindTest,
-                         testing::Values(AddCase{EventKind::WeekClock, "Event:(MON/"},
-                                         AddCase{EventKind::Timecode, "Event:T(0/0/0:0 to 0/0/0:0)-DMX(ch:1to512"},
-                                         AddCase{EventKind::Midi, "Event:MIDI("},
-                                         AddCase{EventKind::Audio, "Event:("},
-                                         AddCase{EventKind::Relay, "Event:ch="},
-                                         AddCase{EventKind::Sensor, "Event:Contact1,"},
-                                         AddCase{EventKind::Analog, "Event:Analog1:V=0.05~10.00,"}));
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, AddEveryKindTest,
+    testing::Values(AddCase{EventKind::WeekClock, "Event:(MON/"},
+                    AddCase{EventKind::Timecode, "Event:T(0/0/0:0 to 0/0/0:0)-DMX(ch:1to512"},
+                    AddCase{EventKind::Midi, "Event:MIDI("}, AddCase{EventKind::Audio, "Event:("},
+                    AddCase{EventKind::Relay, "Event:ch="},
+                    AddCase{EventKind::Sensor, "Event:Contact1,"},
+                    AddCase{EventKind::Analog, "Event:Analog1:V=0.05~10.00,"}));
 
 TEST_F(CommandsTest, AddingTheSameSettingsReplacesTheName) {
     ASSERT_TRUE(start());
@@ -80,7 +81,8 @@ TEST_F(CommandsTest, AddingTheSameSettingsReplacesTheName) {
 TEST_F(CommandsTest, TimecodeEntriesAreSortedByStart) {
     ASSERT_TRUE(start());
     selectKind(EventKind::Timecode);
-    auto* seconds = qobject_cast<SpinButton*>(panelControl(EventKind::Timecode, kTimecodeStartSecondsSpin));
+    auto* seconds =
+        qobject_cast<SpinButton*>(panelControl(EventKind::Timecode, kTimecodeStartSecondsSpin));
     ASSERT_NE(seconds, nullptr);
     struct Entry {
         const char* name;
@@ -127,7 +129,8 @@ TEST_F(CommandsTest, RefusedAddsStoreNothing) {
     EXPECT_TRUE(listLines().isEmpty());
 
     EXPECT_EQ(prompter.messages,
-              (std::vector<std::string>{"Setting data is error,please change setting", "Time is Error!"}));
+              (std::vector<std::string>{"Setting data is error,please change setting",
+                                        "Time is Error!"}));
     EXPECT_EQ(eventFile(EventKind::Midi), QByteArray(16, '\0'));
     EXPECT_EQ(eventFile(EventKind::WeekClock), QByteArray(16, '\0'));
 }
@@ -170,7 +173,8 @@ TEST_F(RelayListTest, DoubleClickOnALineChangesNothing) {
     addRelays({"A", "B"});
     const QByteArray before = eventFile(EventKind::Relay);
     QListWidget* list = window().eventList();
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                       list->visualItemRect(list->item(0)).center());
     EXPECT_EQ(names(), QStringList({"A", "B"}));
     EXPECT_EQ(eventFile(EventKind::Relay), before);
 }
@@ -197,8 +201,9 @@ TEST_F(RelayListTest, ImportRefusesMissingAndForeignFiles) {
     prompter.answerOpen(std::nullopt);
     click(kIdImport);
 
-    EXPECT_EQ(prompter.messages, (std::vector<std::string>{"The file does not exist!",
-                                                           "The file is not a valid event file for this kind!"}));
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{"The file does not exist!",
+                                        "The file is not a valid event file for this kind!"}));
     EXPECT_EQ(eventFile(EventKind::Relay), stored);
     EXPECT_EQ(names(), QStringList({"A"}));
 }
@@ -215,7 +220,8 @@ TEST_F(CommandsTest, KindSwitchKeepsEachPanelAndRefillsTheList) {
 
     selectKind(EventKind::Midi);
     EXPECT_EQ(listLines().size(), 1);
-    EXPECT_EQ(qobject_cast<QComboBox*>(panelControl(EventKind::Midi, kMidiNote))->currentIndex(), 59);
+    EXPECT_EQ(qobject_cast<QComboBox*>(panelControl(EventKind::Midi, kMidiNote))->currentIndex(),
+              59);
     // Selecting the current kind again only rebuilds the list.
     selectKind(EventKind::Midi);
     EXPECT_EQ(listLines().size(), 1);
@@ -238,8 +244,10 @@ TEST_F(CommandsTest, WeekClockModeButtonsSwitchBetweenWeeklyAndDatedEntries) {
 
     clickPanel(EventKind::WeekClock, kWeekDatedMode);
     EXPECT_TRUE(listLines().isEmpty());
-    qobject_cast<QDateEdit*>(panelControl(EventKind::WeekClock, kWeekStartDate))->setDate(QDate(2031, 12, 24));
-    qobject_cast<QDateEdit*>(panelControl(EventKind::WeekClock, kWeekEndDate))->setDate(QDate(2031, 12, 26));
+    qobject_cast<QDateEdit*>(panelControl(EventKind::WeekClock, kWeekStartDate))
+        ->setDate(QDate(2031, 12, 24));
+    qobject_cast<QDateEdit*>(panelControl(EventKind::WeekClock, kWeekEndDate))
+        ->setDate(QDate(2031, 12, 26));
     setEventName("Dated");
     click(kIdAdd);
     ASSERT_EQ(listLines().size(), 1);
@@ -256,7 +264,8 @@ TEST_F(CommandsTest, PressOnTheWindowSurfaceDragsItButNotOnAChild) {
     QPoint surface(-1, -1);
     for (int y = 4; y < w.height() && surface.x() < 0; y += 4) {
         for (int x = 4; x < w.width(); x += 4) {
-            if (w.childAt(x, y) == nullptr && (w.mask().isEmpty() || w.mask().contains(QPoint(x, y)))) {
+            if (w.childAt(x, y) == nullptr &&
+                (w.mask().isEmpty() || w.mask().contains(QPoint(x, y)))) {
                 surface = QPoint(x, y);
                 break;
             }

@@ -86,8 +86,9 @@ TEST_F(ControllerTest, CutTransferLeavesTheEventFileAndSaysSo) {
     receive(folderPath("cut.rel"));
     EXPECT_EQ(eventFile(EventKind::Relay), stored);
     EXPECT_EQ(listLines().size(), 3);
-    EXPECT_EQ(prompter.messages,
-              std::vector<std::string>{"Receive failed: the table from the controller is incomplete!"});
+    EXPECT_EQ(
+        prompter.messages,
+        std::vector<std::string>{"Receive failed: the table from the controller is incomplete!"});
 }
 
 TEST_F(ControllerTest, WithoutControllerEveryCommandSearchesAgain) {

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -51,7 +50,8 @@ TEST(ProgramTest, WithoutItsSkinTheProgramSaysSoAndEndsWithStatusOne) {
     const QString shot = folder.filePath("corvane.png");
     const RunResult run = RunProgram(program, folder.path(), shot);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errors.contains("Failed to set the ui path or the ui path isn't exist!")) << run.errors.toStdString();
+    EXPECT_TRUE(run.errors.contains("Failed to set the ui path or the ui path isn't exist!"))
+        << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(shot));
 }
 

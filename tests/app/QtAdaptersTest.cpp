@@ -6,7 +6,6 @@
 
 #include <QListWidget>
 #include <QProgressBar>
-
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -17,7 +16,9 @@ struct FilterCase {
     const char* qtFilter;
 };
 
-void PrintTo(const FilterCase& c, std::ostream* out) { *out << '"' << c.dialogFilter << '"'; }
+void PrintTo(const FilterCase& c, std::ostream* out) {
+    *out << '"' << c.dialogFilter << '"';
+}
 
 class FileFilterTest : public testing::TestWithParam<FilterCase> {};
 
@@ -27,14 +28,16 @@ TEST_P(FileFilterTest, BecomesQtNameFilter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, FileFilterTest,
-    testing::Values(
-        FilterCase{"Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||",
-                   "Real Time Clock(*.trc) (*.trc);;All Files(*.*) (*)"},
-        FilterCase{"Analog(*.alg)|*.alg|All Files(*.*)|*.*||", "Analog(*.alg) (*.alg);;All Files(*.*) (*)"},
-        // Several patterns in one entry, and a filter without the closing bars.
-        FilterCase{"Tables(*.trc;*.tic)|*.trc;*.tic", "Tables(*.trc;*.tic) (*.trc *.tic)"},
-        // A display text without its pattern is dropped rather than guessed.
-        FilterCase{"MIDI(*.mdi)|*.mdi|Orphan", "MIDI(*.mdi) (*.mdi)"}, FilterCase{"", ""}));
+    testing::Values(FilterCase{"Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||",
+                               "Real Time Clock(*.trc) (*.trc);;All Files(*.*) (*)"},
+                    FilterCase{"Analog(*.alg)|*.alg|All Files(*.*)|*.*||",
+                               "Analog(*.alg) (*.alg);;All Files(*.*) (*)"},
+                    // Several patterns in one entry, and a filter without the closing bars.
+                    FilterCase{"Tables(*.trc;*.tic)|*.trc;*.tic",
+                               "Tables(*.trc;*.tic) (*.trc *.tic)"},
+                    // A display text without its pattern is dropped rather than guessed.
+                    FilterCase{"MIDI(*.mdi)|*.mdi|Orphan", "MIDI(*.mdi) (*.mdi)"},
+                    FilterCase{"", ""}));
 
 class ListViewTest : public testing::Test {
 protected:

@@ -7,10 +7,8 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
@@ -27,7 +25,8 @@ void WhenModal(std::function<void(QWidget*)> answer) {
     });
 }
 
-const FileDialogRequest kRelayRequest{"Relay(*.rel)|*.rel|All Files(*.*)|*.*||", "rel", "EventFile"};
+const FileDialogRequest kRelayRequest{"Relay(*.rel)|*.rel|All Files(*.*)|*.*||", "rel",
+                                      "EventFile"};
 
 TEST(QtPrompterTest, MessageBoxIsCaptionedWithTheProductName) {
     QString caption;
@@ -54,7 +53,8 @@ TEST(QtPrompterTest, SaveDialogOffersTheKindAndNeverAsksToOverwrite) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_EQ(dialog->nameFilters(), QStringList({"Relay(*.rel) (*.rel)", "All Files(*.*) (*)"}));
+        EXPECT_EQ(dialog->nameFilters(),
+                  QStringList({"Relay(*.rel) (*.rel)", "All Files(*.*) (*)"}));
         EXPECT_EQ(dialog->defaultSuffix(), "rel");
         EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
         dialog->setDirectory(folder.path());

@@ -1,6 +1,5 @@
 // Start-up and shut-down of the program: skin, driver, controller and clock.
 #include "AppHarness.h"
-
 #include "panels/EventPanel.h"
 #include "skin/SkinPaths.h"
 
@@ -19,13 +18,15 @@ using StartupTest = AppHarness;
 
 struct DeviceCase {
     const char* name;
-    const char* library;          // nullptr: the simulated controller
+    const char* library; // nullptr: the simulated controller
     const char* devices;
     const char* clockReplyBytes;
     std::vector<std::string> messages;
 };
 
-void PrintTo(const DeviceCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const DeviceCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class StartupMessagesTest : public AppHarness, public testing::WithParamInterface<DeviceCase> {};
 
@@ -44,11 +45,15 @@ TEST_P(StartupMessagesTest, WindowOpensAfterTheDeviceMessages) {
 INSTANTIATE_TEST_SUITE_P(
     Devices, StartupMessagesTest,
     testing::Values(
-        DeviceCase{"NoLibrary", "/nonexistent/libftd2xx.so", "Velmora", "20",
-                   {"Error:Can't Load ft8u245.dll", "FT_ListDevices is not valid!", "No Device Found!",
-                    "FT_Write is not valid!"}},
+        DeviceCase{"NoLibrary",
+                   "/nonexistent/libftd2xx.so",
+                   "Velmora",
+                   "20",
+                   {"Error:Can't Load ft8u245.dll", "FT_ListDevices is not valid!",
+                    "No Device Found!", "FT_Write is not valid!"}},
         DeviceCase{"NoDevice", nullptr, "", "20", {"No Device Found!"}},
-        DeviceCase{"OtherDevicesOnly", nullptr, "FT232R USB UART,velmora", "20", {"No Device Found!"}},
+        DeviceCase{
+            "OtherDevicesOnly", nullptr, "FT232R USB UART,velmora", "20", {"No Device Found!"}},
         DeviceCase{"Controller", nullptr, "Velmora", "20", {}},
         DeviceCase{"ControllerBehindAnother", nullptr, "FT232R USB UART,Velmora", "20", {}},
         DeviceCase{"ShortClockReply", nullptr, "Velmora", "19", {"Time Set is Error!"}}),
@@ -58,7 +63,8 @@ TEST_F(StartupTest, OpensOnTheWeekClockKind) {
     ASSERT_TRUE(start());
     EXPECT_EQ(window().currentKind(), EventKind::WeekClock);
     for (EventKind kind : kAllEventKinds)
-        EXPECT_EQ(window().panel(kind)->isVisible(), kind == EventKind::WeekClock) << static_cast<int>(kind);
+        EXPECT_EQ(window().panel(kind)->isVisible(), kind == EventKind::WeekClock)
+            << static_cast<int>(kind);
     EXPECT_EQ(window().panel(EventKind::WeekClock)->pos(), QPoint(11, 173));
     EXPECT_TRUE(window().controlAs<QAbstractButton>(kIdSelectWeekClock)->isChecked());
     EXPECT_EQ(window().eventList()->geometry(), QRect(369, 77, 421, 496));
