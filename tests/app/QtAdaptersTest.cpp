@@ -3,6 +3,7 @@
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
 #include "app/QtPrompter.h"
+#include "app/WindowSnapshot.h"
 
 #include <QListWidget>
 #include <QProgressBar>
@@ -93,6 +94,19 @@ TEST(ProgressViewTest, StepsThroughItsRangeAndStopsAtTheEnd) {
     view.setPosition(0);
     EXPECT_FALSE(bar.isVisible());
     EXPECT_EQ(bar.value(), 0);
+}
+
+TEST(WindowSnapshotTest, OutsideTheMaskIsTransparent) {
+    QWidget window;
+    window.resize(20, 20);
+    window.setStyleSheet("background: #ff0000;");
+    window.setAutoFillBackground(true);
+    window.setMask(QRegion(5, 5, 10, 10));
+    const QImage image = WindowSnapshot(window);
+    ASSERT_EQ(image.size(), QSize(20, 20));
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(19, 10)), 0);
+    EXPECT_EQ(image.pixel(10, 10), qRgb(255, 0, 0));
 }
 
 } // namespace
