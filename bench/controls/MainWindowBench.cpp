@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QPixmap>
-
 #include <benchmark/benchmark.h>
 
 namespace corvane {

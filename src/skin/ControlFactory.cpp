@@ -49,8 +49,7 @@ std::array<QFont, N> Fonts(const std::array<LOGFONTA, N>& logFonts, const QFont&
     return fonts;
 }
 
-template <std::size_t N>
-std::array<QRgb, N> Colors(const std::array<ColorRef, N>& colorRefs) {
+template <std::size_t N> std::array<QRgb, N> Colors(const std::array<ColorRef, N>& colorRefs) {
     std::array<QRgb, N> colors;
     for (std::size_t i = 0; i < N; ++i)
         colors[i] = RgbFromColorRef(colorRefs[i]);
@@ -59,8 +58,8 @@ std::array<QRgb, N> Colors(const std::array<ColorRef, N>& colorRefs) {
 
 } // namespace
 
-std::vector<ControlEntry> ControlFactory::createControls(
-    const std::vector<ControlDescription>& descriptions) {
+std::vector<ControlEntry>
+ControlFactory::createControls(const std::vector<ControlDescription>& descriptions) {
     std::vector<ControlEntry> entries;
     entries.reserve(descriptions.size());
     for (const ControlDescription& description : descriptions) {
@@ -157,8 +156,9 @@ QWidget* ControlFactory::createButton(const ButtonDescription& d) {
     button->setCheckedTextLayouts(layouts);
     if (d.hasToolTip)
         button->setToolTip(SkinText(d.toolTip));
-    QObject::connect(button, &QAbstractButton::clicked, &window_,
-                     [window = &window_, button] { window->onCommand(ControlId(button), kButtonClicked); });
+    QObject::connect(button, &QAbstractButton::clicked, &window_, [window = &window_, button] {
+        window->onCommand(ControlId(button), kButtonClicked);
+    });
     return button;
 }
 
@@ -168,8 +168,9 @@ QWidget* ControlFactory::createEdit(const EditDescription& d) {
     applyCommon(edit, d, d.rect);
     edit->setTextFont(FontFromLogFont(d.font, window_.font()));
     edit->setStateImages(cutStateImages(d.rect, StateImagesOf(d.type)));
-    QObject::connect(edit, &UIEdit::textChanged, &window_,
-                     [window = &window_, edit] { window->onCommand(ControlId(edit), kEditChange); });
+    QObject::connect(edit, &UIEdit::textChanged, &window_, [window = &window_, edit] {
+        window->onCommand(ControlId(edit), kEditChange);
+    });
     return edit;
 }
 
@@ -184,8 +185,9 @@ QWidget* ControlFactory::createComboBox(const ComboBoxDescription& d) {
     combo->setButtonWidth(d.buttonWidth);
     combo->setDropListHeight(d.dropListHeight);
     combo->setStateImages(cutStateImages(d.openRect(), StateImagesOf(d.type)));
-    QObject::connect(combo, &UIComboBox::selectionChangedByUser, &window_,
-                     [window = &window_, combo] { window->onCommand(ControlId(combo), kSelectionChange); });
+    QObject::connect(
+        combo, &UIComboBox::selectionChangedByUser, &window_,
+        [window = &window_, combo] { window->onCommand(ControlId(combo), kSelectionChange); });
     return combo;
 }
 
@@ -202,8 +204,9 @@ QWidget* ControlFactory::createStatic(const StaticDescription& d) {
     label->setTextColors(Colors(d.colors));
     const PerState<QImage> pieces = cutStateImages(d.rect, StateImagesOf(d.type));
     label->setImages({pieces[kStateNormal], pieces[kStateDisabled]});
-    QObject::connect(label, &UIStatic::clicked, &window_,
-                     [window = &window_, label] { window->onCommand(ControlId(label), kButtonClicked); });
+    QObject::connect(label, &UIStatic::clicked, &window_, [window = &window_, label] {
+        window->onCommand(ControlId(label), kButtonClicked);
+    });
     return label;
 }
 

@@ -4,7 +4,6 @@
 #include "skin/UIWnd.h"
 
 #include <QImage>
-
 #include <vector>
 
 namespace corvane {

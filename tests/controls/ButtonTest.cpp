@@ -1,11 +1,9 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "TestSkin.h"
-
 #include "skin/controls/UIButton.h"
 
 #include <QApplication>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -54,7 +52,8 @@ protected:
     QRgb shown(UIButton* b, QPoint at = {2, 2}) {
         return Pixel(window_.grab().toImage(), b->mapTo(&window_, at));
     }
-    static constexpr const char* kCheckImages = "BKCN=cn.bmp\nBKCH=ch.bmp\nBKCS=cs.bmp\nBKCD=cd.bmp\n";
+    static constexpr const char* kCheckImages =
+        "BKCN=cn.bmp\nBKCH=ch.bmp\nBKCS=cs.bmp\nBKCD=cd.bmp\n";
 
     TestSkin skin_;
     std::string windowKeys_ = "BKN=n.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp";
@@ -66,13 +65,14 @@ protected:
 struct LookRow {
     bool checked;
     bool enabled;
-    bool held;   // left button pressed on the button and still down
-    bool hover;  // cursor over the button
+    bool held;  // left button pressed on the button and still down
+    bool hover; // cursor over the button
     QColor shows;
 };
 
 TEST_F(ButtonTest, ShowsTheLookOfItsCheckEnablingMouseButtonAndHover) {
-    skin_.section("IDW_MAIN_0", std::string("Type=CHECK\nIDs=IDC_CHECK\nRect=10,10,50,30\n") + kCheckImages);
+    skin_.section("IDW_MAIN_0",
+                  std::string("Type=CHECK\nIDs=IDC_CHECK\nRect=10,10,50,30\n") + kCheckImages);
     create();
     UIButton* check = button(102);
     const QPoint inside(20, 10), outside(120, 80);
@@ -90,7 +90,8 @@ TEST_F(ButtonTest, ShowsTheLookOfItsCheckEnablingMouseButtonAndHover) {
         if (row.held) {
             QTest::mouseMove(check, inside);
             QTest::mousePress(check, Qt::LeftButton, {}, inside);
-            QTest::mouseMove(check, row.hover ? inside + QPoint(1, 0) : check->mapFrom(&window_, outside));
+            QTest::mouseMove(check,
+                             row.hover ? inside + QPoint(1, 0) : check->mapFrom(&window_, outside));
         } else if (row.hover) {
             QTest::mouseMove(check, inside);
         }
@@ -128,11 +129,13 @@ TEST_F(ButtonTest, DraggedOffReleaseSendsNoClickAndSpaceShowsNoPressedLook) {
     QTest::keyPress(push, Qt::Key_Space);
     EXPECT_EQ(shown(push), Rgb(kN));
     QTest::keyRelease(push, Qt::Key_Space);
-    EXPECT_EQ(window_.commands, (std::vector<std::pair<int, int>>{{101, kButtonClicked}, {101, kButtonClicked}}));
+    EXPECT_EQ(window_.commands,
+              (std::vector<std::pair<int, int>>{{101, kButtonClicked}, {101, kButtonClicked}}));
 }
 
 TEST_F(ButtonTest, CheckBoxTogglesAndRadioGroupsStayExclusive) {
-    skin_.section("IDW_MAIN_0", std::string("Type=CHECK\nIDs=IDC_CHECK\nRect=0,0,40,20\n") + kCheckImages);
+    skin_.section("IDW_MAIN_0",
+                  std::string("Type=CHECK\nIDs=IDC_CHECK\nRect=0,0,40,20\n") + kCheckImages);
     skin_.section("IDW_MAIN_1", "Type=RADIO\nIDs=IDC_RADIO1\nRect=0,20,40,40\nIsGroup=1");
     skin_.section("IDW_MAIN_2", "Type=RADIO\nIDs=IDC_RADIO2\nRect=0,40,40,60");
     skin_.section("IDW_MAIN_3", "Type=RADIO\nIDs=IDC_RADIO3\nRect=40,20,80,40\nIsGroup=1");
@@ -158,14 +161,14 @@ TEST_F(ButtonTest, CheckBoxTogglesAndRadioGroupsStayExclusive) {
     EXPECT_EQ(checkedRadios(), (std::vector<int>{103, 105}));
     QTest::mouseClick(button(104), Qt::LeftButton);
     EXPECT_EQ(checkedRadios(), (std::vector<int>{104, 105}));
-    QTest::mouseClick(button(104), Qt::LeftButton);  // clicking the checked one keeps it
+    QTest::mouseClick(button(104), Qt::LeftButton); // clicking the checked one keeps it
     EXPECT_EQ(checkedRadios(), (std::vector<int>{104, 105}));
     // The code may uncheck any radio button, as with the Windows control.
     button(104)->setChecked(false);
     EXPECT_EQ(checkedRadios(), (std::vector<int>{105}));
-    const std::vector<std::pair<int, int>> clicks{
-        {102, kButtonClicked}, {102, kButtonClicked}, {103, kButtonClicked},
-        {105, kButtonClicked}, {104, kButtonClicked}, {104, kButtonClicked}};
+    const std::vector<std::pair<int, int>> clicks{{102, kButtonClicked}, {102, kButtonClicked},
+                                                  {103, kButtonClicked}, {105, kButtonClicked},
+                                                  {104, kButtonClicked}, {104, kButtonClicked}};
     EXPECT_EQ(window_.commands, clicks);
 }
 
@@ -205,7 +208,8 @@ class ButtonPlacement : public ButtonTest, public ::testing::WithParamInterface<
 TEST_P(ButtonPlacement, PlacesTheCaptionByModeAndOffset) {
     const PlacementCase& c = GetParam();
     skin_.section("IDW_MAIN_0", std::string("Type=PUSHBUTTON\nIDs=IDC_PUSH\nRect=0,0,100,40\n"
-                                            "Caption=HHH\nColorN=16777215\n") + c.keys);
+                                            "Caption=HHH\nColorN=16777215\n") +
+                                    c.keys);
     create();
     const QImage face = button(101)->renderFace({false, kStateNormal});
     const QRect ink = BoundsExcept(face, kN);
@@ -258,14 +262,15 @@ TEST_F(ButtonTest, MultilineCaptionIsCentredByItsHeight) {
     create();
     const QRect ink = BoundsExcept(button(101)->renderFace({false, kStateNormal}), kN);
     ASSERT_FALSE(ink.isEmpty());
-    EXPECT_GT(ink.height(), 15);  // two lines
+    EXPECT_GT(ink.height(), 15); // two lines
     EXPECT_NEAR(ink.top(), 80 - 1 - ink.bottom(), 4);
 }
 
 TEST_F(ButtonTest, CheckedNormalTextIsBlackUnlessTheOwnerSetsIt) {
-    skin_.section("IDW_MAIN_0", std::string("Type=CHECK\nIDs=IDC_CHECK\nRect=0,0,100,40\nCaption=HHH\n"
-                                            "ColorN=16777215\nIsHSameNColor=0\nColorH=65280\n") +
-                                    kCheckImages);
+    skin_.section("IDW_MAIN_0",
+                  std::string("Type=CHECK\nIDs=IDC_CHECK\nRect=0,0,100,40\nCaption=HHH\n"
+                              "ColorN=16777215\nIsHSameNColor=0\nColorH=65280\n") +
+                      kCheckImages);
     create();
     UIButton* check = button(102);
     auto ink = [check](ButtonLook look, QColor color) {
@@ -286,12 +291,13 @@ TEST_F(ButtonTest, MaskImageCutsTheButtonShape) {
         mask.setPixel(0, y, qRgb(255, 0, 255));
     skin_.bitmap("mask.bmp", mask);
     windowKeys_ = "BKN=n.bmp\nBKNO=d.bmp\nBKH=h.bmp";
-    skin_.section("IDW_MAIN_0", "Type=PUSHBUTTON\nIDs=IDC_PUSH\nRect=10,10,50,30\nMaskBmp=mask.bmp");
+    skin_.section("IDW_MAIN_0",
+                  "Type=PUSHBUTTON\nIDs=IDC_PUSH\nRect=10,10,50,30\nMaskBmp=mask.bmp");
     create();
     UIButton* push = button(101);
     EXPECT_FALSE(push->mask().contains(QPoint(0, 5)));
     EXPECT_TRUE(push->mask().contains(QPoint(1, 5)));
-    EXPECT_EQ(shown(push, {0, 5}), Rgb(kD));  // the window's background shows through
+    EXPECT_EQ(shown(push, {0, 5}), Rgb(kD)); // the window's background shows through
     EXPECT_EQ(shown(push, {1, 5}), Rgb(kN));
     // A click on the cut column reaches the window, not the button.
     QTest::mouseClick(&window_, Qt::LeftButton, {}, {10, 15});

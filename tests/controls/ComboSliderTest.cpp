@@ -1,13 +1,11 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "TestSkin.h"
-
 #include "skin/controls/UIComboBox.h"
 #include "skin/controls/UISlider.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -20,7 +18,8 @@ using test::TestSkin;
 using test::TestWindow;
 
 const QColor kN(200, 0, 0), kH(0, 200, 0), kS(200, 200, 0), kD(90, 90, 90);
-const QColor kThumbN(0, 0, 250), kThumbH(0, 250, 250), kThumbS(250, 0, 250 - 1), kThumbD(30, 30, 30);
+const QColor kThumbN(0, 0, 250), kThumbH(0, 250, 250), kThumbS(250, 0, 250 - 1),
+    kThumbD(30, 30, 30);
 
 QRgb Rgb(const QColor& color) {
     return color.rgb() & 0xFFFFFF;
@@ -36,8 +35,7 @@ protected:
         skin_.flat("d.bmp", {200, 100}, kD);
         skin_.section("IDW_MAIN", "BKN=n.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp");
     }
-    template <typename T>
-    T* create(const std::string& keys) {
+    template <typename T> T* create(const std::string& keys) {
         skin_.section("IDW_MAIN_0", "IDs=IDC_CONTROL\n" + keys);
         skin_.install();
         EXPECT_TRUE(window_.createSkin());
@@ -68,7 +66,8 @@ TEST_F(ComboSliderTest, ComboInsertsSortedUnlessToldNotTo) {
     };
     for (const auto& c : cases) {
         TestWindow window(1000);
-        skin_.section("IDW_MAIN_0", std::string("Type=COMBOBOX\nIDs=IDC_CONTROL\nRect=0,0,80,20\n") + c.keys);
+        skin_.section("IDW_MAIN_0",
+                      std::string("Type=COMBOBOX\nIDs=IDC_CONTROL\nRect=0,0,80,20\n") + c.keys);
         skin_.install();
         ASSERT_TRUE(window.createSkin());
         auto* combo = window.controlAs<UIComboBox>(101);
@@ -87,7 +86,8 @@ TEST_F(ComboSliderTest, ComboInsertsSortedUnlessToldNotTo) {
 TEST_F(ComboSliderTest, DropDownListFaceKeepsTheButtonWidthFree) {
     for (const int width : {18, 30}) {
         TestWindow window(1000);
-        std::string keys = "Type=COMBOBOX\nIDs=IDC_CONTROL\nRect=0,0,120,24\nComboStyle=2\nHorAlig=5\n";
+        std::string keys =
+            "Type=COMBOBOX\nIDs=IDC_CONTROL\nRect=0,0,120,24\nComboStyle=2\nHorAlig=5\n";
         if (width != 18)
             keys += "BtnWidth=" + std::to_string(width) + "\n";
         skin_.section("IDW_MAIN_0", keys);
@@ -107,7 +107,9 @@ TEST_F(ComboSliderTest, DropDownListFaceKeepsTheButtonWidthFree) {
 
 TEST_F(ComboSliderTest, ComboFaceFollowsHoverAndTheMouseButtonNotTheEnabling) {
     auto* combo = create<UIComboBox>("Type=COMBOBOX\nRect=10,10,90,30\nComboStyle=2\n");
-    auto shown = [this, combo] { return Pixel(window_.grab().toImage(), combo->mapTo(&window_, QPoint(70, 5))); };
+    auto shown = [this, combo] {
+        return Pixel(window_.grab().toImage(), combo->mapTo(&window_, QPoint(70, 5)));
+    };
     QTest::mouseMove(&window_, {150, 80});
     EXPECT_EQ(shown(), Rgb(kN));
     QTest::mouseMove(combo, {20, 10});
@@ -126,15 +128,17 @@ TEST_F(ComboSliderTest, ComboFaceFollowsHoverAndTheMouseButtonNotTheEnabling) {
 }
 
 TEST_F(ComboSliderTest, DropDownGetsAnEditableLineOverItsFace) {
-    auto* combo = create<UIComboBox>("Type=COMBOBOX\nRect=10,10,110,34\nBtnWidth=30\nIsUppercase=1\n");
+    auto* combo =
+        create<UIComboBox>("Type=COMBOBOX\nRect=10,10,110,34\nBtnWidth=30\nIsUppercase=1\n");
     ASSERT_TRUE(combo->isEditable());
-    combo->showPopup();  // an empty list does not drop
+    combo->showPopup(); // an empty list does not drop
     EXPECT_FALSE(combo->view()->isVisible());
     QLineEdit* line = combo->lineEdit();
     EXPECT_EQ(line->geometry(), combo->editRect());
     EXPECT_EQ(line->geometry().right() + 1, 100 - 3 - 30);
     // The line lets the combo box's face show through.
-    EXPECT_EQ(Pixel(window_.grab().toImage(), combo->mapTo(&window_, line->geometry().center())), Rgb(kN));
+    EXPECT_EQ(Pixel(window_.grab().toImage(), combo->mapTo(&window_, line->geometry().center())),
+              Rgb(kN));
     line->setFocus();
     QTest::keyClicks(line, "ab");
     EXPECT_EQ(combo->currentText(), "AB");
@@ -165,7 +169,7 @@ TEST_F(ComboSliderTest, SliderShowsTheWindowImageAndItsThumbImages) {
     const QRect thumb = slider->thumbRect();
     auto shown = [slider](QPoint at) { return Pixel(slider->grab().toImage(), at); };
     EXPECT_EQ(shown(thumb.center()), Rgb(kThumbN));
-    EXPECT_EQ(shown(thumb.topLeft()), Rgb(kN));  // magenta frame left out
+    EXPECT_EQ(shown(thumb.topLeft()), Rgb(kN)); // magenta frame left out
     EXPECT_EQ(shown({thumb.right() + 20, thumb.center().y()}), Rgb(kN));
     EXPECT_EQ(shown({119, 0}), Rgb(kN));
 
@@ -181,7 +185,8 @@ TEST_F(ComboSliderTest, SliderShowsTheWindowImageAndItsThumbImages) {
 
 TEST_F(ComboSliderTest, SliderMarkFillsUpToTheThumbWithTheHoverImage) {
     WriteThumbs(skin_);
-    auto* slider = create<UISlider>(std::string("Type=SLIDER\nRect=10,10,130,40\nIsUseMark=1\n") + kThumbKeys);
+    auto* slider =
+        create<UISlider>(std::string("Type=SLIDER\nRect=10,10,130,40\nIsUseMark=1\n") + kThumbKeys);
     QTest::mouseMove(&window_, {180, 90});
     auto markedUpTo = [slider] {
         const QImage face = slider->grab().toImage();
@@ -203,10 +208,14 @@ TEST_F(ComboSliderTest, SliderOrientationAndMissingThumb) {
     const struct {
         const char* keys;
         Qt::Orientation orientation;
-    } cases[] = {{"IsVertical=1\n", Qt::Vertical}, {"IsVertical=2\n", Qt::Horizontal}, {"", Qt::Horizontal}};
+    } cases[] = {
+        {"IsVertical=1\n", Qt::Vertical}, {"IsVertical=2\n", Qt::Horizontal}, {"", Qt::Horizontal}};
     for (const auto& c : cases) {
         TestWindow window(1000);
-        skin_.section("IDW_MAIN_0", std::string("Type=SLIDER\nIDs=IDC_CONTROL\nRect=0,0,40,90\nThumbN=none.bmp\n") + c.keys);
+        skin_.section(
+            "IDW_MAIN_0",
+            std::string("Type=SLIDER\nIDs=IDC_CONTROL\nRect=0,0,40,90\nThumbN=none.bmp\n") +
+                c.keys);
         skin_.install();
         ASSERT_TRUE(window.createSkin());
         auto* slider = window.controlAs<UISlider>(101);

@@ -1,10 +1,8 @@
 #include "TestSkin.h"
-
 #include "skin/ControlReader.h"
 #include "skin/SkinFiles.h"
 
 #include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -29,7 +27,8 @@ TEST(DefaultSkin, BuildsEveryWindowWithAllItsControls) {
         EXPECT_EQ(panel.controls().size(), descriptions.size()) << number;
         for (const ControlEntry& entry : panel.controls()) {
             EXPECT_EQ(entry.control->parentWidget(), &panel);
-            EXPECT_FALSE(entry.control->size().isEmpty()) << number << " " << entry.typeName.toStdString();
+            EXPECT_FALSE(entry.control->size().isEmpty())
+                << number << " " << entry.typeName.toStdString();
         }
         EXPECT_FALSE(panel.image(kImageNormal).isNull());
         EXPECT_EQ(panel.size(), panel.image(kImageNormal).size());

@@ -1,10 +1,8 @@
 #include "skin/controls/Drawing.h"
 
 #include <QWidget>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace corvane {
@@ -48,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, MaskRegionCases,
     ::testing::Values(
         MaskCase{"no_key_pixel", {6, 5}, {6, 5}, [](int, int) { return false; }},
-        MaskCase{"run_in_a_row", {8, 4}, {8, 4}, [](int x, int y) { return y == 1 && x >= 2 && x <= 5; }},
+        MaskCase{"run_in_a_row",
+                 {8, 4},
+                 {8, 4},
+                 [](int x, int y) { return y == 1 && x >= 2 && x <= 5; }},
         MaskCase{"first_column", {5, 6}, {5, 6}, [](int x, int) { return x == 0; }},
         MaskCase{"corner", {6, 6}, {6, 6}, [](int x, int y) { return x + y < 2; }},
         MaskCase{"all_key", {4, 3}, {4, 3}, [](int, int) { return true; }},
@@ -91,9 +92,9 @@ TEST(DrawTransparent, EqualSizesCopyPixelForPixelExceptKey) {
     source.setPixel(3, 1, 0xFF010203);
     QImage target = Filled({6, 4}, 0xFFFFFFFF);
     DrawTransparent(target, QRect(1, 1, 4, 2), source, source.rect(), kKey);
-    EXPECT_EQ(target.pixel(0, 0), 0xFFFFFFFFu);  // outside the area
+    EXPECT_EQ(target.pixel(0, 0), 0xFFFFFFFFu); // outside the area
     EXPECT_EQ(target.pixel(1, 1), kPlain);
-    EXPECT_EQ(target.pixel(2, 1), 0xFFFFFFFFu);  // key pixel: target kept
+    EXPECT_EQ(target.pixel(2, 1), 0xFFFFFFFFu); // key pixel: target kept
     EXPECT_EQ(target.pixel(4, 2), 0xFF010203u);
     EXPECT_EQ(target.pixel(5, 2), 0xFFFFFFFFu);
 }

@@ -3,7 +3,6 @@
 
 #include <QSignalSpy>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -32,10 +31,10 @@ TEST_F(SpinButtonTest, ArrowsAndKeysStepWithinTheRange) {
     QSignalSpy spy(&spin_, &SpinButton::scrolled);
     const QPoint up(8, 5), down(8, 25);
     QTest::mouseClick(&spin_, Qt::LeftButton, {}, up);
-    QTest::mouseClick(&spin_, Qt::LeftButton, {}, up);  // at the upper end: no change
+    QTest::mouseClick(&spin_, Qt::LeftButton, {}, up); // at the upper end: no change
     QTest::keyClick(&spin_, Qt::Key_Down);
     QTest::mouseClick(&spin_, Qt::LeftButton, {}, down);
-    QTest::mouseClick(&spin_, Qt::LeftButton, {}, down);  // at the lower end
+    QTest::mouseClick(&spin_, Qt::LeftButton, {}, down); // at the lower end
     QTest::keyClick(&spin_, Qt::Key_Up);
     EXPECT_EQ(Reported(spy), (std::vector<int>{3, 2, 1, 2}));
     EXPECT_EQ(spin_.position(), 2);

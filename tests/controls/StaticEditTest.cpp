@@ -1,13 +1,11 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "TestSkin.h"
-
 #include "skin/controls/UIEdit.h"
 #include "skin/controls/UIStatic.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -68,7 +66,7 @@ TEST_F(StaticTest, WithoutNormalImageNothingIsDrawn) {
 
 struct StaticCase {
     const char* keys;
-    int left, right;  // expected ink edges, -1 unchecked
+    int left, right; // expected ink edges, -1 unchecked
     bool wrapped;
 };
 
@@ -96,13 +94,12 @@ TEST_P(StaticLayout, PlacesAndWrapsItsCaption) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StaticLayout,
-    ::testing::Values(
-        StaticCase{"Caption=HH\nHorAlig=4\n", 4, -1, false},
-        StaticCase{"Caption=HH\nHorAlignMode=RIGHT\nHorAlig=4\n", -1, 76, false},
-        // Unknown mode words are DEFAULT: left aligned.
-        StaticCase{"Caption=HH\nHorAlignMode=Middle\nHorAlig=4\n", 4, -1, false},
-        StaticCase{"Caption=HHHH HHHH HHHH HHHH\nNoWrap=0\n", 0, -1, true},
-        StaticCase{"Caption=HHHH HHHH HHHH HHHH\nNoWrap=1\n", 0, -1, false}));
+    ::testing::Values(StaticCase{"Caption=HH\nHorAlig=4\n", 4, -1, false},
+                      StaticCase{"Caption=HH\nHorAlignMode=RIGHT\nHorAlig=4\n", -1, 76, false},
+                      // Unknown mode words are DEFAULT: left aligned.
+                      StaticCase{"Caption=HH\nHorAlignMode=Middle\nHorAlig=4\n", 4, -1, false},
+                      StaticCase{"Caption=HHHH HHHH HHHH HHHH\nNoWrap=0\n", 0, -1, true},
+                      StaticCase{"Caption=HHHH HHHH HHHH HHHH\nNoWrap=1\n", 0, -1, false}));
 
 using EditTest = SkinnedControlTest;
 
@@ -112,8 +109,8 @@ TEST_F(EditTest, ShowsTheNormalImageBehindItsText) {
     edit->setText("HHH");
     const QImage face = edit->grab().toImage();
     EXPECT_EQ(Pixel(face, 79, 29), kN.rgb() & 0xFFFFFF);
-    EXPECT_FALSE(BoundsExcept(face, kN).isEmpty());  // the text
-    EXPECT_TRUE(edit->isMultiline());  // the default
+    EXPECT_FALSE(BoundsExcept(face, kN).isEmpty()); // the text
+    EXPECT_TRUE(edit->isMultiline());               // the default
 }
 
 struct TypingCase {
@@ -139,14 +136,32 @@ TEST_P(EditTyping, StyleBitsRuleWhatTypingEnters) {
 
 INSTANTIATE_TEST_SUITE_P(
     Styles, EditTyping,
-    ::testing::Values(TypingCase{"", "aB1 x", "aB1 x"},
-                      TypingCase{"IsNumber=1\n", "a1-2b3", "123"},
+    ::testing::Values(TypingCase{"", "aB1 x", "aB1 x"}, TypingCase{"IsNumber=1\n", "a1-2b3", "123"},
                       TypingCase{"IsNumber=1\nIsMultiline=0\n", "4x5", "45"},
                       TypingCase{"IsUpperCase=1\n", "abC1", "ABC1"},
                       TypingCase{"IsLowerCase=1\nIsMultiline=0\n", "AbC", "abc"},
                       TypingCase{"IsReadOnly=1\n", "abc", ""},
                       TypingCase{"IsReadOnly=1\nIsMultiline=0\n", "abc", ""},
                       TypingCase{"IsPassword=1\nIsMultiline=0\n", "pw", "pw"}));
+
+TEST_F(EditTest, LineWithoutSidewaysScrollingTakesOnlyWhatFits) {
+    for (const char* scrolls : {"0", "1"}) {
+        TestWindow window(1000);
+        skin_.section("IDW_MAIN_0",
+                      std::string("Type=EDIT\nRect=0,0,60,20\nIsMultiline=0\nIsAutoHScroll=") +
+                          scrolls);
+        skin_.install();
+        ASSERT_TRUE(window.createSkin());
+        auto* edit = qobject_cast<UIEdit*>(window.controls().at(0).control);
+        QTest::keyClicks(edit->editor(), QString(40, QChar(u'W')));
+        if (*scrolls == '1') {
+            EXPECT_EQ(edit->text().size(), 40);
+        } else {
+            EXPECT_GT(edit->text().size(), 0);
+            EXPECT_LE(edit->fontMetrics().horizontalAdvance(edit->text()), 56);
+        }
+    }
+}
 
 TEST_F(EditTest, PasswordHidesTheText) {
     auto* edit = qobject_cast<UIEdit*>(create("Type=EDIT\nRect=0,0,100,20\nIsPassword=1"));
@@ -164,7 +179,8 @@ TEST_F(EditTest, AlignmentComesFromTheIntegerModeKey) {
                  {"HorAlignMode=CENTER\n", Qt::AlignLeft}};
     for (const auto& c : cases) {
         TestWindow window(1000);
-        skin_.section("IDW_MAIN_0", std::string("Type=EDIT\nRect=0,0,100,20\nIsMultiline=0\n") + c.keys);
+        skin_.section("IDW_MAIN_0",
+                      std::string("Type=EDIT\nRect=0,0,100,20\nIsMultiline=0\n") + c.keys);
         skin_.install();
         ASSERT_TRUE(window.createSkin());
         auto* edit = qobject_cast<UIEdit*>(window.controls().at(0).control);

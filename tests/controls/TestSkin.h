@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QImage>
 #include <QTemporaryDir>
-
 #include <string>
 #include <utility>
 #include <vector>
@@ -98,7 +97,8 @@ inline QRect BoundsOf(const QImage& image, QColor color) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            if (qAbs(pixel.red() - color.red()) <= 60 && qAbs(pixel.green() - color.green()) <= 60 &&
+            if (qAbs(pixel.red() - color.red()) <= 60 &&
+                qAbs(pixel.green() - color.green()) <= 60 &&
                 qAbs(pixel.blue() - color.blue()) <= 60)
                 bounds |= QRect(x, y, 1, 1);
         }

@@ -1,6 +1,5 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include "TestSkin.h"
-
 #include "skin/controls/UIComboBox.h"
 #include "skin/controls/UIEdit.h"
 
@@ -8,7 +7,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -54,7 +52,7 @@ TEST_F(UIWndTest, TakesTheSizeOfItsNormalImageWithoutMovingAndPaintsItsBackgroun
     EXPECT_EQ(window_.geometry(), QRect(7, 9, 60, 40));
     EXPECT_EQ(window_.sectionName(), "IDW_MAIN");
     EXPECT_EQ(Pixel(window_.grab().toImage(), 30, 20), kBackground.rgb() & 0xFFFFFF);
-    TestWindow bare(1001);  // without BKNO the normal image is the background
+    TestWindow bare(1001); // without BKNO the normal image is the background
     ASSERT_TRUE(bare.createSkin());
     EXPECT_EQ(Pixel(bare.grab().toImage(), 30, 20), kNormal.rgb() & 0xFFFFFF);
 }
@@ -66,12 +64,13 @@ TEST_F(UIWndTest, AnswersImagesByCode) {
     ASSERT_TRUE(bare.createSkin());
     const struct {
         int code;
-        QColor main, bare;  // invalid: no image
-    } cases[] = {{0, {}, {}},           {1, kBackground, kNormal}, {2, kNormal, kNormal},
-                 {3, kHover, {}},       {4, kPressed, {}},         {5, kDisabled, {}},
-                 {6, {}, {}},           {-1, {}, {}}};
+        QColor main, bare; // invalid: no image
+    } cases[] = {
+        {0, {}, {}},       {1, kBackground, kNormal}, {2, kNormal, kNormal}, {3, kHover, {}},
+        {4, kPressed, {}}, {5, kDisabled, {}},        {6, {}, {}},           {-1, {}, {}}};
     for (const auto& c : cases) {
-        for (const auto& [window, color] : {std::pair{&window_, c.main}, std::pair{&bare, c.bare}}) {
+        for (const auto& [window, color] :
+             {std::pair{&window_, c.main}, std::pair{&bare, c.bare}}) {
             const QImage image = window->image(c.code);
             ASSERT_EQ(image.isNull(), !color.isValid()) << "code " << c.code;
             if (!image.isNull()) {
@@ -84,7 +83,7 @@ TEST_F(UIWndTest, AnswersImagesByCode) {
 TEST_F(UIWndTest, FailsWithSkinErrorTwoWithoutALoadableNormalImage) {
     skin_.section("IDW_EMPTY", "BKNO=o.bmp").define("IDW_EMPTY", 1004);
     skin_.install();
-    for (int number : {1002, 1004, 1999}) {  // missing file, no BKN key, unnamed number
+    for (int number : {1002, 1004, 1999}) { // missing file, no BKN key, unnamed number
         TestWindow window(number);
         EXPECT_FALSE(window.createSkin()) << number;
         EXPECT_EQ(window.skinError(), 2) << number;
@@ -95,7 +94,7 @@ TEST_F(UIWndTest, MaskColourCutsTheWindowShape) {
     QImage keyed(20, 10, QImage::Format_RGB32);
     keyed.fill(kNormal);
     for (int y = 0; y < 10; ++y)
-        keyed.setPixel(0, y, qRgb(255, 0, 255));  // the left column
+        keyed.setPixel(0, y, qRgb(255, 0, 255)); // the left column
     skin_.bitmap("k.bmp", keyed);
     // RValue 511 is red 255: only the low 8 bits count.
     skin_.section("IDW_MAIN", "BKN=k.bmp\nIsUseMaskColor=1\nRValue=511\nGValue=0\nBValue=255");
@@ -111,7 +110,7 @@ TEST_F(UIWndTest, MaskColourCutsTheWindowShape) {
 
 struct FactoryCase {
     const char* name;
-    std::vector<std::pair<int, std::string>> sections;  // IDW_MAIN_n and its lines
+    std::vector<std::pair<int, std::string>> sections; // IDW_MAIN_n and its lines
     std::vector<QString> types;
 };
 
@@ -135,37 +134,44 @@ TEST_P(FactoryCases, CreatesTheListedControlsInOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FactoryCases,
-    ::testing::Values(
-        FactoryCase{"none", {}, {}},
-        FactoryCase{"empty_first_type", {{0, "Type="}, {1, "Type=EDIT"}}, {}},
-        FactoryCase{"gap_ends_the_list",
-                    {{0, "Type=EDIT"}, {1, "Type=STATIC"}, {3, "Type=SLIDER"}},
-                    {"EDIT", "STATIC"}},
-        FactoryCase{"mixed_case_and_unknown",
-                    {{0, "Type=PushButton"}, {1, "Type=ARROW"}, {2, "Type=radio"}},
-                    {"PUSHBUTTON", "RADIO"}},
-        FactoryCase{"all_seven",
-                    {{0, "Type=PUSHBUTTON"}, {1, "Type=CHECK"}, {2, "Type=COMBOBOX"}, {3, "Type=EDIT"},
-                     {4, "Type=RADIO"}, {5, "Type=SLIDER"}, {6, "Type=STATIC"}},
-                    {"PUSHBUTTON", "CHECK", "COMBOBOX", "EDIT", "RADIO", "SLIDER", "STATIC"}}),
+    ::testing::Values(FactoryCase{"none", {}, {}},
+                      FactoryCase{"empty_first_type", {{0, "Type="}, {1, "Type=EDIT"}}, {}},
+                      FactoryCase{"gap_ends_the_list",
+                                  {{0, "Type=EDIT"}, {1, "Type=STATIC"}, {3, "Type=SLIDER"}},
+                                  {"EDIT", "STATIC"}},
+                      FactoryCase{"mixed_case_and_unknown",
+                                  {{0, "Type=PushButton"}, {1, "Type=ARROW"}, {2, "Type=radio"}},
+                                  {"PUSHBUTTON", "RADIO"}},
+                      FactoryCase{"all_seven",
+                                  {{0, "Type=PUSHBUTTON"},
+                                   {1, "Type=CHECK"},
+                                   {2, "Type=COMBOBOX"},
+                                   {3, "Type=EDIT"},
+                                   {4, "Type=RADIO"},
+                                   {5, "Type=SLIDER"},
+                                   {6, "Type=STATIC"}},
+                                  {"PUSHBUTTON", "CHECK", "COMBOBOX", "EDIT", "RADIO", "SLIDER",
+                                   "STATIC"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UIWndTest, ControlsGetTheirIdsRectanglesAndFlags) {
     skin_.section("IDW_MAIN_0", "Type=EDIT\nIDs=IDC_101\nRect=10,20");
     skin_.section("IDW_MAIN_1", "Type=STATIC\nRect=1,2,31,12\nIsDisabled=1");
-    skin_.section("IDW_MAIN_2", "Type=COMBOBOX\nIDs=IDC_103\nRect=5,6,45,26\nDropListHeight=50\nIsVisible=0");
+    skin_.section("IDW_MAIN_2",
+                  "Type=COMBOBOX\nIDs=IDC_103\nRect=5,6,45,26\nDropListHeight=50\nIsVisible=0");
     create();
     const auto& controls = window_.controls();
     ASSERT_EQ(controls.size(), 3u);
     EXPECT_EQ(ControlId(controls[0].control), 101);
     EXPECT_EQ(controls[0].rect, QRect(10, 20, 0, 0));
-    EXPECT_EQ(ControlId(controls[1].control), 0);  // no IDs
+    EXPECT_EQ(ControlId(controls[1].control), 0); // no IDs
     EXPECT_EQ(controls[1].rect, QRect(1, 2, 30, 10));
     EXPECT_FALSE(controls[1].control->isEnabled());
     // The combo box shows its closed rectangle; its images reach over the list.
     EXPECT_EQ(controls[2].rect, QRect(5, 6, 40, 20));
     EXPECT_EQ(controls[2].control->geometry(), QRect(5, 6, 40, 20));
-    EXPECT_EQ(window_.controlAs<UIComboBox>(103)->stateImages()[kStateNormal].size(), QSize(40, 70));
+    EXPECT_EQ(window_.controlAs<UIComboBox>(103)->stateImages()[kStateNormal].size(),
+              QSize(40, 70));
     EXPECT_FALSE(controls[2].control->isVisible());
     EXPECT_EQ(window_.controlAs<UIEdit>(103), nullptr);
     // Controls the code adds are found once they carry an id.
@@ -178,13 +184,14 @@ TEST_F(UIWndTest, ControlsGetTheirIdsRectanglesAndFlags) {
 TEST_F(UIWndTest, RoutesTheOperatorsActionsToOnCommand) {
     skin_.section("IDW_MAIN_0", "Type=PUSHBUTTON\nIDs=IDC_101\nRect=0,0,20,10");
     skin_.section("IDW_MAIN_1", "Type=EDIT\nIDs=IDC_102\nRect=0,10,60,20\nIsMultiline=0");
-    skin_.section("IDW_MAIN_2", "Type=COMBOBOX\nIDs=IDC_103\nRect=0,20,60,30\nComboStyle=2\nIsSort=0");
+    skin_.section("IDW_MAIN_2",
+                  "Type=COMBOBOX\nIDs=IDC_103\nRect=0,20,60,30\nComboStyle=2\nIsSort=0");
     skin_.section("IDW_MAIN_3", "Type=STATIC\nIDs=IDC_104\nRect=30,0,60,10");
     create();
     auto* combo = window_.controlAs<UIComboBox>(103);
     combo->addItem("a");
     combo->addItem("b");
-    combo->setCurrentIndex(0);  // a change by code is not reported
+    combo->setCurrentIndex(0); // a change by code is not reported
     window_.controlAs<UIEdit>(102)->setText("x");
     window_.commands.clear();
 
@@ -202,16 +209,20 @@ TEST_F(UIWndTest, RoutesTheOperatorsActionsToOnCommand) {
         QTest::keyClick(list, Qt::Key_Return);
         EXPECT_EQ(combo->currentIndex(), row);
     }
-    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked}, {104, kButtonClicked}, {102, kEditChange},
-                                          {103, kSelectionChange}, {103, kSelectionChange}}));
+    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked},
+                                          {104, kButtonClicked},
+                                          {102, kEditChange},
+                                          {103, kSelectionChange},
+                                          {103, kSelectionChange}}));
 }
 
 TEST_F(UIWndTest, TabAndArrowsWalkTheTabStopsAndReturnPressesTheDefaultButton) {
     skin_.section("IDW_MAIN_0", "Type=PUSHBUTTON\nIDs=IDC_101\nRect=0,0,10,10\nIsTabStop=1");
-    skin_.section("IDW_MAIN_1", "Type=PUSHBUTTON\nIDs=IDC_102\nRect=10,0,20,10");  // no tab stop
-    skin_.section("IDW_MAIN_2", "Type=CHECK\nIDs=IDC_103\nRect=20,0,30,10");       // tab stop by default
+    skin_.section("IDW_MAIN_1", "Type=PUSHBUTTON\nIDs=IDC_102\nRect=10,0,20,10"); // no tab stop
+    skin_.section("IDW_MAIN_2", "Type=CHECK\nIDs=IDC_103\nRect=20,0,30,10"); // tab stop by default
     skin_.section("IDW_MAIN_3", "Type=EDIT\nIDs=IDC_104\nRect=0,20,60,30\nIsMultiline=0");
-    skin_.section("IDW_MAIN_4", "Type=PUSHBUTTON\nIDs=IDC_105\nRect=30,0,40,10\nIsDefPushButton=1\nIsTabStop=1");
+    skin_.section("IDW_MAIN_4",
+                  "Type=PUSHBUTTON\nIDs=IDC_105\nRect=30,0,40,10\nIsDefPushButton=1\nIsTabStop=1");
     create();
     QApplication::setActiveWindow(&window_);
     auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -223,7 +234,8 @@ TEST_F(UIWndTest, TabAndArrowsWalkTheTabStopsAndReturnPressesTheDefaultButton) {
     };
     window_.control(101)->setFocus();
     std::vector<int> visited;
-    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Left})
+    for (Qt::Key key :
+         {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Left})
         visited.push_back(press(key));
     visited.push_back(press(Qt::Key_Tab, Qt::ShiftModifier));
     EXPECT_EQ(visited, (std::vector<int>{103, 104, 105, 101, 103, 101, 105}));

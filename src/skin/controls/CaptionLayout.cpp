@@ -47,7 +47,8 @@ void PlaceWrappedVertically(TextBox& box, const QFont& font, const QString& text
 int MeasureTextHeight(const QFont& font, const QRect& rect, const QString& text, unsigned format) {
     const QFontMetrics metrics(font);
     const QRect bounds(0, 0, qMax(rect.width(), 1), 1 << 20);
-    return metrics.boundingRect(bounds, QtTextFlags(format) & ~Qt::AlignVertical_Mask, text).height();
+    return metrics.boundingRect(bounds, QtTextFlags(format) & ~Qt::AlignVertical_Mask, text)
+        .height();
 }
 
 void DrawFormattedText(QPainter& painter, const QRect& rect, const QString& text, unsigned format) {

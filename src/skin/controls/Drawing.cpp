@@ -35,7 +35,8 @@ QRegion MaskRegion(const QImage& mask, QSize widgetSize, QRgb keyColor) {
     // banded form wants them.
     QVector<QRect> rects;
     for (int y = 0; y < height; ++y) {
-        const QRgb* line = y < coveredHeight ? reinterpret_cast<const QRgb*>(image.constScanLine(y)) : nullptr;
+        const QRgb* line =
+            y < coveredHeight ? reinterpret_cast<const QRgb*>(image.constScanLine(y)) : nullptr;
         const int rowCovered = line ? coveredWidth : 0;
         int x = 0;
         while (x < width) {
@@ -72,13 +73,14 @@ void DrawTransparent(QImage& target, const QRect& targetArea, const QImage& sour
     if (targetArea.isEmpty() || sourceArea.isEmpty() || source.isNull() || target.isNull())
         return;
     const QImage piece = source.copy(sourceArea).convertToFormat(QImage::Format_RGB32);
-    const QImage stretched = piece.size() == targetArea.size()
-                                 ? piece
-                                 : piece.scaled(targetArea.size(), Qt::IgnoreAspectRatio,
-                                                Qt::FastTransformation);
+    const QImage stretched =
+        piece.size() == targetArea.size()
+            ? piece
+            : piece.scaled(targetArea.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QRect clipped = targetArea.intersected(target.rect());
     for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(stretched.constScanLine(y - targetArea.top()));
+        const QRgb* from =
+            reinterpret_cast<const QRgb*>(stretched.constScanLine(y - targetArea.top()));
         for (int x = clipped.left(); x <= clipped.right(); ++x) {
             const QRgb pixel = from[x - targetArea.left()];
             if (!SameColor(pixel, keyColor))

@@ -4,13 +4,11 @@
 #include <QRegion>
 #include <QRgb>
 #include <QString>
-
 #include <cstdint>
 
 class QWidget;
 
 namespace corvane {
-
 
 // A colour of the UI file (0x00BBGGRR, red in the low byte) as a Qt colour.
 QRgb RgbFromColorRef(std::uint32_t colorRef);

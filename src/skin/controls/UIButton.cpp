@@ -76,7 +76,8 @@ void UIButton::setMultiline(bool multiline) {
 
 ButtonLook UIButton::currentLook() const {
     const bool leftDown = QGuiApplication::mouseButtons() & Qt::LeftButton;
-    return ChooseButtonLook(isCheckable() && isChecked(), isEnabled(), pressed_ && leftDown, hover_);
+    return ChooseButtonLook(isCheckable() && isChecked(), isEnabled(), pressed_ && leftDown,
+                            hover_);
 }
 
 TextBox UIButton::captionBox(ButtonLook look) const {
@@ -109,7 +110,7 @@ QSize UIButton::sizeHint() const {
 void UIButton::paintEvent(QPaintEvent*) {
     const QImage face = renderFace(currentLook());
     if (face.isNull())
-        return;  // no image for this look: whatever lies behind shows
+        return; // no image for this look: whatever lies behind shows
     QPainter painter(this);
     painter.drawImage(0, 0, face);
 }

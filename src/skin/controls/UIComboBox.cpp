@@ -237,6 +237,9 @@ bool UIComboBox::eventFilter(QObject* watched, QEvent* event) {
         if (!typed.isEmpty() && typed.at(0).isPrint() &&
             !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             const std::optional<QString> accepted = TypedTextFor(typed, TypingStyle(style_));
+            if (!(style_ & style::kComboAutoHScroll) &&
+                !TypedTextFits(*lineEdit(), accepted.value_or(typed), editRect().width()))
+                return true;
             if (accepted && *accepted != typed) {
                 lineEdit()->insert(*accepted);
                 return true;

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QFont>
 #include <QImage>
-
 #include <cstdint>
 
 namespace corvane {
@@ -18,7 +17,8 @@ namespace corvane {
 //   box's images by letting them show through);
 // - simple: an editable line and nothing painted.
 // With the sort style every added item goes to its place in case-insensitive
-// order; the case styles convert items and typed text. Like the Windows
+// order; the case styles convert items and typed text, and the editable line
+// takes only what fits unless it scrolls sideways. Like the Windows
 // control, adding items never selects one.
 class UIComboBox : public QComboBox {
     Q_OBJECT

@@ -49,11 +49,23 @@ std::optional<QString> TypedTextFor(const QString& typed, std::uint32_t editStyl
     return typed;
 }
 
+bool TypedTextFits(const QLineEdit& line, const QString& typed, int width) {
+    QString result = line.text();
+    const int start = line.hasSelectedText() ? line.selectionStart() : line.cursorPosition();
+    const int replaced = line.hasSelectedText() ? int(line.selectedText().size()) : 0;
+    result.replace(start, replaced, typed);
+    // QLineEdit keeps two pixels free on either side of its text.
+    const QMargins margins = line.textMargins();
+    const int room = width - margins.left() - margins.right() - 4;
+    return line.fontMetrics().horizontalAdvance(result) <= room;
+}
+
 UIEdit::UIEdit(std::uint32_t editStyle, QWidget* parent) : QWidget(parent), style_(editStyle) {
     setAttribute(Qt::WA_NoSystemBackground);
     // A password can only be hidden on one line, so the password style
     // always gets the line editor.
-    const bool multiline = (editStyle & style::kEditMultiline) && !(editStyle & style::kEditPassword);
+    const bool multiline =
+        (editStyle & style::kEditMultiline) && !(editStyle & style::kEditPassword);
     if (multiline)
         createTextEditor();
     else
@@ -168,7 +180,10 @@ bool UIEdit::filterKey(QKeyEvent* event) {
         return false;
     const std::optional<QString> accepted = TypedTextFor(typed, style_);
     if (!accepted)
-        return true;  // refused: nothing is entered
+        return true; // refused: nothing is entered
+    if (lineEdit_ && !(style_ & style::kEditAutoHScroll) &&
+        !TypedTextFits(*lineEdit_, *accepted, width()))
+        return true;
     if (*accepted == typed)
         return false;
     if (lineEdit_)

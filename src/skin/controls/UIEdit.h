@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QImage>
 #include <QWidget>
-
 #include <cstdint>
 #include <optional>
 
@@ -19,12 +18,18 @@ namespace corvane {
 // it (digits-only edits refuse anything but digits).
 std::optional<QString> TypedTextFor(const QString& typed, std::uint32_t editStyle);
 
+// Whether typing the text into the line keeps the line's whole text within
+// the width the line has; a line that does not scroll sideways refuses what
+// would not fit.
+bool TypedTextFits(const QLineEdit& line, const QString& typed, int width);
+
 // The skinned edit box: a line editor (or a multi-line editor for the
 // multi-line style) without frame or background over the control's normal
 // image. The edit style bits give it the behaviour of the Windows bits they
 // name: digits only, upper or lower case for typed text, password, read-only,
 // centred or right-aligned text, scroll bars, word wrap unless the text
-// scrolls sideways, and Return entered only when the edit wants it (otherwise
+// scrolls sideways (a single line that does not scroll takes only what fits),
+// and Return entered only when the edit wants it (otherwise
 // it goes to the window, which presses its default button).
 class UIEdit : public QWidget {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #include "skin/controls/UISlider.h"
 
-#include "skin/controls/Drawing.h"
 #include "skin/ColorRef.h"
+#include "skin/controls/Drawing.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QRgb>
 #include <QWidget>
-
 #include <array>
 
 namespace corvane {
