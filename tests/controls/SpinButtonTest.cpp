@@ -1,4 +1,3 @@
-#define QTEST_QPA_MOUSE_HANDLING
 #include "skin/controls/SpinButton.h"
 
 #include <QSignalSpy>

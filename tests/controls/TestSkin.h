@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -116,5 +118,53 @@ inline QRect BoundsExcept(const QImage& image, QColor background) {
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
 }
+
+// The colours of the flat state images of the test window.
+inline const QColor kNormal(200, 0, 0), kHover(0, 200, 0), kPressed(200, 200, 0),
+    kDisabled(90, 90, 90);
+
+inline QRgb Rgb(const QColor& color) {
+    return color.rgb() & 0x00FFFFFF;
+}
+
+// A test window with skin number 1000 and flat 200x100 state images; the
+// tests add its control sections (ids IDC_101 .. IDC_106 are defined).
+class SkinWindowTest : public ::testing::Test {
+protected:
+    SkinWindowTest() {
+        skin_.define("IDW_MAIN", 1000);
+        for (int id = 101; id <= 106; ++id)
+            skin_.define("IDC_" + std::to_string(id), id);
+        skin_.flat("n.bmp", {200, 100}, kNormal);
+        skin_.flat("h.bmp", {200, 100}, kHover);
+        skin_.flat("s.bmp", {200, 100}, kPressed);
+        skin_.flat("d.bmp", {200, 100}, kDisabled);
+    }
+    // Installs the skin, then creates and shows the window.
+    void create(TestWindow& window) {
+        skin_.section("IDW_MAIN", windowKeys_);
+        skin_.install();
+        ASSERT_TRUE(window.createSkin());
+        window.move(0, 0);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void create() { create(window_); }
+    // A fresh window whose only control (id 101) has the keys.
+    template <typename T> T* single(TestWindow& window, const std::string& keys) {
+        skin_.section("IDW_MAIN_0", "IDs=IDC_101\n" + keys);
+        create(window);
+        return window.controlAs<T>(101);
+    }
+    template <typename T> T* single(const std::string& keys) { return single<T>(window_, keys); }
+    // The colour the window shows at a point of one of its controls.
+    QRgb shown(QWidget* control, QPoint at = {2, 2}) {
+        return Pixel(control->window()->grab().toImage(), control->mapTo(control->window(), at));
+    }
+
+    TestSkin skin_;
+    std::string windowKeys_ = "BKN=n.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp";
+    TestWindow window_{1000};
+};
 
 } // namespace corvane::test

@@ -1,4 +1,3 @@
-#define QTEST_QPA_MOUSE_HANDLING
 #include "TestSkin.h"
 #include "skin/controls/UIComboBox.h"
 #include "skin/controls/UIEdit.h"
@@ -12,52 +11,37 @@
 namespace corvane {
 namespace {
 
-using test::Pixel;
-using test::TestWindow;
+using namespace test;
 using Commands = std::vector<std::pair<int, int>>;
 
-const QColor kNormal(200, 0, 0), kBackground(0, 0, 200), kHover(0, 200, 0);
-const QColor kPressed(200, 200, 0), kDisabled(90, 90, 90);
+const QColor kBackground(0, 0, 200);
 
-class UIWndTest : public ::testing::Test {
+class UIWndTest : public SkinWindowTest {
 protected:
-    void SetUp() override {
-        skin_.define("IDW_MAIN", 1000).define("IDW_BARE", 1001).define("IDW_LOST", 1002);
-        for (int id = 101; id <= 105; ++id)
-            skin_.define("IDC_" + std::to_string(id), id);
-        skin_.flat("n.bmp", {60, 40}, kNormal);
-        skin_.flat("o.bmp", {60, 40}, kBackground);
-        skin_.flat("h.bmp", {60, 40}, kHover);
-        skin_.flat("s.bmp", {60, 40}, kPressed);
-        skin_.flat("d.bmp", {60, 40}, kDisabled);
-        skin_.section("IDW_MAIN", "BKN=n.bmp\nBKNO=o.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp");
+    UIWndTest() {
+        skin_.define("IDW_BARE", 1001).define("IDW_LOST", 1002);
+        skin_.flat("o.bmp", {200, 100}, kBackground);
+        windowKeys_ = "BKN=n.bmp\nBKNO=o.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp";
         skin_.section("IDW_BARE", "BKN=n.bmp");
         skin_.section("IDW_LOST", "BKN=missing.bmp\nBKNO=o.bmp");
     }
-    // Installs the skin and creates and shows the main window.
-    void create() {
-        skin_.install();
-        ASSERT_TRUE(window_.createSkin());
-        window_.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
-    }
-    test::TestSkin skin_;
-    TestWindow window_{1000};
 };
 
 TEST_F(UIWndTest, TakesTheSizeOfItsNormalImageWithoutMovingAndPaintsItsBackground) {
+    skin_.section("IDW_MAIN", windowKeys_);
     skin_.install();
     window_.setGeometry(7, 9, 500, 300);
     ASSERT_TRUE(window_.createSkin());
-    EXPECT_EQ(window_.geometry(), QRect(7, 9, 60, 40));
+    EXPECT_EQ(window_.geometry(), QRect(7, 9, 200, 100));
     EXPECT_EQ(window_.sectionName(), "IDW_MAIN");
-    EXPECT_EQ(Pixel(window_.grab().toImage(), 30, 20), kBackground.rgb() & 0xFFFFFF);
+    EXPECT_EQ(Pixel(window_.grab().toImage(), 30, 20), Rgb(kBackground));
     TestWindow bare(1001); // without BKNO the normal image is the background
     ASSERT_TRUE(bare.createSkin());
-    EXPECT_EQ(Pixel(bare.grab().toImage(), 30, 20), kNormal.rgb() & 0xFFFFFF);
+    EXPECT_EQ(Pixel(bare.grab().toImage(), 30, 20), Rgb(kNormal));
 }
 
 TEST_F(UIWndTest, AnswersImagesByCode) {
+    skin_.section("IDW_MAIN", windowKeys_);
     skin_.install();
     TestWindow bare(1001);
     ASSERT_TRUE(window_.createSkin());
@@ -74,7 +58,7 @@ TEST_F(UIWndTest, AnswersImagesByCode) {
             const QImage image = window->image(c.code);
             ASSERT_EQ(image.isNull(), !color.isValid()) << "code " << c.code;
             if (!image.isNull()) {
-                EXPECT_EQ(Pixel(image, 0, 0), color.rgb() & 0xFFFFFF) << "code " << c.code;
+                EXPECT_EQ(Pixel(image, 0, 0), Rgb(color)) << "code " << c.code;
             }
         }
     }
