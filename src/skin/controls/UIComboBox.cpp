@@ -37,31 +37,34 @@ UIComboBox::UIComboBox(std::uint32_t comboStyle, QWidget* parent)
     setAttribute(Qt::WA_NoSystemBackground);
     setInsertPolicy(QComboBox::NoInsert);
     const std::uint32_t kind = style_ & style::kComboStyleMask;
-    if (kind == style::kComboDropDown || kind == style::kComboSimple) {
-        setEditable(true);
-        QPalette palette = lineEdit()->palette();
-        palette.setColor(QPalette::Base, Qt::transparent);
-        palette.setColor(QPalette::Text, Qt::black);
-        lineEdit()->setPalette(palette);
-        lineEdit()->setAutoFillBackground(false);
-        lineEdit()->installEventFilter(this);
-    }
+    if (kind == style::kComboDropDown || kind == style::kComboSimple)
+        createEditLine();
     // The dropped list scrolls with a bar only with the scroll style; the
     // no-scroll-disabling style keeps the bar even when all items fit.
     if (style_ & style::kComboDisableNoScroll)
         view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     else if (!(style_ & style::kVScroll))
         view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QAbstractItemModel* items = model();
-    connect(items, &QAbstractItemModel::rowsAboutToBeInserted, this,
+    connect(model(), &QAbstractItemModel::rowsAboutToBeInserted, this,
             [this] { itemsAboutToBeAdded(); });
-    connect(items, &QAbstractItemModel::rowsInserted, this,
+    connect(model(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { itemsAdded(first, last); });
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (index != indexBeforeUser_)
             emit selectionChangedByUser();
         indexBeforeUser_ = index;
     });
+}
+
+// The editable line draws only its text, over the combo box's face.
+void UIComboBox::createEditLine() {
+    setEditable(true);
+    QPalette palette = lineEdit()->palette();
+    palette.setColor(QPalette::Base, Qt::transparent);
+    palette.setColor(QPalette::Text, Qt::black);
+    lineEdit()->setPalette(palette);
+    lineEdit()->setAutoFillBackground(false);
+    lineEdit()->installEventFilter(this);
 }
 
 void UIComboBox::itemsAboutToBeAdded() {

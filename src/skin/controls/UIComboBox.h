@@ -76,6 +76,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createEditLine();
     void itemsAboutToBeAdded();
     void itemsAdded(int first, int last);
     void placeEditLine();
