@@ -105,6 +105,8 @@ void UIEdit::createTextEditor() {
                                                                        : Qt::ScrollBarAlwaysOff);
     textEdit_->setVerticalScrollBarPolicy((style_ & style::kVScroll) ? Qt::ScrollBarAlwaysOn
                                                                      : Qt::ScrollBarAlwaysOff);
+    // Skins size their edits for a line of text with a pixel around it.
+    textEdit_->document()->setDocumentMargin(1);
     QTextOption option = textEdit_->document()->defaultTextOption();
     option.setAlignment(HorizontalAlignment(style_));
     textEdit_->document()->setDefaultTextOption(option);
