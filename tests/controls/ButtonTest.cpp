@@ -116,6 +116,16 @@ TEST_F(ButtonTest, CheckBoxTogglesAndRadioGroupsStayExclusive) {
               (std::vector<std::vector<int>>{{102}, {102, 104}, {103, 104}, {103, 104}, {104}}));
     EXPECT_EQ(window_.commands,
               (Commands{{101, 0}, {101, 0}, {102, 0}, {104, 0}, {103, 0}, {103, 0}}));
+    // An arrow key moves to the group's next radio button, wrapping, and clicks it.
+    window_.commands.clear();
+    QApplication::setActiveWindow(&window_);
+    button(103)->setFocus();
+    QTest::keyClick(button(103), Qt::Key_Down);
+    EXPECT_TRUE(button(102)->hasFocus());
+    EXPECT_EQ(checkedRadios(), (std::vector<int>{102, 104}));
+    QTest::keyClick(button(102), Qt::Key_Left);
+    EXPECT_EQ(checkedRadios(), (std::vector<int>{103, 104}));
+    EXPECT_EQ(window_.commands, (Commands{{102, 0}, {103, 0}}));
 }
 
 TEST_F(ButtonTest, FocusRectangleOnlyWithTheTabStopKey) {

@@ -3,8 +3,10 @@
 #include "skin/controls/Drawing.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace corvane {
 
@@ -167,14 +169,51 @@ void UIButton::nextCheckState() {
     uncheckGroupPeers();
 }
 
-void UIButton::uncheckGroupPeers() {
+// The radio buttons of this one's group, this one included, in creation order.
+std::vector<UIButton*> UIButton::groupPeers() const {
+    std::vector<UIButton*> peers;
     if (!parentWidget())
-        return;
+        return peers;
     const auto siblings = parentWidget()->findChildren<UIButton*>(Qt::FindDirectChildrenOnly);
     for (UIButton* peer : siblings) {
-        if (peer != this && peer->kind_ == ButtonKind::Radio && peer->radioGroup_ == radioGroup_)
+        if (peer->kind_ == ButtonKind::Radio && peer->radioGroup_ == radioGroup_)
+            peers.push_back(peer);
+    }
+    return peers;
+}
+
+void UIButton::uncheckGroupPeers() {
+    for (UIButton* peer : groupPeers()) {
+        if (peer != this)
             peer->setChecked(false);
     }
+}
+
+void UIButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    const bool arrow = forward || key == Qt::Key_Up || key == Qt::Key_Left;
+    if (kind_ == ButtonKind::Radio && arrow && moveInGroup(forward))
+        return;
+    QAbstractButton::keyPressEvent(event);
+}
+
+// Focuses and clicks the next usable radio button of the group, wrapping at
+// its ends; false when there is no other.
+bool UIButton::moveInGroup(bool forward) {
+    const std::vector<UIButton*> peers = groupPeers();
+    const auto self = std::find(peers.begin(), peers.end(), this);
+    const int count = int(peers.size());
+    for (int step = 1; step < count; ++step) {
+        const int at = int(self - peers.begin()) + (forward ? step : -step);
+        UIButton* next = peers[std::size_t((at % count + count) % count)];
+        if (next->isVisible() && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            next->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace corvane

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRgb>
+#include <vector>
 
 namespace corvane {
 
@@ -27,7 +28,9 @@ ButtonLook ChooseButtonLook(bool checked, bool enabled, bool heldWithMouse, bool
 // (click, keyboard, check toggling) with a face painted from eight image sets.
 // Check boxes toggle on a click; a clicked radio button unchecks the other
 // radio buttons of its group (same parent, same group number), while
-// setChecked() changes only the button it is called on.
+// setChecked() changes only the button it is called on. The arrow keys move
+// from a radio button to the next one of its group and click it, as in a
+// dialog box.
 class UIButton : public QAbstractButton {
     Q_OBJECT
 
@@ -78,10 +81,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void nextCheckState() override;
 
 private:
+    std::vector<UIButton*> groupPeers() const;
     void uncheckGroupPeers();
+    bool moveInGroup(bool forward);
 
     ButtonKind kind_;
     QString sectionName_;
