@@ -175,6 +175,10 @@ bool UIEdit::filterKey(QKeyEvent* event) {
             QCoreApplication::sendEvent(window, event);
         return true;
     }
+    // An edit keeps all arrow keys, even those a single line has no use for,
+    // so that they never move the focus away.
+    if (lineEdit_ && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down))
+        return true;
     const QString typed = event->text();
     const bool printable = !typed.isEmpty() && typed.at(0).isPrint() &&
                            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
