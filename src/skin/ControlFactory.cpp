@@ -30,6 +30,16 @@ QString FilePath(const std::string& path) {
     return QString::fromStdString(path);
 }
 
+// The piece of a window image under a control. A control reaching beyond the
+// image gets black there; the piece stops at the image's right and bottom
+// edges, so that an absurd rectangle costs no absurd amount of memory.
+QImage CutPiece(const QImage& full, const QRect& area) {
+    const QRect inside = area.intersected(full.rect());
+    if (full.isNull() || inside.isEmpty())
+        return {};
+    return full.copy(QRect(area.topLeft(), inside.bottomRight()));
+}
+
 ButtonKind KindOf(ControlType type) {
     switch (type) {
     case ControlType::Check:
@@ -105,8 +115,7 @@ PerState<QImage> ControlFactory::cutStateImages(const SkinRect& rect, StateImage
             state != kStateDisabled)
             continue;
         const QImage full = window_.image(kCodes[state]);
-        if (!full.isNull())
-            pieces[state] = full.copy(area);
+        pieces[state] = CutPiece(full, area);
     }
     return pieces;
 }
@@ -216,8 +225,8 @@ QWidget* ControlFactory::createSlider(const SliderDescription& d) {
     applyCommon(slider, d, d.rect);
     slider->setFocusPolicy(Qt::ClickFocus);
     const QRect area = ToQRect(d.rect);
-    slider->setBackgroundImages(window_.image(kImageNormal).copy(area),
-                                window_.image(kImageHover).copy(area));
+    slider->setBackgroundImages(CutPiece(window_.image(kImageNormal), area),
+                                CutPiece(window_.image(kImageHover), area));
     PerState<QImage> thumbs;
     for (int state = 0; state < 4; ++state)
         thumbs[state] = LoadSkinImage(FilePath(d.thumbFiles[state]));

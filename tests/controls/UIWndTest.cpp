@@ -1,4 +1,5 @@
 #include "TestSkin.h"
+#include "skin/controls/UIButton.h"
 #include "skin/controls/UIComboBox.h"
 #include "skin/controls/UIEdit.h"
 
@@ -143,9 +144,12 @@ TEST_F(UIWndTest, ControlsGetTheirIdsRectanglesAndFlags) {
     skin_.section("IDW_MAIN_1", "Type=STATIC\nRect=1,2,31,12\nIsDisabled=1");
     skin_.section("IDW_MAIN_2",
                   "Type=COMBOBOX\nIDs=IDC_103\nRect=5,6,45,26\nDropListHeight=50\nIsVisible=0");
+    skin_.section("IDW_MAIN_3", "Type=PUSHBUTTON\nIDs=IDC_104\nRect=15,5,99999,999");
     create();
     const auto& controls = window_.controls();
-    ASSERT_EQ(controls.size(), 3u);
+    ASSERT_EQ(controls.size(), 4u);
+    // Pieces of the window's images end where the images end.
+    EXPECT_EQ(window_.controlAs<UIButton>(104)->stateImages()[kStateHover].size(), QSize(185, 95));
     EXPECT_EQ(ControlId(controls[0].control), 101);
     EXPECT_EQ(controls[0].rect, QRect(10, 20, 0, 0));
     EXPECT_EQ(ControlId(controls[1].control), 0); // no IDs

@@ -1,5 +1,7 @@
 #include "skin/controls/Drawing.h"
 
+#include <QPainter>
+#include <QPolygon>
 #include <QVector>
 #include <QWidget>
 
@@ -89,24 +91,29 @@ void DrawTransparent(QImage& target, const QRect& targetArea, const QImage& sour
     }
 }
 
-void DrawFocusRect(QImage& image, const QRect& rect) {
-    const QRect area = rect.intersected(image.rect());
-    if (area.isEmpty())
+void DrawFocusRect(QPainter& painter, const QRect& rect) {
+    if (rect.isEmpty())
         return;
-    auto invert = [&image](int x, int y) {
+    QPolygon dots;
+    auto dot = [&dots](int x, int y) {
         if ((x + y) % 2 == 0)
-            image.setPixel(x, y, image.pixel(x, y) ^ 0x00FFFFFF);
+            dots << QPoint(x, y);
     };
-    for (int x = area.left(); x <= area.right(); ++x) {
-        invert(x, area.top());
-        if (area.bottom() != area.top())
-            invert(x, area.bottom());
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        dot(x, rect.top());
+        if (rect.bottom() != rect.top())
+            dot(x, rect.bottom());
     }
-    for (int y = area.top() + 1; y < area.bottom(); ++y) {
-        invert(area.left(), y);
-        if (area.right() != area.left())
-            invert(area.right(), y);
+    for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
+        dot(rect.left(), y);
+        if (rect.right() != rect.left())
+            dot(rect.right(), y);
     }
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawPoints(dots);
+    painter.restore();
 }
 
 } // namespace corvane

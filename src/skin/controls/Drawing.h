@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+class QPainter;
 class QWidget;
 
 namespace corvane {
@@ -36,7 +37,7 @@ void DrawTransparent(QImage& target, const QRect& targetArea, const QImage& sour
                      const QRect& sourceArea, QRgb keyColor);
 
 // Inverts every other pixel along the inside of the rectangle: the dotted
-// focus rectangle, visible on any background.
-void DrawFocusRect(QImage& image, const QRect& rect);
+// focus rectangle, visible on any background. Needs a raster paint device.
+void DrawFocusRect(QPainter& painter, const QRect& rect);
 
 } // namespace corvane

@@ -87,22 +87,25 @@ TextBox UIButton::captionBox(ButtonLook look) const {
                             fonts_[look.checked][look.state], text());
 }
 
-QImage UIButton::renderFace(ButtonLook look) const {
+bool UIButton::paintFace(QPainter& painter, ButtonLook look) const {
     const QImage& image = images_[look.checked][look.state];
     if (image.isNull())
-        return {};
-    QImage face(size(), QImage::Format_ARGB32_Premultiplied);
-    face.fill(Qt::transparent);
-    QPainter painter(&face);
+        return false;
     painter.drawImage(0, 0, image);
     painter.setFont(fonts_[look.checked][look.state]);
     painter.setPen(QColor(colors_[look.checked][look.state]));
     const TextBox box = captionBox(look);
     DrawFormattedText(painter, box.rect, text(), box.format);
-    painter.end();
     if (focusRect_ && (focusPolicy() & Qt::TabFocus) && hasFocus())
-        DrawFocusRect(face, rect());
-    return face;
+        DrawFocusRect(painter, rect());
+    return true;
+}
+
+QImage UIButton::renderFace(ButtonLook look) const {
+    QImage face(size(), QImage::Format_RGB32);
+    face.fill(Qt::black);
+    QPainter painter(&face);
+    return paintFace(painter, look) ? face : QImage();
 }
 
 QSize UIButton::sizeHint() const {
@@ -110,11 +113,9 @@ QSize UIButton::sizeHint() const {
 }
 
 void UIButton::paintEvent(QPaintEvent*) {
-    const QImage face = renderFace(currentLook());
-    if (face.isNull())
-        return; // no image for this look: whatever lies behind shows
+    // A look without an image draws nothing: whatever lies behind shows.
     QPainter painter(this);
-    painter.drawImage(0, 0, face);
+    paintFace(painter, currentLook());
 }
 
 void UIButton::mousePressEvent(QMouseEvent* event) {

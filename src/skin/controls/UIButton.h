@@ -9,6 +9,8 @@
 #include <QRgb>
 #include <vector>
 
+class QPainter;
+
 namespace corvane {
 
 enum class ButtonKind { Push, Check, Radio };
@@ -71,6 +73,8 @@ public:
     TextBox captionBox(ButtonLook look) const;
     // The face of a look as painted, or a null image when that look has none.
     QImage renderFace(ButtonLook look) const;
+    // Paints the face of a look; false (nothing painted) when it has no image.
+    bool paintFace(QPainter& painter, ButtonLook look) const;
 
     QSize sizeHint() const override;
 

@@ -137,23 +137,26 @@ QRect UIComboBox::editRect() const {
     return rect().adjusted(3, 3, -3 - buttonWidth_, -3);
 }
 
-QImage UIComboBox::renderFace(VisualState state) const {
+bool UIComboBox::paintFace(QPainter& painter, VisualState state) const {
     const std::uint32_t kind = style_ & style::kComboStyleMask;
     if (kind == style::kComboSimple || images_[state].isNull())
-        return {};
-    QImage face(size(), QImage::Format_ARGB32_Premultiplied);
-    face.fill(Qt::transparent);
-    QPainter painter(&face);
+        return false;
     painter.drawImage(0, 0, images_[state]);
-    if (isDropDownList()) {
-        painter.setFont(font());
-        painter.setPen(Qt::black);
-        DrawFormattedText(painter, textRect(), currentText(), kTextNoPrefix);
-    }
-    painter.end();
-    if (isDropDownList() && (focusPolicy() & Qt::TabFocus) && hasFocus())
-        DrawFocusRect(face, focusRect());
-    return face;
+    if (!isDropDownList())
+        return true; // the editable line shows the text
+    painter.setFont(font());
+    painter.setPen(Qt::black);
+    DrawFormattedText(painter, textRect(), currentText(), kTextNoPrefix);
+    if ((focusPolicy() & Qt::TabFocus) && hasFocus())
+        DrawFocusRect(painter, focusRect());
+    return true;
+}
+
+QImage UIComboBox::renderFace(VisualState state) const {
+    QImage face(size(), QImage::Format_RGB32);
+    face.fill(Qt::black);
+    QPainter painter(&face);
+    return paintFace(painter, state) ? face : QImage();
 }
 
 void UIComboBox::showPopup() {
@@ -196,11 +199,8 @@ void UIComboBox::placeEditLine() {
 }
 
 void UIComboBox::paintEvent(QPaintEvent*) {
-    const QImage face = renderFace(currentState());
-    if (face.isNull())
-        return;
     QPainter painter(this);
-    painter.drawImage(0, 0, face);
+    paintFace(painter, currentState());
 }
 
 void UIComboBox::mouseMoveEvent(QMouseEvent* event) {

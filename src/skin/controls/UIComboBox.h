@@ -7,6 +7,8 @@
 #include <QImage>
 #include <cstdint>
 
+class QPainter;
+
 namespace corvane {
 
 // The skinned combo box: Qt's combo box and list with a face painted from the
@@ -54,6 +56,7 @@ public:
     // The face as painted in a state; null when the style paints nothing or
     // the state has no image.
     QImage renderFace(VisualState state) const;
+    bool paintFace(QPainter& painter, VisualState state) const;
 
     void showPopup() override;
     void hidePopup() override;

@@ -46,28 +46,28 @@ TextBox UIStatic::captionBox(Look look) const {
     return LayoutStaticText(rect(), noWrap_, layouts_[look], fonts_[look], text_);
 }
 
-QImage UIStatic::renderFace(Look look) const {
+bool UIStatic::paintFace(QPainter& painter, Look look) const {
     if (images_[kLookNormal].isNull())
-        return {};
+        return false;
     // A disabled look without its own image keeps the normal background.
-    const QImage& background = images_[look].isNull() ? images_[kLookNormal] : images_[look];
-    QImage face(size(), QImage::Format_ARGB32_Premultiplied);
-    face.fill(Qt::transparent);
-    QPainter painter(&face);
-    painter.drawImage(0, 0, background);
+    painter.drawImage(0, 0, images_[look].isNull() ? images_[kLookNormal] : images_[look]);
     painter.setFont(fonts_[look]);
     painter.setPen(QColor(colors_[look]));
     const TextBox box = captionBox(look);
     DrawFormattedText(painter, box.rect, text_, box.format);
-    return face;
+    return true;
+}
+
+QImage UIStatic::renderFace(Look look) const {
+    QImage face(size(), QImage::Format_RGB32);
+    face.fill(Qt::black);
+    QPainter painter(&face);
+    return paintFace(painter, look) ? face : QImage();
 }
 
 void UIStatic::paintEvent(QPaintEvent*) {
-    const QImage face = renderFace(currentLook());
-    if (face.isNull())
-        return;
     QPainter painter(this);
-    painter.drawImage(0, 0, face);
+    paintFace(painter, currentLook());
 }
 
 void UIStatic::mouseReleaseEvent(QMouseEvent* event) {

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <array>
 
+class QPainter;
+
 namespace corvane {
 
 // The skinned static text: a caption over a piece of the window's image, with
@@ -40,6 +42,7 @@ public:
     // The control as painted in a look; null when there is no normal image
     // (the control then shows what lies behind it).
     QImage renderFace(Look look) const;
+    bool paintFace(QPainter& painter, Look look) const;
 
 signals:
     void clicked();
