@@ -64,7 +64,7 @@ bool UIWnd::createSkin() {
     pressed_ = LoadSkinImage(LocalPath(skin.pressedImage));
     // Pixels of the mask colour in the normal image are neither drawn nor hit.
     if (skin.useMaskColor)
-        setMask(MaskRegion(normal_, size(), RgbFromColorRef(skin.maskColor())));
+        SetWidgetShape(this, MaskRegion(normal_, size(), RgbFromColorRef(skin.maskColor())));
 
     ControlFactory factory(*this);
     controls_ = factory.createControls(ReadControlDescriptions(files, sectionName_.toStdString()));

@@ -78,6 +78,10 @@ TEST(ApplyMaskRegion, NullImageOrMissingFileLeavesTheShape) {
     EXPECT_EQ(ApplyMaskRegion(&widget, mask, kKey), 0);
     EXPECT_FALSE(widget.mask().contains(QPoint(0, 0)));
     EXPECT_TRUE(widget.mask().contains(QPoint(9, 9)));
+
+    mask.fill(kKey); // all cut out: nothing of the widget is left
+    EXPECT_EQ(ApplyMaskRegion(&widget, mask, kKey), 0);
+    EXPECT_FALSE(widget.mask().intersects(widget.rect()));
 }
 
 QImage Filled(QSize size, QRgb color) {

@@ -57,10 +57,15 @@ QRegion MaskRegion(const QImage& mask, QSize widgetSize, QRgb keyColor) {
     return region;
 }
 
+void SetWidgetShape(QWidget* widget, const QRegion& shape) {
+    // A pixel outside the widget covers none of it.
+    widget->setMask(shape.isEmpty() ? QRegion(-1, -1, 1, 1) : shape);
+}
+
 int ApplyMaskRegion(QWidget* widget, const QImage& mask, QRgb keyColor) {
     if (mask.isNull())
         return -1;
-    widget->setMask(MaskRegion(mask, widget->size(), keyColor));
+    SetWidgetShape(widget, MaskRegion(mask, widget->size(), keyColor));
     if (QWidget* parent = widget->parentWidget())
         parent->update(widget->geometry());
     return 0;

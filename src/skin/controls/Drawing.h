@@ -22,6 +22,10 @@ QImage LoadSkinImage(const QString& path);
 // the widget that the image does not cover stay in the region.
 QRegion MaskRegion(const QImage& mask, QSize widgetSize, QRgb keyColor);
 
+// Gives the widget the shape; an empty shape hides the whole widget (to Qt an
+// empty mask would mean no mask at all).
+void SetWidgetShape(QWidget* widget, const QRegion& shape);
+
 // Shapes the widget with MaskRegion of its own size: key pixels are then
 // neither drawn nor hit by the mouse. -1 for a null image (the shape is left
 // as it is), else 0.
