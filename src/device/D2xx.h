@@ -52,36 +52,24 @@ inline constexpr Ulong kPurgeTx = 2;
 // D2XX descriptions are at most 64 bytes including the terminating NUL.
 inline constexpr int kDescriptionBufferSize = 64;
 
-using ListDevicesFn = Status(CORVANE_D2XX_CALL*)(void* arg1, void* arg2, Dword flags);
-using WriteFn = Status(CORVANE_D2XX_CALL*)(Handle, void* buffer, Dword count, Dword* written);
-using ReadFn = Status(CORVANE_D2XX_CALL*)(Handle, void* buffer, Dword count, Dword* read);
-using OpenFn = Status(CORVANE_D2XX_CALL*)(int index, Handle* handle);
-using OpenExFn = Status(CORVANE_D2XX_CALL*)(void* arg1, Dword flags, Handle* handle);
-using CloseFn = Status(CORVANE_D2XX_CALL*)(Handle);
-using SetTimeoutsFn = Status(CORVANE_D2XX_CALL*)(Handle, Ulong readMs, Ulong writeMs);
-using SetBaudRateFn = Status(CORVANE_D2XX_CALL*)(Handle, Ulong baudRate);
-using SetDataCharacteristicsFn = Status(CORVANE_D2XX_CALL*)(Handle, Uchar wordLength, Uchar stopBits,
-                                                            Uchar parity);
-using SetFlowControlFn = Status(CORVANE_D2XX_CALL*)(Handle, Ushort flowControl, Uchar xon, Uchar xoff);
-using ResetDeviceFn = Status(CORVANE_D2XX_CALL*)(Handle);
-using PurgeFn = Status(CORVANE_D2XX_CALL*)(Handle, Ulong mask);
-using GetStatusFn = Status(CORVANE_D2XX_CALL*)(Handle, Dword* rxBytes, Dword* txBytes, Dword* eventStatus);
-
-// The entry-point table, all null until bound. The member order is the lookup order.
+// The entry points, all null until bound. The member order is the lookup order.
 struct EntryPoints {
-    ListDevicesFn listDevices = nullptr;
-    WriteFn write = nullptr;
-    ReadFn read = nullptr;
-    OpenFn open = nullptr;
-    OpenExFn openEx = nullptr;
-    CloseFn close = nullptr;
-    SetTimeoutsFn setTimeouts = nullptr;
-    SetBaudRateFn setBaudRate = nullptr;
-    SetDataCharacteristicsFn setDataCharacteristics = nullptr;
-    SetFlowControlFn setFlowControl = nullptr;
-    ResetDeviceFn resetDevice = nullptr;
-    PurgeFn purge = nullptr;
-    GetStatusFn getStatus = nullptr;
+    Status(CORVANE_D2XX_CALL* listDevices)(void* arg1, void* arg2, Dword flags) = nullptr;
+    Status(CORVANE_D2XX_CALL* write)(Handle, void* buffer, Dword count, Dword* written) = nullptr;
+    Status(CORVANE_D2XX_CALL* read)(Handle, void* buffer, Dword count, Dword* read) = nullptr;
+    Status(CORVANE_D2XX_CALL* open)(int index, Handle* handle) = nullptr;
+    Status(CORVANE_D2XX_CALL* openEx)(void* arg1, Dword flags, Handle* handle) = nullptr;
+    Status(CORVANE_D2XX_CALL* close)(Handle) = nullptr;
+    Status(CORVANE_D2XX_CALL* setTimeouts)(Handle, Ulong readMs, Ulong writeMs) = nullptr;
+    Status(CORVANE_D2XX_CALL* setBaudRate)(Handle, Ulong baudRate) = nullptr;
+    Status(CORVANE_D2XX_CALL* setDataCharacteristics)(Handle, Uchar wordLength, Uchar stopBits,
+                                                      Uchar parity) = nullptr;
+    Status(CORVANE_D2XX_CALL* setFlowControl)(Handle, Ushort flowControl, Uchar xon,
+                                              Uchar xoff) = nullptr;
+    Status(CORVANE_D2XX_CALL* resetDevice)(Handle) = nullptr;
+    Status(CORVANE_D2XX_CALL* purge)(Handle, Ulong mask) = nullptr;
+    Status(CORVANE_D2XX_CALL* getStatus)(Handle, Dword* rxBytes, Dword* txBytes,
+                                         Dword* eventStatus) = nullptr;
 };
 
 } // namespace corvane::d2xx
