@@ -52,6 +52,7 @@ DeviceLink::DeviceLink(Prompter& prompter) : prompter_(prompter) {}
 void DeviceLink::BindDriver() { BindDriver(DriverLibraryFile()); }
 
 void DeviceLink::BindDriver(const std::string& libraryFile) {
+    entries_ = {}; // loading releases the library bound before, and its entry points with it
     if (!library_.load(libraryFile)) {
         // The message names the driver the program was first written for; it
         // stays as operators know it.
