@@ -1,116 +1,81 @@
-#include "DeviceTestFiles.h"
-#include "FakeD2xx.h"
+#include "DeviceTestRig.h"
 
 #include "device/ControllerCommands.h"
-#include "device/DeviceLink.h"
 #include "events/EventFiles.h"
-#include "support/RecordingPrompter.h"
 #include "support/VectorEventList.h"
-
-#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
 
 using namespace test;
-using Bytes = std::vector<std::uint8_t>;
-using Strings = std::vector<std::string>;
-
-Bytes Reply(std::uint16_t length) {
-    Bytes reply(20, 0);
-    reply[3] = static_cast<std::uint8_t>(length);
-    reply[4] = static_cast<std::uint8_t>(length >> 8);
-    return reply;
-}
 
 // The main window's view: an event folder holding a Relay file of two entries.
-struct CommandFixture : ::testing::Test {
-    DeviceCallLog log;
-    FakeD2xx driver{log};
-    RecordingPrompter prompter;
-    FakePacer pacer{log};
-    DeviceLink link{prompter};
-    ControllerProtocol protocol{link, pacer, prompter};
-    ScratchFolder folder;
+struct CommandFixture : FakeRig {
     VectorEventList list;
     const Bytes before = EventFileBytes(EventKind::Relay, 2);
-    const std::string eventFile = EventFilePath(folder.path().string(), EventKind::Relay);
+    const Bytes table = EventFileBytes(EventKind::Relay, 5);
+    const std::uint16_t length = static_cast<std::uint16_t>(table.size());
+    const std::string eventFile = EventFilePath(folder.path(), EventKind::Relay);
     const std::string chosen = folder.file("EventFile.rel");
 
-    CommandFixture() {
-        link.BindEntryPoints([this](const char* name) { return driver.lookup(name); });
-        WriteBytes(eventFile, before);
+    CommandFixture() { folder.write(std::filesystem::path(eventFile).filename().string(), before); }
+    ReceiveOutcome receive(const std::vector<ReadAnswer>& answers, const std::string& into) {
+        answer(answers);
+        prompter.answerSave(into);
+        return ReceiveTableCommand(protocol, EventKind::Relay, folder.path(), true, list);
     }
-    ReceiveOutcome receive(std::vector<ReadAnswer> answers) {
-        driver.reads = {ReadAnswer{}};
-        driver.reads.insert(driver.reads.end(), answers.begin(), answers.end());
-        prompter.answerSave(chosen);
-        return ReceiveTableCommand(protocol, EventKind::Relay, folder.path().string(), true, list);
-    }
+    Bytes read(const std::string& path) { return folder.read(std::filesystem::path(path).filename().string()); }
 };
 
-TEST_F(CommandFixture, DialogsOfferTheKindsExchangeFiles) {
-    FakeProgress progress(log);
-    SendTableCommand(protocol, EventKind::Relay, progress);
-    ReceiveTableCommand(protocol, EventKind::Relay, folder.path().string(), true, list);
+TEST_F(CommandFixture, CancelledDialogsOfferTheKindsFilesAndTouchNeitherControllerNorFiles) {
+    EXPECT_EQ(SendTableCommand(protocol, EventKind::Relay, progress), SendResult::Cancelled);
+    EXPECT_EQ(ReceiveTableCommand(protocol, EventKind::Relay, folder.path(), true, list).result,
+              ReceiveResult::Cancelled);
     for (const auto& request : {prompter.openRequests.at(0), prompter.saveRequests.at(0)}) {
         EXPECT_EQ(request.filter, "Relay(*.rel)|*.rel|All Files(*.*)|*.*||");
         EXPECT_EQ(request.defaultExtension, "rel");
         EXPECT_EQ(request.initialName, "EventFile");
     }
-}
-
-TEST_F(CommandFixture, CancelledDialogsTouchNeitherControllerNorFiles) {
-    FakeProgress progress(log);
-    EXPECT_EQ(SendTableCommand(protocol, EventKind::Relay, progress), SendResult::Cancelled);
-    EXPECT_EQ(ReceiveTableCommand(protocol, EventKind::Relay, folder.path().string(), true, list).result,
-              ReceiveResult::Cancelled);
     EXPECT_TRUE(log.calls.empty());
-    EXPECT_EQ(ReadBytes(eventFile), before);
+    EXPECT_EQ(read(eventFile), before);
     EXPECT_EQ(list.lines.size(), 2u); // the list is refilled all the same
 }
 
-TEST_F(CommandFixture, ACompleteTableBecomesTheEventFile) {
-    const Bytes table = EventFileBytes(EventKind::Relay, 5);
-    EXPECT_EQ(receive({{Reply(static_cast<std::uint16_t>(table.size()))}, {table}}).result,
-              ReceiveResult::Received);
-    EXPECT_EQ(ReadBytes(eventFile), table);
-    EXPECT_EQ(ReadBytes(chosen), table);
-    EXPECT_EQ(list.lines.size(), 5u);
-    EXPECT_TRUE(prompter.messages.empty());
-}
-
-TEST_F(CommandFixture, AnIncompleteTableLeavesTheEventFileAndSaysSo) {
-    const Bytes table = EventFileBytes(EventKind::Relay, 5);
+TEST_F(CommandFixture, OnlyACompleteOrEmptyTableBecomesTheEventFile) {
     const Bytes part(table.begin(), table.end() - 10);
-    EXPECT_EQ(receive({{Reply(static_cast<std::uint16_t>(table.size()))}, {part}}).result,
-              ReceiveResult::Incomplete);
-    EXPECT_EQ(ReadBytes(eventFile), before);
-    EXPECT_EQ(ReadBytes(chosen), part);
-    EXPECT_EQ(prompter.messages, Strings{"Receive failed: the table from the controller is incomplete!"});
-    EXPECT_EQ(list.lines.size(), 2u);
+    const std::string incomplete(kIncompleteTableMessage);
+    struct Case {
+        const char* name;
+        std::vector<ReadAnswer> answers;
+        ReceiveResult result;
+        Bytes eventFile, chosenFile;
+        std::size_t lines;
+        Strings messages;
+    };
+    const std::vector<Case> cases = {
+        {"complete", {{Reply(20, length)}, {table}}, ReceiveResult::Received, table, table, 5, {}},
+        {"incomplete", {{Reply(20, length)}, {part}}, ReceiveResult::Incomplete, before, part, 2, {incomplete}},
+        {"empty", {{Reply(20, 0)}}, ReceiveResult::EmptyTable, Bytes(16, 0), {}, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompter.messages.clear();
+        folder.write(std::filesystem::path(eventFile).filename().string(), before);
+        EXPECT_EQ(receive(c.answers, chosen).result, c.result);
+        EXPECT_EQ(read(eventFile), c.eventFile);
+        EXPECT_EQ(read(chosen), c.chosenFile);
+        EXPECT_EQ(list.lines.size(), c.lines);
+        EXPECT_EQ(prompter.messages, c.messages);
+    }
 }
 
 TEST_F(CommandFixture, ReceivingOntoTheEventFileItselfCannotCutIt) {
-    const Bytes table = EventFileBytes(EventKind::Relay, 5);
-    driver.reads = {ReadAnswer{}, {Reply(static_cast<std::uint16_t>(table.size()))}, {Bytes(table.begin(), table.end() - 1)}};
-    prompter.answerSave(eventFile);
-    EXPECT_EQ(ReceiveTableCommand(protocol, EventKind::Relay, folder.path().string(), true, list).result,
+    EXPECT_EQ(receive({{Reply(20, length)}, {Bytes(table.begin(), table.end() - 1)}}, eventFile).result,
               ReceiveResult::Incomplete);
-    EXPECT_EQ(ReadBytes(eventFile), before);
-    driver.reads = {ReadAnswer{}, {Reply(static_cast<std::uint16_t>(table.size()))}, {table}};
-    prompter.answerSave(eventFile);
-    EXPECT_EQ(ReceiveTableCommand(protocol, EventKind::Relay, folder.path().string(), true, list).result,
-              ReceiveResult::Received);
-    EXPECT_EQ(ReadBytes(eventFile), table);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1); // nothing left beside it
-}
-
-TEST_F(CommandFixture, AnEmptyTableEmptiesTheKind) {
-    EXPECT_EQ(receive({{Reply(0)}}).result, ReceiveResult::EmptyTable);
-    EXPECT_EQ(ReadBytes(eventFile), Bytes(16, 0));
-    EXPECT_TRUE(list.lines.empty());
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(read(eventFile), before);
+    EXPECT_EQ(receive({{Reply(20, length)}, {table}}, eventFile).result, ReceiveResult::Received);
+    EXPECT_EQ(read(eventFile), table);
+    EXPECT_EQ(folder.names().size(), 1u); // nothing left beside it
 }
 
 } // namespace

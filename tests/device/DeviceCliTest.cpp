@@ -1,8 +1,6 @@
 // corvanectl's device commands against the simulated controller, as a script runs them.
 
-#include "DeviceTestFiles.h"
-
-#include <gtest/gtest.h>
+#include "DeviceTestRig.h"
 
 #include <cstdlib>
 #include <sys/wait.h>
@@ -11,12 +9,11 @@ namespace corvane {
 namespace {
 
 using namespace test;
-using Bytes = std::vector<std::uint8_t>;
 
 struct CliFixture : ::testing::Test {
-    ScratchFolder folder;
+    TempFolder folder;
 
-    // The exit status of corvanectl with args; its stderr goes to folder/stderr.
+    // The exit status of corvanectl with args; its output goes to folder/stdout and folder/stderr.
     int run(const std::string& args) {
         const std::string command = "CORVANE_D2XX_LIBRARY='" CORVANE_SIM_LIBRARY "' CORVANE_SIM_TIMING=instant "
                                     "CORVANE_SIM_STATE_FILE='" + folder.file("state") + "' '" CORVANECTL "' " +
@@ -25,7 +22,7 @@ struct CliFixture : ::testing::Test {
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     std::string output(const char* stream) {
-        const Bytes bytes = ReadBytes(folder.file(stream));
+        const Bytes bytes = folder.read(stream);
         return {bytes.begin(), bytes.end()};
     }
 };
@@ -35,23 +32,21 @@ TEST_F(CliFixture, SendThenReceiveRoundTripsEveryKind) {
         const std::string name(InfoOf(kind).cliName);
         SCOPED_TRACE(name);
         const Bytes table = EventFileBytes(kind, 3, kind == EventKind::WeekClock ? 2 : 0);
-        WriteBytes(folder.file(name + ".sent"), table);
+        folder.write(name + ".sent", table);
         EXPECT_EQ(run("send " + name + " '" + folder.file(name + ".sent") + "'"), 0) << output("stderr");
         EXPECT_EQ(run("receive " + name + " '" + folder.file(name + ".back") + "'"), 0) << output("stderr");
-        EXPECT_EQ(ReadBytes(folder.file(name + ".back")), table);
+        EXPECT_EQ(folder.read(name + ".back"), table);
     }
 }
 
 TEST_F(CliFixture, WhereTheWindowStaysSilentTheCommandSaysWhy) {
-    WriteBytes(folder.file("none.mdi"), EventFileBytes(EventKind::Midi, 0));
-    EXPECT_EQ(run("send midi '" + folder.file("none.mdi") + "'"), 1);
-    EXPECT_NE(output("stderr").find("holds no records"), std::string::npos);
-
-    const Bytes table = EventFileBytes(EventKind::Midi, 2);
-    WriteBytes(folder.file("short.mdi"), Bytes(table.begin(), table.end() - 1));
-    EXPECT_EQ(run("send midi '" + folder.file("short.mdi") + "'"), 1);
-    EXPECT_NE(output("stderr").find("shorter than its header counts say"), std::string::npos);
-
+    const Bytes two = EventFileBytes(EventKind::Midi, 2);
+    for (const auto& [bytes, why] : {std::pair{EventFileBytes(EventKind::Midi, 0), "holds no records"},
+                                     std::pair{Bytes(two.begin(), two.end() - 1), "shorter than its header counts say"}}) {
+        folder.write("table.mdi", bytes);
+        EXPECT_EQ(run("send midi '" + folder.file("table.mdi") + "'"), 1);
+        EXPECT_NE(output("stderr").find(why), std::string::npos) << why;
+    }
     EXPECT_EQ(run("send midi"), 2);
     EXPECT_EQ(run("empty nokind"), 2);
 }
@@ -60,11 +55,11 @@ TEST_F(CliFixture, DevicesClockAndEmpty) {
     EXPECT_EQ(run("devices"), 0);
     EXPECT_EQ(output("stdout"), "0\tVelmora\n");
     EXPECT_EQ(run("clock"), 0);
-    WriteBytes(folder.file("a.aud"), EventFileBytes(EventKind::Audio, 2));
+    folder.write("a.aud", EventFileBytes(EventKind::Audio, 2));
     EXPECT_EQ(run("send audio '" + folder.file("a.aud") + "'"), 0);
     EXPECT_EQ(run("empty audio"), 0);
     EXPECT_EQ(run("receive audio '" + folder.file("b.aud") + "'"), 0);
-    EXPECT_TRUE(ReadBytes(folder.file("b.aud")).empty());
+    EXPECT_TRUE(folder.read("b.aud").empty());
     EXPECT_EQ(output("stderr"), "");
 }
 

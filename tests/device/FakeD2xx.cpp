@@ -32,16 +32,6 @@ Status Unused(const char* name) {
 
 } // namespace
 
-std::string Hex(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    for (std::uint8_t b : bytes) {
-        char part[4];
-        std::snprintf(part, sizeof part, " %02X", b);
-        text += part;
-    }
-    return text.empty() ? text : text.substr(1);
-}
-
 void* FakeD2xx::lookup(const char* name) const {
     static const std::map<std::string, void*> entries = {
         {"FT_ListDevices", Address(+[](void* a, void* b, Dword f) { return Fake().listDevices(a, b, f); })},

@@ -43,14 +43,14 @@ public:
     std::map<std::string, std::deque<d2xx::Status>> statuses; // answers of the next calls; then kOk
     std::deque<d2xx::Dword> shortWrites;                      // bytes taken by the next writes; then all
     std::deque<ReadAnswer> reads;                             // exhausted: reads time out empty
-    d2xx::Dword overclaim = 0;                                // a driver claiming bytes it never delivered
+    d2xx::Dword overclaim = 0; // a driver claiming bytes it never delivered
     std::vector<std::vector<std::uint8_t>> writes;
 
     d2xx::Status listDevices(void* arg1, void* arg2, d2xx::Dword flags);
     d2xx::Status openEx(void* arg1, d2xx::Dword flags, d2xx::Handle* handle);
     d2xx::Status write(d2xx::Handle handle, void* buffer, d2xx::Dword count, d2xx::Dword* written);
     d2xx::Status read(d2xx::Handle handle, void* buffer, d2xx::Dword count, d2xx::Dword* received);
-    // The line settings: logged as "name(a, b, c)"; a null handle is refused.
+    // The line settings and unused calls: logged as "name(a, b, c)"; a null handle is refused.
     d2xx::Status setting(d2xx::Handle handle, const std::string& name, std::vector<unsigned> values);
 
     static FakeD2xx* current;
@@ -80,18 +80,16 @@ public:
     explicit FakeProgress(DeviceCallLog& log) : log_(log) {}
     void show() override { log_.add("progress show"); }
     void hide() override { log_.add("progress hide"); }
-    void setRange(int low, int high) override {
-        log_.add("progress range(" + std::to_string(low) + ", " + std::to_string(high) + ")");
-    }
-    void setPosition(int at) override { log_.add("progress position(" + std::to_string(at) + ")"); }
-    void setStep(int step) override { log_.add("progress step size(" + std::to_string(step) + ")"); }
+    void setRange(int low, int high) override { add("range", low, ", " + std::to_string(high)); }
+    void setPosition(int at) override { add("position", at); }
+    void setStep(int step) override { add("step size", step); }
     void stepIt() override { log_.add("progress step"); }
 
 private:
+    void add(const std::string& what, int value, const std::string& more = "") {
+        log_.add("progress " + what + "(" + std::to_string(value) + more + ")");
+    }
     DeviceCallLog& log_;
 };
-
-// "AA 55 A4 ..." for expectations.
-std::string Hex(const std::vector<std::uint8_t>& bytes);
 
 } // namespace corvane::test

@@ -1,14 +1,9 @@
 // Through the real run-time binding of the simulated controller library.
 
-#include "DeviceTestFiles.h"
-#include "FakeD2xx.h"
+#include "DeviceTestRig.h"
 
 #include "device/ControllerCommands.h"
-#include "device/DeviceLink.h"
 #include "device/DynamicLibrary.h"
-#include "support/RecordingPrompter.h"
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 
@@ -16,8 +11,6 @@ namespace corvane {
 namespace {
 
 using namespace test;
-using Bytes = std::vector<std::uint8_t>;
-using Strings = std::vector<std::string>;
 
 // The simulated library as a test configures it: the same loaded copy the link
 // binds, reset and set to instant timing.
@@ -39,40 +32,29 @@ private:
     int (*configure_)(const char*, const char*) = nullptr;
 };
 
-struct SimFixture : ::testing::Test {
+struct SimFixture : LinkRig, ::testing::Test {
     SimLibrary sim{CORVANE_SIM_LIBRARY};
-    DeviceCallLog log;
-    RecordingPrompter prompter;
-    FakePacer pacer{log};
-    FakeProgress progress{log};
-    DeviceLink link{prompter};
-    ControllerProtocol protocol{link, pacer, prompter};
-    ScratchFolder folder;
 
-    void bind(const char* library = CORVANE_SIM_LIBRARY) { link.BindDriver(library); }
-
-    SendResult send(EventKind kind, const Bytes& table) {
-        const std::string path = folder.file("sent");
-        WriteBytes(path, table);
-        return protocol.sendTable(kind, path, progress);
+    SendResult send(EventKind kind, const Bytes& table, ControllerProtocol* over = nullptr) {
+        folder.write("sent", table);
+        return (over ? *over : protocol).sendTable(kind, folder.file("sent"), progress);
     }
     // The received bytes, or nothing when no complete table came.
-    std::optional<Bytes> receive(EventKind kind) {
-        const std::string path = folder.file("received");
-        const ReceiveResult result = protocol.receiveTable(kind, path).result;
+    std::optional<Bytes> receive(EventKind kind, ControllerProtocol* over = nullptr) {
+        const ReceiveResult result = (over ? *over : protocol).receiveTable(kind, folder.file("received")).result;
         if (result != ReceiveResult::Received && result != ReceiveResult::EmptyTable)
             return std::nullopt;
-        return ReadBytes(path);
+        return folder.read("received");
     }
 };
 
 TEST_F(SimFixture, FullTablesOfEveryKindComeBackByteForByte) {
-    bind();
+    link.BindDriver(CORVANE_SIM_LIBRARY);
     for (EventKind kind : kAllEventKinds) {
         SCOPED_TRACE(InfoOf(kind).cliName);
         const std::uint32_t most = InfoOf(kind).maxEntries;
-        const Bytes table = kind == EventKind::WeekClock ? EventFileBytes(kind, most - 300, 300)
-                                                         : EventFileBytes(kind, most);
+        const std::uint32_t dated = kind == EventKind::WeekClock ? 300 : 0;
+        const Bytes table = EventFileBytes(kind, most - dated, dated);
         EXPECT_EQ(send(kind, table), SendResult::Sent);
         EXPECT_EQ(receive(kind), table);
     }
@@ -82,7 +64,7 @@ TEST_F(SimFixture, FullTablesOfEveryKindComeBackByteForByte) {
 TEST_F(SimFixture, TablesAndClockSurviveARestartInTheStateFile) {
     const std::string state = folder.file("controller.state");
     sim.set("state_file", state);
-    bind();
+    link.BindDriver(CORVANE_SIM_LIBRARY);
     EXPECT_EQ(ConnectAndSetClock(protocol, {2031, 1, 5, 1, 9, 7, 3}), ClockResult::Set);
     const Bytes table = EventFileBytes(EventKind::Sensor, 4);
     EXPECT_EQ(send(EventKind::Sensor, table), SendResult::Sent);
@@ -93,75 +75,71 @@ TEST_F(SimFixture, TablesAndClockSurviveARestartInTheStateFile) {
     DeviceLink restarted(prompter);
     restarted.BindDriver(CORVANE_SIM_LIBRARY);
     ControllerProtocol again(restarted, pacer, prompter);
-    const std::string path = folder.file("received");
-    EXPECT_EQ(again.receiveTable(EventKind::Sensor, path).result, ReceiveResult::EmptyTable);
+    EXPECT_EQ(receive(EventKind::Sensor, &again), Bytes{});
     sim.set("state_file", state);
-    EXPECT_EQ(again.receiveTable(EventKind::Sensor, path).result, ReceiveResult::Received);
-    EXPECT_EQ(ReadBytes(path), table);
+    EXPECT_EQ(receive(EventKind::Sensor, &again), table);
     std::ifstream in(state);
     std::string clockLine;
     std::getline(in, clockLine);
     EXPECT_EQ(clockLine, "clock 1f010501090703");
 }
 
-// A fault configured before the exchange, and how the exchange must end.
-struct FaultCase {
-    const char* name;
-    Strings settings; // key, value, key, value ...
-    ClockResult clock;
-    SendResult sent;
-    bool received;
-    Strings messages;
-};
-
-class SimFaults : public SimFixture, public ::testing::WithParamInterface<FaultCase> {};
-
-TEST_P(SimFaults, EndTheExchangeAsTheyShould) {
-    const FaultCase& c = GetParam();
-    bind();
-    EXPECT_EQ(send(EventKind::Relay, EventFileBytes(EventKind::Relay, 40)), SendResult::Sent); // 1296 bytes
-    for (std::size_t i = 0; i + 1 < c.settings.size(); i += 2)
-        sim.set(c.settings[i], c.settings[i + 1]);
-    EXPECT_EQ(ConnectAndSetClock(protocol, {}), c.clock);
-    EXPECT_EQ(receive(EventKind::Relay).has_value(), c.received);
-    EXPECT_EQ(send(EventKind::Relay, EventFileBytes(EventKind::Relay, 40)), c.sent);
-    EXPECT_EQ(prompter.messages, c.messages);
-}
-
-const ClockResult kSet = ClockResult::Set;
-const ClockResult kWrong = ClockResult::WrongReply;
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SimFaults,
-    ::testing::Values(
-        FaultCase{"None", {}, kSet, SendResult::Sent, true, {}},
-        FaultCase{"ClockReplyOfNineteen", {"clock_reply_bytes", "19"}, kWrong, SendResult::Sent, true,
-                  {"Time Set is Error!"}},
-        FaultCase{"ClockReplyOfTwentyOne", {"clock_reply_bytes", "21"}, kWrong, SendResult::Sent, true,
-                  {"Time Set is Error!"}},
-        FaultCase{"NoReply", {"no_reply", "1"}, kWrong, SendResult::NoReply, false, {"Time Set is Error!"}},
+// A fault configured before the exchanges, and how each must end.
+TEST_F(SimFixture, FaultsEndTheExchangesAsTheyShould) {
+    struct Case {
+        const char* name;
+        Strings settings; // key, value, key, value ...
+        ClockResult clock;
+        SendResult sent;
+        bool received;
+        bool clockMessage;
+    };
+    const ClockResult kSet = ClockResult::Set;
+    const ClockResult kWrong = ClockResult::WrongReply;
+    const std::vector<Case> cases = {
+        {"none", {}, kSet, SendResult::Sent, true, false},
+        {"clock reply of 19", {"clock_reply_bytes", "19"}, kWrong, SendResult::Sent, true, true},
+        {"clock reply of 21", {"clock_reply_bytes", "21"}, kWrong, SendResult::Sent, true, true},
+        {"no reply", {"no_reply", "1"}, kWrong, SendResult::NoReply, false, true},
         // The clock packet and reply (40 bytes), the request and reply (40), then 100 of 1296 table bytes.
-        FaultCase{"CutDuringTheTable", {"cut_after", "180"}, kSet, SendResult::AnnounceFailed, false, {}},
+        {"cut during the table", {"cut_after", "180"}, kSet, SendResult::AnnounceFailed, false, false},
         // The clock and the receive go through (1376 bytes); the send is cut inside its first chunk.
-        FaultCase{"CutDuringTheSend", {"cut_after", "1516"}, kSet, SendResult::ChunkFailed, true, {}},
-        FaultCase{"WriteFailsFromTheThirdCall", {"fail", "FT_Write@3"}, kSet, SendResult::AnnounceFailed, true, {}},
-        FaultCase{"Unplugged", {"unplugged", "1"}, ClockResult::WriteFailed, SendResult::AnnounceFailed, false, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+        {"cut during the send", {"cut_after", "1516"}, kSet, SendResult::ChunkFailed, true, false},
+        {"write fails from the third call", {"fail", "FT_Write@3"}, kSet, SendResult::AnnounceFailed, true, false},
+        {"unplugged", {"unplugged", "1"}, ClockResult::WriteFailed, SendResult::AnnounceFailed, false, false},
+    };
+    const Bytes table = EventFileBytes(EventKind::Relay, 40); // 1296 bytes
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sim.set("reset", "");
+        sim.set("timing", "instant");
+        DeviceLink fresh(prompter);
+        fresh.BindDriver(CORVANE_SIM_LIBRARY);
+        ControllerProtocol over(fresh, pacer, prompter);
+        prompter.messages.clear();
+        EXPECT_EQ(send(EventKind::Relay, table, &over), SendResult::Sent);
+        for (std::size_t i = 0; i + 1 < c.settings.size(); i += 2)
+            sim.set(c.settings[i], c.settings[i + 1]);
+        EXPECT_EQ(ConnectAndSetClock(over, {}), c.clock);
+        EXPECT_EQ(receive(EventKind::Relay, &over).has_value(), c.received);
+        EXPECT_EQ(send(EventKind::Relay, table, &over), c.sent);
+        EXPECT_EQ(prompter.messages, c.clockMessage ? Strings{"Time Set is Error!"} : Strings{});
+    }
+}
 
 TEST_F(SimFixture, ALibraryWithoutGetStatusStillDoesEverything) {
     SimLibrary variant(CORVANE_SIM_WITHOUT_GET_STATUS_LIBRARY);
-    bind(CORVANE_SIM_WITHOUT_GET_STATUS_LIBRARY);
-    EXPECT_EQ(prompter.messages, Strings{"Error:Can't Find FT_GetStatus"});
+    link.BindDriver(CORVANE_SIM_WITHOUT_GET_STATUS_LIBRARY);
     const Bytes table = EventFileBytes(EventKind::Analog, 3);
     EXPECT_EQ(ConnectAndSetClock(protocol, {}), ClockResult::Set);
     EXPECT_EQ(send(EventKind::Analog, table), SendResult::Sent);
     EXPECT_EQ(receive(EventKind::Analog), table);
-    EXPECT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages, Strings{"Error:Can't Find FT_GetStatus"});
 }
 
 TEST_F(SimFixture, ALibraryWithoutOpenLeavesEverythingAfterItUnbound) {
     SimLibrary variant(CORVANE_SIM_WITHOUT_OPEN_LIBRARY);
-    bind(CORVANE_SIM_WITHOUT_OPEN_LIBRARY);
+    link.BindDriver(CORVANE_SIM_WITHOUT_OPEN_LIBRARY);
     EXPECT_EQ(ConnectAndSetClock(protocol, {}), ClockResult::WriteFailed);
     EXPECT_EQ(prompter.messages,
               (Strings{"Error:Can't Find FT_Open", "FT_OpenEx is not valid!", "FT_SetBaudRate is not valid!",

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "FakeD2xx.h"
+
+#include "device/ControllerProtocol.h"
+#include "device/DeviceLink.h"
+#include "events/EventKind.h"
+#include "platform/ByteOrder.h"
+#include "support/RecordingPrompter.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane::test {
+
+using Bytes = std::vector<std::uint8_t>;
+using Strings = std::vector<std::string>;
+
+// A valid event file of kind; the record bytes follow a pattern so that a
+// shifted or cut copy never compares equal.
+inline Bytes EventFileBytes(EventKind kind, std::uint32_t entries, std::uint32_t dated = 0) {
+    Bytes bytes(kEventFileHeaderSize + (std::size_t{entries} + dated) * InfoOf(kind).recordSize);
+    PutU32(bytes, 0, entries);
+    PutU32(bytes, 4, dated);
+    for (std::size_t i = kEventFileHeaderSize; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    return bytes;
+}
+
+// A controller reply of size bytes announcing a table length in bytes 3..4.
+inline Bytes Reply(std::size_t size, std::uint16_t length = 0) {
+    Bytes reply(size, 0);
+    if (size >= 5)
+        PutU16(reply, 3, length);
+    return reply;
+}
+
+// The program's side of the link: prompter, virtual-time pacer and progress, a
+// link and protocol over them, and a folder for the exchange files.
+struct LinkRig {
+    DeviceCallLog log;
+    RecordingPrompter prompter;
+    FakePacer pacer{log};
+    FakeProgress progress{log};
+    DeviceLink link{prompter};
+    ControllerProtocol protocol{link, pacer, prompter};
+    TempFolder folder;
+};
+
+// The same, bound to the fake driver.
+struct FakeRig : LinkRig, ::testing::Test {
+    FakeD2xx driver{log};
+    FakeRig() { link.BindEntryPoints([this](const char* name) { return driver.lookup(name); }); }
+    // The drain before an exchange finds nothing; then the given answers follow.
+    void answer(const std::vector<ReadAnswer>& answers) {
+        driver.reads = {ReadAnswer{}};
+        driver.reads.insert(driver.reads.end(), answers.begin(), answers.end());
+    }
+};
+
+} // namespace corvane::test
