@@ -1,42 +1,30 @@
 #include "events/AnalogRecord.h"
 
-#include "events/RecordName.h"
-#include "platform/ByteOrder.h"
+#include "events/RecordFields.h"
 
 namespace corvane {
 
-std::array<std::uint8_t, AnalogRecord::kSize> AnalogRecord::encode() const {
-    std::array<std::uint8_t, kSize> b{};
-    b[0] = input;
-    b[1] = lowVolts;
-    b[2] = lowHundredths;
-    b[3] = highVolts;
-    b[4] = highHundredths;
-    b[5] = action;
-    PutU16(b, 6, target);
-    PutU16(b, 8, lastChannel);
-    b[10] = increment;
-    b[11] = level;
+namespace {
 
-    EncodeRecordName(b, kNameOffset, name);
-    return b;
+constexpr ByteField<AnalogRecord> kBytes[] = {
+    {0, &AnalogRecord::input},          {1, &AnalogRecord::lowVolts},
+    {2, &AnalogRecord::lowHundredths},  {3, &AnalogRecord::highVolts},
+    {4, &AnalogRecord::highHundredths}, {5, &AnalogRecord::action},
+    {10, &AnalogRecord::increment},     {11, &AnalogRecord::level},
+};
+constexpr WordField<AnalogRecord> kWords[] = {
+    {6, &AnalogRecord::target},
+    {8, &AnalogRecord::lastChannel},
+};
+
+} // namespace
+
+std::array<std::uint8_t, AnalogRecord::kSize> AnalogRecord::encode() const {
+    return EncodeFields<AnalogRecord>(*this, kBytes, kWords);
 }
 
 AnalogRecord AnalogRecord::decode(std::span<const std::uint8_t> b) {
-    AnalogRecord r;
-    r.input = b[0];
-    r.lowVolts = b[1];
-    r.lowHundredths = b[2];
-    r.highVolts = b[3];
-    r.highHundredths = b[4];
-    r.action = b[5];
-    r.target = GetU16(b, 6);
-    r.lastChannel = GetU16(b, 8);
-    r.increment = b[10];
-    r.level = b[11];
-
-    r.name = DecodeRecordName(b.first(kSize), kNameOffset);
-    return r;
+    return DecodeFields<AnalogRecord>(b, kBytes, kWords);
 }
 
 } // namespace corvane

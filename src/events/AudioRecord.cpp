@@ -1,36 +1,28 @@
 #include "events/AudioRecord.h"
 
-#include "events/RecordName.h"
-#include "platform/ByteOrder.h"
+#include "events/RecordFields.h"
 
 namespace corvane {
 
-std::array<std::uint8_t, AudioRecord::kSize> AudioRecord::encode() const {
-    std::array<std::uint8_t, kSize> b{};
-    b[0] = side;
-    b[1] = band;
-    PutU16(b, 2, firstChannel);
-    PutU16(b, 4, lastChannel);
-    b[6] = increment;
-    b[7] = pixelMode;
-    b[8] = pixelModeCopy;
+namespace {
 
-    EncodeRecordName(b, kNameOffset, name);
-    return b;
+constexpr ByteField<AudioRecord> kBytes[] = {
+    {0, &AudioRecord::side},      {1, &AudioRecord::band},          {6, &AudioRecord::increment},
+    {7, &AudioRecord::pixelMode}, {8, &AudioRecord::pixelModeCopy},
+};
+constexpr WordField<AudioRecord> kWords[] = {
+    {2, &AudioRecord::firstChannel},
+    {4, &AudioRecord::lastChannel},
+};
+
+} // namespace
+
+std::array<std::uint8_t, AudioRecord::kSize> AudioRecord::encode() const {
+    return EncodeFields<AudioRecord>(*this, kBytes, kWords);
 }
 
 AudioRecord AudioRecord::decode(std::span<const std::uint8_t> b) {
-    AudioRecord r;
-    r.side = b[0];
-    r.band = b[1];
-    r.firstChannel = GetU16(b, 2);
-    r.lastChannel = GetU16(b, 4);
-    r.increment = b[6];
-    r.pixelMode = b[7];
-    r.pixelModeCopy = b[8];
-
-    r.name = DecodeRecordName(b.first(kSize), kNameOffset);
-    return r;
+    return DecodeFields<AudioRecord>(b, kBytes, kWords);
 }
 
 } // namespace corvane

@@ -6,15 +6,51 @@ namespace corvane {
 
 namespace {
 
-std::uint8_t Byte(std::int64_t value) { return static_cast<std::uint8_t>(value); }
-std::uint16_t Word(std::int64_t value) { return static_cast<std::uint16_t>(value); }
+std::uint8_t Byte(std::int64_t value) {
+    return static_cast<std::uint8_t>(value);
+}
+std::uint16_t Word(std::int64_t value) {
+    return static_cast<std::uint16_t>(value);
+}
 
-std::uint8_t TextByte(const PanelValues& panel, int id) { return Byte(TextToNumber(panel.text(id))); }
-std::uint16_t TextWord(const PanelValues& panel, int id) { return Word(TextToNumber(panel.text(id))); }
-std::uint8_t SelectionByte(const PanelValues& panel, int id) { return Byte(panel.selection(id)); }
+std::uint8_t TextByte(const PanelValues& panel, int id) {
+    return Byte(TextToNumber(panel.text(id)));
+}
+std::uint16_t TextWord(const PanelValues& panel, int id) {
+    return Word(TextToNumber(panel.text(id)));
+}
+std::uint8_t SelectionByte(const PanelValues& panel, int id) {
+    return Byte(panel.selection(id));
+}
 
+// The channel range of a record that drives DMX channels, from four text boxes.
 template <typename Record>
-CollectedBytes Encoded(const Collected<Record>& collected) {
+void ReadChannelRange(const PanelValues& panel, Record& r, int firstId, int lastId, int incrementId,
+                      int levelId) {
+    r.firstChannel = TextWord(panel, firstId);
+    r.lastChannel = TextWord(panel, lastId);
+    r.increment = TextByte(panel, incrementId);
+    r.level = TextByte(panel, levelId);
+}
+
+// The target fields of a sensor or analog record for action 0 (DMX: the texts of
+// the four boxes) or 1 (Relay: the relay item of the target box and the state
+// item of the second box).
+template <typename Record>
+void ReadActionTarget(const PanelValues& panel, int action, Record& r, int targetId, int lastId,
+                      int secondId, int levelId) {
+    if (action == 0) {
+        r.target = TextWord(panel, targetId);
+        r.lastChannel = TextWord(panel, lastId);
+        r.increment = TextByte(panel, secondId);
+        r.level = TextByte(panel, levelId);
+    } else if (action == 1) {
+        r.target = Word(panel.selection(targetId) + 1);
+        r.increment = SelectionByte(panel, secondId);
+    }
+}
+
+template <typename Record> CollectedBytes Encoded(const Collected<Record>& collected) {
     const auto bytes = collected.record.encode();
     return {std::vector<std::uint8_t>(bytes.begin(), bytes.end()), collected.acceptable};
 }
@@ -37,10 +73,8 @@ Collected<WeekClockRecord> CollectWeekClock(PanelValues& panel) {
     r.endHour = Byte(p.endTime.hour);
     r.endMinute = Byte(p.endTime.minute);
     r.endSecond = Byte(p.endTime.second);
-    r.firstChannel = TextWord(panel, ids::kWeekFirstChannel);
-    r.lastChannel = TextWord(panel, ids::kWeekLastChannel);
-    r.increment = TextByte(panel, ids::kWeekIncrement);
-    r.level = TextByte(panel, ids::kWeekLevel);
+    ReadChannelRange(panel, r, ids::kWeekFirstChannel, ids::kWeekLastChannel, ids::kWeekIncrement,
+                     ids::kWeekLevel);
     return {r, r.lastChannel >= r.firstChannel};
 }
 
@@ -55,10 +89,8 @@ Collected<TimecodeRecord> CollectTimecode(PanelValues& panel) {
     r.endMinutes = TextByte(panel, ids::kTcStart + 5);
     r.endSeconds = TextByte(panel, ids::kTcStart + 6);
     r.endFrames = TextByte(panel, ids::kTcStart + 7);
-    r.firstChannel = TextWord(panel, ids::kTcFirstChannel);
-    r.lastChannel = TextWord(panel, ids::kTcLastChannel);
-    r.increment = TextByte(panel, ids::kTcIncrement);
-    r.level = TextByte(panel, ids::kTcLevel);
+    ReadChannelRange(panel, r, ids::kTcFirstChannel, ids::kTcLastChannel, ids::kTcIncrement,
+                     ids::kTcLevel);
     return {r, r.lastChannel >= r.firstChannel};
 }
 
@@ -72,10 +104,8 @@ Collected<MidiRecord> CollectMidi(PanelValues& panel) {
     // Items "ON", "OFF": only "OFF" (or a later item) switches the note off.
     r.noteState = panel.selection(ids::kMidiOnOff) > 0 ? 0x00 : 0xFF;
     r.action = SelectionByte(panel, ids::kMidiAction);
-    r.firstChannel = TextWord(panel, ids::kMidiFirstChannel);
-    r.lastChannel = TextWord(panel, ids::kMidiLastChannel);
-    r.increment = TextByte(panel, ids::kMidiIncrement);
-    r.level = TextByte(panel, ids::kMidiLevel);
+    ReadChannelRange(panel, r, ids::kMidiFirstChannel, ids::kMidiLastChannel, ids::kMidiIncrement,
+                     ids::kMidiLevel);
     return {r, r.lastChannel >= r.firstChannel};
 }
 
@@ -112,23 +142,10 @@ Collected<SensorRecord> CollectSensor(PanelValues& panel) {
     r.secondSetting = TextByte(panel, ids::kSensorSecondSetting);
     const int action = panel.selection(ids::kSensorAction);
     r.actionType = Byte(action);
-    switch (action) {
-    case 0: // DMX
-        r.target = TextWord(panel, ids::kSensorTarget);
-        r.lastChannel = TextWord(panel, ids::kSensorLastChannel);
-        r.increment = TextByte(panel, ids::kSensorSecond);
-        r.level = TextByte(panel, ids::kSensorLevel);
-        break;
-    case 1: // Relay: relay number and its state
-        r.target = Word(panel.selection(ids::kSensorTarget) + 1);
-        r.increment = SelectionByte(panel, ids::kSensorSecond);
-        break;
-    case 2: // Audio: enable or disable
+    ReadActionTarget(panel, action, r, ids::kSensorTarget, ids::kSensorLastChannel,
+                     ids::kSensorSecond, ids::kSensorLevel);
+    if (action == 2) // Audio: enable or disable
         r.target = Word(panel.selection(ids::kSensorTarget));
-        break;
-    default:
-        break;
-    }
     return {r, true};
 }
 
@@ -137,15 +154,8 @@ Collected<AnalogRecord> CollectAnalog(PanelValues& panel) {
     AnalogRecord r;
     const int action = panel.selection(ids::kAnalogAction);
     r.action = Byte(action);
-    if (action == 0) {
-        r.target = TextWord(panel, ids::kAnalogTarget);
-        r.lastChannel = TextWord(panel, ids::kAnalogLastChannel);
-        r.increment = TextByte(panel, ids::kAnalogSecond);
-        r.level = TextByte(panel, ids::kAnalogLevel);
-    } else if (action == 1) {
-        r.target = Word(panel.selection(ids::kAnalogTarget) + 1);
-        r.increment = SelectionByte(panel, ids::kAnalogSecond);
-    }
+    ReadActionTarget(panel, action, r, ids::kAnalogTarget, ids::kAnalogLastChannel,
+                     ids::kAnalogSecond, ids::kAnalogLevel);
     r.input = SelectionByte(panel, ids::kAnalogInput);
     const Voltage low = TextToVoltage(panel.text(ids::kAnalogLow));
     const Voltage high = TextToVoltage(panel.text(ids::kAnalogHigh));
@@ -156,8 +166,8 @@ Collected<AnalogRecord> CollectAnalog(PanelValues& panel) {
 
     // At most 10.00 V, and the high end not below the low end.
     const bool aboveLimit = r.highVolts > 10 || (r.highVolts == 10 && r.highHundredths > 0);
-    const bool reversed =
-        r.highVolts < r.lowVolts || (r.highVolts == r.lowVolts && r.lowHundredths > r.highHundredths);
+    const bool reversed = r.highVolts < r.lowVolts ||
+                          (r.highVolts == r.lowVolts && r.lowHundredths > r.highHundredths);
     return {r, !aboveLimit && !reversed};
 }
 

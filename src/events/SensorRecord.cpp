@@ -1,38 +1,29 @@
 #include "events/SensorRecord.h"
 
-#include "events/RecordName.h"
-#include "platform/ByteOrder.h"
+#include "events/RecordFields.h"
 
 namespace corvane {
 
-std::array<std::uint8_t, SensorRecord::kSize> SensorRecord::encode() const {
-    std::array<std::uint8_t, kSize> b{};
-    b[0] = contact;
-    b[1] = firstSetting;
-    b[2] = secondSetting;
-    b[3] = actionType;
-    PutU16(b, 4, target);
-    PutU16(b, 6, lastChannel);
-    b[8] = increment;
-    b[9] = level;
+namespace {
 
-    EncodeRecordName(b, kNameOffset, name);
-    return b;
+constexpr ByteField<SensorRecord> kBytes[] = {
+    {0, &SensorRecord::contact},       {1, &SensorRecord::firstSetting},
+    {2, &SensorRecord::secondSetting}, {3, &SensorRecord::actionType},
+    {8, &SensorRecord::increment},     {9, &SensorRecord::level},
+};
+constexpr WordField<SensorRecord> kWords[] = {
+    {4, &SensorRecord::target},
+    {6, &SensorRecord::lastChannel},
+};
+
+} // namespace
+
+std::array<std::uint8_t, SensorRecord::kSize> SensorRecord::encode() const {
+    return EncodeFields<SensorRecord>(*this, kBytes, kWords);
 }
 
 SensorRecord SensorRecord::decode(std::span<const std::uint8_t> b) {
-    SensorRecord r;
-    r.contact = b[0];
-    r.firstSetting = b[1];
-    r.secondSetting = b[2];
-    r.actionType = b[3];
-    r.target = GetU16(b, 4);
-    r.lastChannel = GetU16(b, 6);
-    r.increment = b[8];
-    r.level = b[9];
-
-    r.name = DecodeRecordName(b.first(kSize), kNameOffset);
-    return r;
+    return DecodeFields<SensorRecord>(b, kBytes, kWords);
 }
 
 } // namespace corvane

@@ -1,56 +1,34 @@
 #include "events/WeekClockRecord.h"
 
-#include "events/RecordName.h"
-#include "platform/ByteOrder.h"
+#include "events/RecordFields.h"
 
 namespace corvane {
 
-std::array<std::uint8_t, WeekClockRecord::kSize> WeekClockRecord::encode() const {
-    std::array<std::uint8_t, kSize> b{};
-    b[0] = startMonth;
-    b[1] = startDay;
-    b[2] = startWeekday;
-    b[3] = startHour;
-    b[4] = startMinute;
-    b[5] = startSecond;
-    b[6] = endMonth;
-    b[7] = endDay;
-    b[8] = endWeekday;
-    b[9] = endHour;
-    b[10] = endMinute;
-    b[11] = endSecond;
-    PutU16(b, 12, firstChannel);
-    PutU16(b, 14, lastChannel);
-    b[16] = increment;
-    b[17] = level;
-    b[18] = entryFlag;
+namespace {
 
-    EncodeRecordName(b, kNameOffset, name);
-    return b;
+constexpr ByteField<WeekClockRecord> kBytes[] = {
+    {0, &WeekClockRecord::startMonth},   {1, &WeekClockRecord::startDay},
+    {2, &WeekClockRecord::startWeekday}, {3, &WeekClockRecord::startHour},
+    {4, &WeekClockRecord::startMinute},  {5, &WeekClockRecord::startSecond},
+    {6, &WeekClockRecord::endMonth},     {7, &WeekClockRecord::endDay},
+    {8, &WeekClockRecord::endWeekday},   {9, &WeekClockRecord::endHour},
+    {10, &WeekClockRecord::endMinute},   {11, &WeekClockRecord::endSecond},
+    {16, &WeekClockRecord::increment},   {17, &WeekClockRecord::level},
+    {18, &WeekClockRecord::entryFlag},
+};
+constexpr WordField<WeekClockRecord> kWords[] = {
+    {12, &WeekClockRecord::firstChannel},
+    {14, &WeekClockRecord::lastChannel},
+};
+
+} // namespace
+
+std::array<std::uint8_t, WeekClockRecord::kSize> WeekClockRecord::encode() const {
+    return EncodeFields<WeekClockRecord>(*this, kBytes, kWords);
 }
 
 WeekClockRecord WeekClockRecord::decode(std::span<const std::uint8_t> b) {
-    WeekClockRecord r;
-    r.startMonth = b[0];
-    r.startDay = b[1];
-    r.startWeekday = b[2];
-    r.startHour = b[3];
-    r.startMinute = b[4];
-    r.startSecond = b[5];
-    r.endMonth = b[6];
-    r.endDay = b[7];
-    r.endWeekday = b[8];
-    r.endHour = b[9];
-    r.endMinute = b[10];
-    r.endSecond = b[11];
-    r.firstChannel = GetU16(b, 12);
-    r.lastChannel = GetU16(b, 14);
-    r.increment = b[16];
-    r.level = b[17];
-    r.entryFlag = b[18];
-
-    r.name = DecodeRecordName(b.first(kSize), kNameOffset);
-    return r;
+    return DecodeFields<WeekClockRecord>(b, kBytes, kWords);
 }
 
 } // namespace corvane
