@@ -3,6 +3,8 @@
 #include "skin/ControlReader.h"
 #include "skin/WindowSkin.h"
 
+#include <algorithm>
+
 namespace corvane::test {
 
 SkinFiles DefaultSkinFiles() {
@@ -15,6 +17,12 @@ const std::vector<ProgramWindow>& ProgramWindows() {
         {"audio", 1098},       {"relay", 1114},      {"sensor", 1125},   {"analog", 1142},
     };
     return windows;
+}
+
+std::string TestNameOf(const ::testing::TestParamInfo<ProgramWindow>& info) {
+    std::string name = info.param.name;
+    std::replace(name.begin(), name.end(), ' ', '_');
+    return name;
 }
 
 namespace {

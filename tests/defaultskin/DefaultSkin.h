@@ -3,6 +3,8 @@
 #include "skin/ControlDescription.h"
 #include "skin/SkinFiles.h"
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@ struct ProgramWindow {
 };
 const std::vector<ProgramWindow>& ProgramWindows();
 inline void PrintTo(const ProgramWindow& window, std::ostream* out) { *out << window.name; }
+std::string TestNameOf(const ::testing::TestParamInfo<ProgramWindow>& info);
 
 // A child id the code of a window uses, with the control type it expects.
 struct RequiredControl {
