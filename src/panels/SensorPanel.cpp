@@ -40,13 +40,7 @@ void SensorPanel::fillControls()
 {
     setControlText(kFirstSettingText, "0");
     setControlText(kSecondSettingText, "30");
-    appendNumbers({1135, 1137}, 1, 512);
-    selectItem(1135, 0);
-    selectItem(1137, 511);
-    appendNumbers({1138}, 0, 255);
-    selectItem(1138, 0);
-    appendNumbers({1136}, 1, 255);
-    selectItem(1136, 0);
+    fillChannelBlock(1135, 1137, 1136, 1138);
     QStringList contacts;
     for (int contact = 1; contact <= 8; ++contact)
         contacts.append(QStringLiteral("Contact%1").arg(contact));
