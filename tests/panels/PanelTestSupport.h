@@ -6,19 +6,11 @@
 
 #include <memory>
 
-class QComboBox;
-
 namespace corvane::test {
 
 // A panel of the kind (0..6), created from the default skin of the build tree
 // on the offscreen platform, and shown.
 std::unique_ptr<EventPanel> CreatedPanel(int kind);
-
-template <typename Panel>
-Panel* As(const std::unique_ptr<EventPanel>& panel)
-{
-    return static_cast<Panel*>(panel.get());
-}
 
 QStringList Items(const EventPanel& panel, int comboId);
 bool Shown(const EventPanel& panel, int id);
