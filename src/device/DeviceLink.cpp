@@ -130,52 +130,37 @@ d2xx::Status DeviceLink::missing(const char* name) {
 }
 
 d2xx::Status DeviceLink::ListDevices(void* arg1, void* arg2, d2xx::Dword flags) {
-    if (entries_.listDevices == nullptr)
-        return missing("FT_ListDevices");
-    return entries_.listDevices(arg1, arg2, flags);
+    return call<&d2xx::EntryPoints::listDevices>("FT_ListDevices", arg1, arg2, flags);
 }
 
 d2xx::Status DeviceLink::OpenEx(void* arg1, d2xx::Dword flags) {
-    if (entries_.openEx == nullptr)
-        return missing("FT_OpenEx");
-    return entries_.openEx(arg1, flags, &handle_);
+    return call<&d2xx::EntryPoints::openEx>("FT_OpenEx", arg1, flags, &handle_);
 }
 
 d2xx::Status DeviceLink::Write(void* buffer, d2xx::Dword count, d2xx::Dword* written) {
-    if (entries_.write == nullptr)
-        return missing("FT_Write");
-    return entries_.write(handle_, buffer, count, written);
+    return call<&d2xx::EntryPoints::write>("FT_Write", handle_, buffer, count, written);
 }
 
 d2xx::Status DeviceLink::Read(void* buffer, d2xx::Dword count, d2xx::Dword* read) {
-    if (entries_.read == nullptr)
-        return missing("FT_Read");
-    return entries_.read(handle_, buffer, count, read);
+    return call<&d2xx::EntryPoints::read>("FT_Read", handle_, buffer, count, read);
 }
 
 d2xx::Status DeviceLink::SetTimeouts(d2xx::Ulong readMs, d2xx::Ulong writeMs) {
-    if (entries_.setTimeouts == nullptr)
-        return missing("FT_SetTimeouts");
-    return entries_.setTimeouts(handle_, readMs, writeMs);
+    return call<&d2xx::EntryPoints::setTimeouts>("FT_SetTimeouts", handle_, readMs, writeMs);
 }
 
 d2xx::Status DeviceLink::SetBaudRate(d2xx::Ulong baudRate) {
-    if (entries_.setBaudRate == nullptr)
-        return missing("FT_SetBaudRate");
-    return entries_.setBaudRate(handle_, baudRate);
+    return call<&d2xx::EntryPoints::setBaudRate>("FT_SetBaudRate", handle_, baudRate);
 }
 
 d2xx::Status DeviceLink::SetDataCharacteristics(d2xx::Uchar wordLength, d2xx::Uchar stopBits,
                                                 d2xx::Uchar parity) {
-    if (entries_.setDataCharacteristics == nullptr)
-        return missing("FT_SetDataCharacteristics");
-    return entries_.setDataCharacteristics(handle_, wordLength, stopBits, parity);
+    return call<&d2xx::EntryPoints::setDataCharacteristics>("FT_SetDataCharacteristics", handle_, wordLength,
+                                                            stopBits, parity);
 }
 
 d2xx::Status DeviceLink::SetFlowControl(d2xx::Ushort flowControl, d2xx::Uchar xon, d2xx::Uchar xoff) {
-    if (entries_.setFlowControl == nullptr)
-        return missing("FT_SetFlowControl");
-    return entries_.setFlowControl(handle_, flowControl, xon, xoff);
+    return call<&d2xx::EntryPoints::setFlowControl>("FT_SetFlowControl", handle_, flowControl, xon, xoff);
 }
 
 } // namespace corvane

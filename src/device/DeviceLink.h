@@ -82,6 +82,11 @@ private:
     bool openKnownDevice(const std::string& description, d2xx::Ulong baudRate);
     bool openController(char* description, d2xx::Ulong baudRate);
     d2xx::Status missing(const char* name);
+    // The entry point called with args, or missing(name) when it is not bound.
+    template <auto Entry, typename... Args>
+    d2xx::Status call(const char* name, Args... args) {
+        return entries_.*Entry == nullptr ? missing(name) : (entries_.*Entry)(args...);
+    }
 
     Prompter& prompter_;
     DynamicLibrary library_;
