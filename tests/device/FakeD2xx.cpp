@@ -25,6 +25,16 @@ std::string Flags(Dword flags) {
     return text;
 }
 
+// The front of queue, taken; otherwise when it is empty.
+template <typename T>
+T Take(std::deque<T>& queue, T otherwise) {
+    if (queue.empty())
+        return otherwise;
+    const T front = queue.front();
+    queue.pop_front();
+    return front;
+}
+
 Status Unused(const char* name) {
     Fake().setting(nullptr, std::string(name) + " (never called by the program)", {});
     return kOtherError;
@@ -57,14 +67,7 @@ void* FakeD2xx::lookup(const char* name) const {
     return missing.contains(name) || found == entries.end() ? nullptr : found->second;
 }
 
-Status FakeD2xx::next(const std::string& name) {
-    auto& queue = statuses[name];
-    if (queue.empty())
-        return kOk;
-    const Status status = queue.front();
-    queue.pop_front();
-    return status;
-}
+Status FakeD2xx::next(const std::string& name) { return Take(statuses[name], kOk); }
 
 Status FakeD2xx::setting(Handle handle, const std::string& name, std::vector<unsigned> values) {
     std::string call = name + "(";
@@ -114,9 +117,7 @@ Status FakeD2xx::write(Handle handle, void* buffer, Dword count, Dword* written)
         return status;
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
     writes.emplace_back(bytes, bytes + count);
-    *written = shortWrites.empty() ? count : std::min(count, shortWrites.front());
-    if (!shortWrites.empty())
-        shortWrites.pop_front();
+    *written = std::min(count, Take(shortWrites, count));
     return kOk;
 }
 

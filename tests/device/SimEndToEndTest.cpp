@@ -48,19 +48,6 @@ struct SimFixture : LinkRig, ::testing::Test {
     }
 };
 
-TEST_F(SimFixture, FullTablesOfEveryKindComeBackByteForByte) {
-    link.BindDriver(CORVANE_SIM_LIBRARY);
-    for (EventKind kind : kAllEventKinds) {
-        SCOPED_TRACE(InfoOf(kind).cliName);
-        const std::uint32_t most = InfoOf(kind).maxEntries;
-        const std::uint32_t dated = kind == EventKind::WeekClock ? 300 : 0;
-        const Bytes table = EventFileBytes(kind, most - dated, dated);
-        EXPECT_EQ(send(kind, table), SendResult::Sent);
-        EXPECT_EQ(receive(kind), table);
-    }
-    EXPECT_TRUE(prompter.messages.empty());
-}
-
 TEST_F(SimFixture, TablesAndClockSurviveARestartInTheStateFile) {
     const std::string state = folder.file("controller.state");
     sim.set("state_file", state);
