@@ -66,6 +66,22 @@ template <std::size_t N> std::array<QRgb, N> Colors(const std::array<ColorRef, N
     return colors;
 }
 
+// The four state images named by files; a file that does not load gives none.
+PerState<QImage> LoadImages(const PerState<std::string>& files) {
+    PerState<QImage> images;
+    for (int state = 0; state < 4; ++state)
+        images[state] = LoadSkinImage(FilePath(files[state]));
+    return images;
+}
+
+// Reports each user signal of the control to the window as a command.
+template <typename Control, typename Signal>
+void RouteCommand(UIWnd& window, Control* control, Signal signal, int notification) {
+    QObject::connect(control, signal, &window, [&window, control, notification] {
+        window.onCommand(ControlId(control), notification);
+    });
+}
+
 } // namespace
 
 std::vector<ControlEntry>
@@ -146,12 +162,8 @@ QWidget* ControlFactory::createButton(const ButtonDescription& d) {
         button->setRadioGroup(radioGroup_);
     }
     button->setStateImages(cutStateImages(d.rect, StateImagesOf(d.type)));
-    if (d.isCheckable()) {
-        PerState<QImage> checked;
-        for (int state = 0; state < 4; ++state)
-            checked[state] = LoadSkinImage(FilePath(d.checkedImageFiles[state]));
-        button->setCheckedImages(checked);
-    }
+    if (d.isCheckable())
+        button->setCheckedImages(LoadImages(d.checkedImageFiles));
     if (!d.maskFile.empty())
         LoadMaskRegion(button, FilePath(d.maskFile), RgbFromColorRef(kControlMaskColor));
     const PerState<QFont> fonts = Fonts(d.fonts, window_.font());
@@ -165,9 +177,7 @@ QWidget* ControlFactory::createButton(const ButtonDescription& d) {
     button->setCheckedTextLayouts(layouts);
     if (d.hasToolTip)
         button->setToolTip(SkinText(d.toolTip));
-    QObject::connect(button, &QAbstractButton::clicked, &window_, [window = &window_, button] {
-        window->onCommand(ControlId(button), kButtonClicked);
-    });
+    RouteCommand(window_, button, &QAbstractButton::clicked, kButtonClicked);
     return button;
 }
 
@@ -177,9 +187,7 @@ QWidget* ControlFactory::createEdit(const EditDescription& d) {
     applyCommon(edit, d, d.rect);
     edit->setTextFont(FontFromLogFont(d.font, window_.font()));
     edit->setStateImages(cutStateImages(d.rect, StateImagesOf(d.type)));
-    QObject::connect(edit, &UIEdit::textChanged, &window_, [window = &window_, edit] {
-        window->onCommand(ControlId(edit), kEditChange);
-    });
+    RouteCommand(window_, edit, &UIEdit::textChanged, kEditChange);
     return edit;
 }
 
@@ -194,9 +202,7 @@ QWidget* ControlFactory::createComboBox(const ComboBoxDescription& d) {
     combo->setButtonWidth(d.buttonWidth);
     combo->setDropListHeight(d.dropListHeight);
     combo->setStateImages(cutStateImages(d.openRect(), StateImagesOf(d.type)));
-    QObject::connect(
-        combo, &UIComboBox::selectionChangedByUser, &window_,
-        [window = &window_, combo] { window->onCommand(ControlId(combo), kSelectionChange); });
+    RouteCommand(window_, combo, &UIComboBox::selectionChangedByUser, kSelectionChange);
     return combo;
 }
 
@@ -213,9 +219,7 @@ QWidget* ControlFactory::createStatic(const StaticDescription& d) {
     label->setTextColors(Colors(d.colors));
     const PerState<QImage> pieces = cutStateImages(d.rect, StateImagesOf(d.type));
     label->setImages({pieces[kStateNormal], pieces[kStateDisabled]});
-    QObject::connect(label, &UIStatic::clicked, &window_, [window = &window_, label] {
-        window->onCommand(ControlId(label), kButtonClicked);
-    });
+    RouteCommand(window_, label, &UIStatic::clicked, kButtonClicked);
     return label;
 }
 
@@ -227,10 +231,7 @@ QWidget* ControlFactory::createSlider(const SliderDescription& d) {
     const QRect area = ToQRect(d.rect);
     slider->setBackgroundImages(CutPiece(window_.image(kImageNormal), area),
                                 CutPiece(window_.image(kImageHover), area));
-    PerState<QImage> thumbs;
-    for (int state = 0; state < 4; ++state)
-        thumbs[state] = LoadSkinImage(FilePath(d.thumbFiles[state]));
-    slider->setThumbImages(thumbs);
+    slider->setThumbImages(LoadImages(d.thumbFiles));
     slider->setMarkEnabled(d.useMark);
     return slider;
 }

@@ -121,4 +121,13 @@ void DrawFocusRect(QPainter& painter, const QRect& rect) {
     painter.restore();
 }
 
+QImage RenderFace(QSize size, const std::function<bool(QPainter&)>& paint) {
+    QImage face(size, QImage::Format_RGB32);
+    face.fill(Qt::black);
+    QPainter painter(&face);
+    const bool painted = paint(painter);
+    painter.end();
+    return painted ? face : QImage();
+}
+
 } // namespace corvane

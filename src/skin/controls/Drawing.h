@@ -5,6 +5,7 @@
 #include <QRgb>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QPainter;
 class QWidget;
@@ -43,5 +44,9 @@ void DrawTransparent(QImage& target, const QRect& targetArea, const QImage& sour
 // Inverts every other pixel along the inside of the rectangle: the dotted
 // focus rectangle, visible on any background. Needs a raster paint device.
 void DrawFocusRect(QPainter& painter, const QRect& rect);
+
+// A control's face painted into an RGB32 image of the size on black, or a null
+// image when paint reports that it painted nothing.
+QImage RenderFace(QSize size, const std::function<bool(QPainter&)>& paint);
 
 } // namespace corvane

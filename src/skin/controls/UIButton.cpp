@@ -102,10 +102,7 @@ bool UIButton::paintFace(QPainter& painter, ButtonLook look) const {
 }
 
 QImage UIButton::renderFace(ButtonLook look) const {
-    QImage face(size(), QImage::Format_RGB32);
-    face.fill(Qt::black);
-    QPainter painter(&face);
-    return paintFace(painter, look) ? face : QImage();
+    return RenderFace(size(), [&](QPainter& painter) { return paintFace(painter, look); });
 }
 
 QSize UIButton::sizeHint() const {

@@ -153,10 +153,7 @@ bool UIComboBox::paintFace(QPainter& painter, VisualState state) const {
 }
 
 QImage UIComboBox::renderFace(VisualState state) const {
-    QImage face(size(), QImage::Format_RGB32);
-    face.fill(Qt::black);
-    QPainter painter(&face);
-    return paintFace(painter, state) ? face : QImage();
+    return RenderFace(size(), [&](QPainter& painter) { return paintFace(painter, state); });
 }
 
 void UIComboBox::showPopup() {

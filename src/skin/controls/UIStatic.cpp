@@ -1,5 +1,7 @@
 #include "skin/controls/UIStatic.h"
 
+#include "skin/controls/Drawing.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -59,10 +61,7 @@ bool UIStatic::paintFace(QPainter& painter, Look look) const {
 }
 
 QImage UIStatic::renderFace(Look look) const {
-    QImage face(size(), QImage::Format_RGB32);
-    face.fill(Qt::black);
-    QPainter painter(&face);
-    return paintFace(painter, look) ? face : QImage();
+    return RenderFace(size(), [&](QPainter& painter) { return paintFace(painter, look); });
 }
 
 void UIStatic::paintEvent(QPaintEvent*) {
