@@ -147,51 +147,44 @@ TEST_F(ButtonTest, FocusRectangleOnlyWithTheTabStopKey) {
     }
 }
 
-struct PlacementCase {
-    const char* keys;
-    // Expected ink of the caption in a 100x40 button; -1: not checked.
-    int centerX, left, right, centerY, top, bottom;
-};
-
-void PrintTo(const PlacementCase& c, std::ostream* os) {
-    *os << c.keys;
-}
-
-class ButtonPlacement : public ButtonTest, public ::testing::WithParamInterface<PlacementCase> {};
-
-TEST_P(ButtonPlacement, PlacesTheCaptionByModeAndOffset) {
-    const PlacementCase& c = GetParam();
-    UIButton* push = single<UIButton>(
-        std::string("Type=PUSHBUTTON\nRect=0,0,100,40\nCaption=HHH\nColorN=16777215\n") + c.keys);
-    const QRect ink = BoundsExcept(push->renderFace({false, kStateNormal}), kNormal);
-    ASSERT_FALSE(ink.isEmpty());
+TEST_F(ButtonTest, PlacesTheCaptionByModeAndOffset) {
+    const struct {
+        const char* keys;
+        // Expected ink of the caption in a 100x40 button; -1: not checked.
+        int centerX, left, right, centerY, top, bottom;
+    } cases[] = {// DEFAULT centres in the rectangle whose left edge moved in by the offset.
+                 {"HorAlig=10\n", 55, -1, -1, 20, -1, -1},
+                 {"HorAlignMode=CENTER\n", 50, -1, -1, 20, -1, -1},
+                 {"HorAlignMode=LEFT\nHorAlig=4\n", -1, 4, -1, 20, -1, -1},
+                 {"HorAlignMode=RIGHT\nHorAlig=4\n", -1, -1, 96, 20, -1, -1},
+                 // Mode words are compared with regard to case: "center" is DEFAULT.
+                 {"HorAlignMode=center\nHorAlig=10\n", 55, -1, -1, -1, -1, -1},
+                 {"VerAlignMode=TOP\nVerAlig=3\n", 50, -1, -1, -1, 3, -1},
+                 {"VerAlignMode=BOTTOM\nVerAlig=3\n", 50, -1, -1, -1, -1, 37},
+                 {"VerAlignMode=CENTER\nVerAlig=10\n", 50, -1, -1, 25, -1, -1}};
     auto near = [](double actual, int expected, double tolerance, const char* what) {
         if (expected >= 0) {
             EXPECT_NEAR(actual, expected, tolerance) << what;
         }
     };
-    near((ink.left() + ink.right() + 1) / 2.0, c.centerX, 1.5, "centre x");
-    near(ink.left(), c.left, 2, "left");
-    near(ink.right() + 1, c.right, 2, "right");
-    near((ink.top() + ink.bottom() + 1) / 2.0, c.centerY, 3, "centre y");
-    // The glyphs' ink lies a little inside the line's top and bottom.
-    near(ink.top() - 4, c.top, 4.5, "top");
-    near(ink.bottom() + 5, c.bottom, 4.5, "bottom");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        TestWindow window(1000);
+        UIButton* push = single<UIButton>(
+            window,
+            std::string("Type=PUSHBUTTON\nRect=0,0,100,40\nCaption=HHH\nColorN=16777215\n") +
+                c.keys);
+        const QRect ink = BoundsExcept(push->renderFace({false, kStateNormal}), kNormal);
+        ASSERT_FALSE(ink.isEmpty());
+        near((ink.left() + ink.right() + 1) / 2.0, c.centerX, 1.5, "centre x");
+        near(ink.left(), c.left, 2, "left");
+        near(ink.right() + 1, c.right, 2, "right");
+        near((ink.top() + ink.bottom() + 1) / 2.0, c.centerY, 3, "centre y");
+        // The glyphs' ink lies a little inside the line's top and bottom.
+        near(ink.top() - 4, c.top, 4.5, "top");
+        near(ink.bottom() + 5, c.bottom, 4.5, "bottom");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, ButtonPlacement,
-    ::testing::Values(
-        // DEFAULT centres in the rectangle whose left edge moved in by the offset.
-        PlacementCase{"HorAlig=10\n", 55, -1, -1, 20, -1, -1},
-        PlacementCase{"HorAlignMode=CENTER\n", 50, -1, -1, 20, -1, -1},
-        PlacementCase{"HorAlignMode=LEFT\nHorAlig=4\n", -1, 4, -1, 20, -1, -1},
-        PlacementCase{"HorAlignMode=RIGHT\nHorAlig=4\n", -1, -1, 96, 20, -1, -1},
-        // Mode words are compared with regard to case: "center" is DEFAULT.
-        PlacementCase{"HorAlignMode=center\nHorAlig=10\n", 55, -1, -1, -1, -1, -1},
-        PlacementCase{"VerAlignMode=TOP\nVerAlig=3\n", 50, -1, -1, -1, 3, -1},
-        PlacementCase{"VerAlignMode=BOTTOM\nVerAlig=3\n", 50, -1, -1, -1, -1, 37},
-        PlacementCase{"VerAlignMode=CENTER\nVerAlig=10\n", 50, -1, -1, 25, -1, -1}));
 
 TEST_F(ButtonTest, MultilineCaptionIsCentredByItsHeight) {
     UIButton* push = single<UIButton>("Type=PUSHBUTTON\nRect=0,0,40,80\nCaption=HHH HHH\n"

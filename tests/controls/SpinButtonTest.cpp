@@ -39,7 +39,7 @@ TEST_F(SpinButtonTest, ArrowsAndKeysStepWithinTheRange) {
     EXPECT_EQ(spin_.position(), 2);
 }
 
-TEST_F(SpinButtonTest, PositionsSetByCodeAreClampedAndNotReported) {
+TEST_F(SpinButtonTest, PositionsSetByCodeAreClampedAndNotReportedAndUpGoesToTheUpperEnd) {
     QSignalSpy spy(&spin_, &SpinButton::scrolled);
     const struct {
         int lower, upper, set, expected;
@@ -50,9 +50,7 @@ TEST_F(SpinButtonTest, PositionsSetByCodeAreClampedAndNotReported) {
         EXPECT_EQ(spin_.position(), c.expected);
     }
     EXPECT_TRUE(spy.isEmpty());
-}
-
-TEST_F(SpinButtonTest, UpMovesTowardsTheUpperEndEvenWhenItIsSmaller) {
+    // Up moves towards the upper end even when it is the smaller one.
     spin_.setRange(5, 0);
     spin_.setPosition(2);
     spin_.step(true);

@@ -24,41 +24,33 @@ TEST_F(StaticTest, DisabledLookUsesTheDisabledImageAndColour) {
     EXPECT_FALSE(BoundsOf(face, QColor(0, 255, 0)).isEmpty());
 }
 
-struct StaticCase {
-    const char* keys;
-    int left, right; // expected ink edges, -1 unchecked
-    bool wrapped;
-};
-
-void PrintTo(const StaticCase& c, std::ostream* os) {
-    *os << c.keys;
-}
-
-class StaticLayout : public SkinWindowTest, public ::testing::WithParamInterface<StaticCase> {};
-
-TEST_P(StaticLayout, PlacesAndWrapsItsCaption) {
-    const StaticCase& c = GetParam();
-    auto* label =
-        single<UIStatic>(std::string("Type=STATIC\nRect=0,0,80,60\nColorN=16777215\n") + c.keys);
-    const QRect ink = BoundsExcept(label->renderFace(UIStatic::kLookNormal), kNormal);
-    ASSERT_FALSE(ink.isEmpty());
-    if (c.left >= 0) {
-        EXPECT_NEAR(ink.left(), c.left, 2);
+TEST_F(StaticTest, PlacesAndWrapsItsCaption) {
+    const struct {
+        const char* keys;
+        int left, right; // expected ink edges, -1 unchecked
+        bool wrapped;
+    } cases[] = {{"Caption=HH\nHorAlig=4\n", 4, -1, false},
+                 {"Caption=HH\nHorAlignMode=RIGHT\nHorAlig=4\n", -1, 76, false},
+                 // Unknown mode words are DEFAULT: left aligned.
+                 {"Caption=HH\nHorAlignMode=Middle\nHorAlig=4\n", 4, -1, false},
+                 {"Caption=HHHH HHHH HHHH HHHH\nNoWrap=0\n", 0, -1, true},
+                 {"Caption=HHHH HHHH HHHH HHHH\nNoWrap=1\n", 0, -1, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        TestWindow window(1000);
+        auto* label = single<UIStatic>(
+            window, std::string("Type=STATIC\nRect=0,0,80,60\nColorN=16777215\n") + c.keys);
+        const QRect ink = BoundsExcept(label->renderFace(UIStatic::kLookNormal), kNormal);
+        ASSERT_FALSE(ink.isEmpty());
+        if (c.left >= 0) {
+            EXPECT_NEAR(ink.left(), c.left, 2);
+        }
+        if (c.right >= 0) {
+            EXPECT_NEAR(ink.right() + 1, c.right, 2);
+        }
+        EXPECT_EQ(ink.height() > QFontMetrics(label->font()).height(), c.wrapped) << ink.height();
     }
-    if (c.right >= 0) {
-        EXPECT_NEAR(ink.right() + 1, c.right, 2);
-    }
-    EXPECT_EQ(ink.height() > QFontMetrics(label->font()).height(), c.wrapped) << ink.height();
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StaticLayout,
-    ::testing::Values(StaticCase{"Caption=HH\nHorAlig=4\n", 4, -1, false},
-                      StaticCase{"Caption=HH\nHorAlignMode=RIGHT\nHorAlig=4\n", -1, 76, false},
-                      // Unknown mode words are DEFAULT: left aligned.
-                      StaticCase{"Caption=HH\nHorAlignMode=Middle\nHorAlig=4\n", 4, -1, false},
-                      StaticCase{"Caption=HHHH HHHH HHHH HHHH\nNoWrap=0\n", 0, -1, true},
-                      StaticCase{"Caption=HHHH HHHH HHHH HHHH\nNoWrap=1\n", 0, -1, false}));
 
 using EditTest = SkinWindowTest;
 
@@ -71,37 +63,31 @@ TEST_F(EditTest, ShowsTheNormalImageBehindItsText) {
     EXPECT_TRUE(edit->isMultiline());                    // the default
 }
 
-struct TypingCase {
-    const char* keys;
-    const char* typed;
-    const char* result;
-};
-
-void PrintTo(const TypingCase& c, std::ostream* os) {
-    *os << c.keys;
+TEST_F(EditTest, StyleBitsRuleWhatTypingEnters) {
+    const struct {
+        const char* keys;
+        const char* typed;
+        const char* result;
+    } cases[] = {{"", "aB1 x", "aB1 x"},
+                 {"IsNumber=1\n", "a1-2b3", "123"},
+                 {"IsNumber=1\nIsMultiline=0\n", "4x5", "45"},
+                 {"IsUpperCase=1\n", "abC1", "ABC1"},
+                 {"IsLowerCase=1\nIsMultiline=0\n", "AbC", "abc"},
+                 {"IsReadOnly=1\n", "abc", ""},
+                 {"IsReadOnly=1\nIsMultiline=0\n", "abc", ""},
+                 {"IsPassword=1\n", "pw", "pw"},
+                 // Return goes to the window unless wanted.
+                 {"", "a\rb", "ab"},
+                 {"IsWantReturn=1\n", "a\rb", "a\nb"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        TestWindow window(1000);
+        auto* edit = single<UIEdit>(window, std::string("Type=EDIT\nRect=0,0,150,40\n") + c.keys);
+        edit->setFocus();
+        QTest::keyClicks(edit->editor(), c.typed);
+        EXPECT_EQ(edit->text(), QString::fromUtf8(c.result));
+    }
 }
-
-class EditTyping : public SkinWindowTest, public ::testing::WithParamInterface<TypingCase> {};
-
-TEST_P(EditTyping, StyleBitsRuleWhatTypingEnters) {
-    auto* edit = single<UIEdit>(std::string("Type=EDIT\nRect=0,0,150,40\n") + GetParam().keys);
-    edit->setFocus();
-    QTest::keyClicks(edit->editor(), GetParam().typed);
-    EXPECT_EQ(edit->text(), QString::fromUtf8(GetParam().result));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, EditTyping,
-    ::testing::Values(TypingCase{"", "aB1 x", "aB1 x"}, TypingCase{"IsNumber=1\n", "a1-2b3", "123"},
-                      TypingCase{"IsNumber=1\nIsMultiline=0\n", "4x5", "45"},
-                      TypingCase{"IsUpperCase=1\n", "abC1", "ABC1"},
-                      TypingCase{"IsLowerCase=1\nIsMultiline=0\n", "AbC", "abc"},
-                      TypingCase{"IsReadOnly=1\n", "abc", ""},
-                      TypingCase{"IsReadOnly=1\nIsMultiline=0\n", "abc", ""},
-                      TypingCase{"IsPassword=1\n", "pw", "pw"},
-                      // Return goes to the window unless wanted.
-                      TypingCase{"", "a\rb", "ab"},
-                      TypingCase{"IsWantReturn=1\n", "a\rb", "a\nb"}));
 
 TEST_F(EditTest, LineWithoutSidewaysScrollingTakesOnlyWhatFits) {
     for (const char* scrolls : {"0", "1"}) {

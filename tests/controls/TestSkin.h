@@ -49,22 +49,17 @@ public:
         std::string ui;
         for (const auto& [name, body] : sections_)
             ui += "[" + name + "]\n" + body + "\n";
-        write("the.ui", ui);
-        write("Resource.h", header_);
+        for (const auto& [name, text] :
+             {std::pair{"the.ui", ui}, std::pair{"Resource.h", header_}}) {
+            QFile file(dir_.filePath(name));
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            file.write(text.data(), qint64(text.size()));
+        }
         UiFile::clearCache();
         SetUIPath(dir_.filePath("the.ui").toStdString());
     }
-    std::string path(const std::string& name) const {
-        return dir_.filePath(QString::fromStdString(name)).toStdString();
-    }
 
 private:
-    void write(const std::string& name, const std::string& text) {
-        QFile file(dir_.filePath(QString::fromStdString(name)));
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(text.data(), qint64(text.size()));
-    }
-
     QTemporaryDir dir_;
     std::vector<std::pair<std::string, std::string>> sections_;
     std::string header_;
@@ -92,31 +87,26 @@ inline QRgb Pixel(const QImage& image, QPoint at) {
     return Pixel(image, at.x(), at.y());
 }
 
-// The bounding box of the pixels of an image that have the colour, give or
-// take the blending of anti-aliased text edges.
-inline QRect BoundsOf(const QImage& image, QColor color) {
+// The bounding box of the pixels of an image for which the test holds.
+template <typename Test> QRect BoundsWhere(const QImage& image, Test test) {
     QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            if (qAbs(pixel.red() - color.red()) <= 60 &&
-                qAbs(pixel.green() - color.green()) <= 60 &&
-                qAbs(pixel.blue() - color.blue()) <= 60)
-                bounds |= QRect(x, y, 1, 1);
-        }
-    }
-    return bounds;
-}
-
-// The bounding box of the pixels that differ from the background colour.
-inline QRect BoundsExcept(const QImage& image, QColor background) {
-    QRect bounds;
-    const QRgb plain = background.rgb() & 0x00FFFFFF;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (Pixel(image, x, y) != plain)
+            if (test(image.pixelColor(x, y)))
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
+}
+// ... that have the colour, give or take the blending of anti-aliased text edges.
+inline QRect BoundsOf(const QImage& image, QColor c) {
+    return BoundsWhere(image, [c](QColor p) {
+        return qAbs(p.red() - c.red()) <= 60 && qAbs(p.green() - c.green()) <= 60 &&
+               qAbs(p.blue() - c.blue()) <= 60;
+    });
+}
+// ... that differ from the background colour.
+inline QRect BoundsExcept(const QImage& image, QColor background) {
+    return BoundsWhere(
+        image, [background](QColor p) { return ((p.rgb() ^ background.rgb()) & 0x00FFFFFF) != 0; });
 }
 
 // The colours of the flat state images of the test window.

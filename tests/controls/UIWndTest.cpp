@@ -28,25 +28,17 @@ protected:
     }
 };
 
-TEST_F(UIWndTest, TakesTheSizeOfItsNormalImageWithoutMovingAndPaintsItsBackground) {
+TEST_F(UIWndTest, TakesTheSizeOfItsNormalImagePaintsItsBackgroundAndAnswersImagesByCode) {
     skin_.section("IDW_MAIN", windowKeys_);
     skin_.install();
     window_.setGeometry(7, 9, 500, 300);
     ASSERT_TRUE(window_.createSkin());
     EXPECT_EQ(window_.geometry(), QRect(7, 9, 200, 100));
     EXPECT_EQ(window_.sectionName(), "IDW_MAIN");
-    EXPECT_EQ(Pixel(window_.grab().toImage(), 30, 20), Rgb(kBackground));
     TestWindow bare(1001); // without BKNO the normal image is the background
     ASSERT_TRUE(bare.createSkin());
+    EXPECT_EQ(Pixel(window_.grab().toImage(), 30, 20), Rgb(kBackground));
     EXPECT_EQ(Pixel(bare.grab().toImage(), 30, 20), Rgb(kNormal));
-}
-
-TEST_F(UIWndTest, AnswersImagesByCode) {
-    skin_.section("IDW_MAIN", windowKeys_);
-    skin_.install();
-    TestWindow bare(1001);
-    ASSERT_TRUE(window_.createSkin());
-    ASSERT_TRUE(bare.createSkin());
     const struct {
         int code;
         QColor main, bare; // invalid: no image
