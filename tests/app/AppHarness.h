@@ -2,16 +2,24 @@
 
 #include "app/CorvaneApp.h"
 #include "app/MainWindow.h"
+#include "events/EventFiles.h"
 #include "events/EventKind.h"
+#include "panels/EventPanel.h"
 #include "platform/Pacer.h"
+#include "skin/controls/UIEdit.h"
 #include "support/RecordingPrompter.h"
 
 #include <QByteArray>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace corvane::test {
 
@@ -25,38 +33,95 @@ public:
 
 // Sets one key of the simulated controller inside this process (the same
 // library the program binds at run time); fails the test on an unknown key.
-void ConfigureSimulator(const char* key, const std::string& value = {});
+inline void ConfigureSimulator(const char* key, const std::string& value = {}) {
+    void* library = dlopen(CORVANE_SIM_LIBRARY, RTLD_NOW);
+    ASSERT_NE(library, nullptr) << dlerror();
+    using Configure = int (*)(const char*, const char*);
+    auto configure = reinterpret_cast<Configure>(dlsym(library, "corvaneSimConfigure"));
+    ASSERT_NE(configure, nullptr);
+    ASSERT_EQ(configure(key, value.c_str()), 0) << key << "=" << value;
+}
 
 // The program started in a temporary event folder, on the default skin of the
 // build tree and the simulated controller with instant timing.
 class AppHarness : public testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        previousFolder_ = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        qputenv("CORVANE_D2XX_LIBRARY", CORVANE_SIM_LIBRARY);
+        ConfigureSimulator("reset");
+        ConfigureSimulator("timing", "instant");
+    }
+    void TearDown() override {
+        app.exitInstance();
+        QDir::setCurrent(previousFolder_);
+    }
 
     // Runs the start-up; the messages it showed are in prompter.messages.
-    bool start();
-    void stop() { app.exitInstance(); }
+    bool start() {
+        if (!app.initInstance())
+            return false;
+        window().activateWindow();
+        return QTest::qWaitForWindowExposed(&window());
+    }
 
     MainWindow& window() const { return *app.mainWindow(); }
-    QWidget* control(int id) const;
-    QWidget* panelControl(EventKind kind, int id) const;
+    QWidget* panelControl(EventKind kind, int id) const {
+        EventPanel* panel = window().panel(kind);
+        return panel == nullptr ? nullptr : panel->control(id);
+    }
 
     // A left click in the middle of a control of the window or of a panel.
-    void click(int id);
-    void clickPanel(EventKind kind, int id);
+    void click(int id) { clickOn(window().control(id), id); }
+    void clickPanel(EventKind kind, int id) { clickOn(panelControl(kind, id), id); }
     void selectKind(EventKind kind) { click(kSelectorIds[static_cast<std::size_t>(kind)]); }
-    void setEventName(const QString& name);
-    void selectItem(EventKind kind, int comboId, int index);
+    void setEventName(const QString& name) {
+        auto* field = window().controlAs<UIEdit>(kIdEventName);
+        ASSERT_NE(field, nullptr);
+        field->setText(name);
+    }
+    void selectItem(EventKind kind, int comboId, int index) {
+        auto* combo = qobject_cast<QComboBox*>(panelControl(kind, comboId));
+        ASSERT_NE(combo, nullptr) << "no combo box " << comboId;
+        ASSERT_LT(index, combo->count());
+        combo->setCurrentIndex(index);
+    }
 
-    QStringList listLines() const;
+    QStringList listLines() const {
+        QStringList lines;
+        const QListWidget* list = window().eventList();
+        for (int i = 0; i < list->count(); ++i)
+            lines << list->item(i)->text();
+        return lines;
+    }
     // A click on a line of the event list, as the operator chooses it.
-    void clickLine(int line);
+    void clickLine(int line, bool twice = false) {
+        QListWidget* list = window().eventList();
+        ASSERT_LT(line, list->count());
+        const QPoint at = list->visualItemRect(list->item(line)).center();
+        if (twice)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        else
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
 
-    std::string folderPath(const std::string& name) const;
-    QByteArray eventFile(EventKind kind) const;
-    QByteArray readFile(const std::string& path) const;
-    void writeFile(const std::string& path, const QByteArray& bytes) const;
+    std::string folderPath(const std::string& name) const {
+        return QDir(folder.path()).filePath(QString::fromStdString(name)).toStdString();
+    }
+    QByteArray eventFile(EventKind kind) const {
+        return readFile(EventFilePath(window().eventFolder(), kind));
+    }
+    static QByteArray readFile(const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void writeFile(const std::string& path, const QByteArray& bytes) {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
 
     RecordingPrompter prompter;
     SummingPacer pacer;
@@ -64,6 +129,11 @@ protected:
     QTemporaryDir folder;
 
 private:
+    static void clickOn(QWidget* widget, int id) {
+        ASSERT_NE(widget, nullptr) << "no control " << id;
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
     QString previousFolder_;
 };
 

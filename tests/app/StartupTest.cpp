@@ -106,7 +106,7 @@ TEST_F(StartupTest, EventsSurviveARestart) {
     setEventName("Stage");
     click(kIdAdd);
     ASSERT_EQ(listLines().size(), 1);
-    stop();
+    app.exitInstance();
 
     ASSERT_TRUE(start());
     selectKind(EventKind::Relay);
