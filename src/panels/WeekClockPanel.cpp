@@ -47,10 +47,7 @@ bool WeekClockPanel::createOwnControls()
 QDateEdit* WeekClockPanel::addDatePicker(int id, const QRect& rect)
 {
     auto* picker = new QDateEdit(QDate::currentDate(), this);
-    picker->setGeometry(rect);
-    SetControlId(picker, id);
-    connect(picker, &QDateTimeEdit::dateTimeChanged, this, [this] { refresh(); });
-    picker->show();
+    placePicker(picker, id, rect);
     return picker;
 }
 
@@ -61,11 +58,16 @@ QTimeEdit* WeekClockPanel::addTimePicker(int id, const QRect& rect)
     const QTime now = QTime::currentTime();
     auto* picker = new QTimeEdit(QTime(now.hour(), now.minute(), now.second()), this);
     picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    placePicker(picker, id, rect);
+    return picker;
+}
+
+void WeekClockPanel::placePicker(QDateTimeEdit* picker, int id, const QRect& rect)
+{
     picker->setGeometry(rect);
     SetControlId(picker, id);
     connect(picker, &QDateTimeEdit::dateTimeChanged, this, [this] { refresh(); });
     picker->show();
-    return picker;
 }
 
 void WeekClockPanel::fillControls()

@@ -3,6 +3,7 @@
 #include "panels/EventPanel.h"
 
 class QDateEdit;
+class QDateTimeEdit;
 class QTimeEdit;
 
 namespace corvane {
@@ -36,6 +37,8 @@ protected:
 private:
     QDateEdit* addDatePicker(int id, const QRect& rect);
     QTimeEdit* addTimePicker(int id, const QRect& rect);
+    // At its fixed place, found by its id, refreshing the values on every change.
+    void placePicker(QDateTimeEdit* picker, int id, const QRect& rect);
     void applyAllDays();
 
     QDateEdit* startDate_ = nullptr;
