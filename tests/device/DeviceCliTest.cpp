@@ -1,6 +1,10 @@
 // corvanectl's device commands against the simulated controller, as a script runs them.
+// Each command is a process of its own: the controller keeps its tables and clock
+// between them in the simulator's state file.
 
 #include "DeviceTestRig.h"
+
+#include <gmock/gmock.h>
 
 #include <cstdlib>
 #include <sys/wait.h>
@@ -56,6 +60,7 @@ TEST_F(CliFixture, DevicesClockAndEmpty) {
     EXPECT_EQ(run("devices"), 0);
     EXPECT_EQ(output("stdout"), "0\tVelmora\n");
     EXPECT_EQ(run("clock"), 0);
+    EXPECT_THAT(output("state"), ::testing::StartsWith("clock ")); // the next process finds it
     folder.write("a.aud", EventFileBytes(EventKind::Audio, 2));
     EXPECT_EQ(run("send audio '" + folder.file("a.aud") + "'"), 0);
     EXPECT_EQ(run("empty audio"), 0);

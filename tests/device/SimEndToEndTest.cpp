@@ -5,8 +5,6 @@
 #include "device/ControllerCommands.h"
 #include "device/DynamicLibrary.h"
 
-#include <fstream>
-
 namespace corvane {
 namespace {
 
@@ -47,29 +45,6 @@ struct SimFixture : LinkRig, ::testing::Test {
         return folder.read("received");
     }
 };
-
-TEST_F(SimFixture, TablesAndClockSurviveARestartInTheStateFile) {
-    const std::string state = folder.file("controller.state");
-    sim.set("state_file", state);
-    link.BindDriver(CORVANE_SIM_LIBRARY);
-    EXPECT_EQ(ConnectAndSetClock(protocol, {2031, 1, 5, 1, 9, 7, 3}), ClockResult::Set);
-    const Bytes table = EventFileBytes(EventKind::Sensor, 4);
-    EXPECT_EQ(send(EventKind::Sensor, table), SendResult::Sent);
-
-    // A restart: the controller forgets everything and the program binds anew.
-    sim.set("reset", "");
-    sim.set("timing", "instant");
-    DeviceLink restarted(prompter);
-    restarted.BindDriver(CORVANE_SIM_LIBRARY);
-    ControllerProtocol again(restarted, pacer, prompter);
-    EXPECT_EQ(receive(EventKind::Sensor, &again), Bytes{});
-    sim.set("state_file", state);
-    EXPECT_EQ(receive(EventKind::Sensor, &again), table);
-    std::ifstream in(state);
-    std::string clockLine;
-    std::getline(in, clockLine);
-    EXPECT_EQ(clockLine, "clock 1f010501090703");
-}
 
 // A fault configured before the exchanges, and how each must end.
 TEST_F(SimFixture, FaultsEndTheExchangesAsTheyShould) {
