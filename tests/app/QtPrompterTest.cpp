@@ -29,20 +29,19 @@ const FileDialogRequest kRelayRequest{"Relay(*.rel)|*.rel|All Files(*.*)|*.*||",
                                       "EventFile"};
 
 TEST(QtPrompterTest, MessageBoxIsCaptionedWithTheProductName) {
-    QString caption;
-    QString text;
+    bool shown = false;
     WhenModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
-        caption = box->windowTitle();
-        text = box->text();
+        EXPECT_EQ(box->windowTitle().toStdString(), "Corvane");
+        EXPECT_EQ(box->text().toStdString(), "No Device Found!");
         EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        shown = true;
         box->accept();
     });
     QtPrompter prompter;
     prompter.showMessage("No Device Found!");
-    EXPECT_EQ(caption.toStdString(), "Corvane");
-    EXPECT_EQ(text.toStdString(), "No Device Found!");
+    EXPECT_TRUE(shown);
 }
 
 TEST(QtPrompterTest, SaveDialogOffersTheKindAndNeverAsksToOverwrite) {
