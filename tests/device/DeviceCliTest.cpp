@@ -60,7 +60,7 @@ TEST_F(CliFixture, DevicesClockAndEmpty) {
     EXPECT_EQ(run("devices"), 0);
     EXPECT_EQ(output("stdout"), "0\tVelmora\n");
     EXPECT_EQ(run("clock"), 0);
-    EXPECT_THAT(output("state"), ::testing::StartsWith("clock ")); // the next process finds it
+    EXPECT_THAT(output("state"), ::testing::ContainsRegex("^clock [0-9a-f]{14}\n")); // for the next process
     folder.write("a.aud", EventFileBytes(EventKind::Audio, 2));
     EXPECT_EQ(run("send audio '" + folder.file("a.aud") + "'"), 0);
     EXPECT_EQ(run("empty audio"), 0);
