@@ -1,5 +1,6 @@
-#include "EventTestPanels.h"
 #include "events/EventEditing.h"
+
+#include "EventTestPanels.h"
 #include "events/EventFiles.h"
 #include "events/EventMessages.h"
 #include "events/MidiRecord.h"
@@ -21,7 +22,9 @@ using test::TablePanelValues;
 
 class EventEditing : public ::testing::Test {
 protected:
-    std::vector<std::uint8_t> file(EventKind kind) const { return folder.read(InfoOf(kind).fileName); }
+    std::vector<std::uint8_t> file(EventKind kind) const {
+        return folder.read(InfoOf(kind).fileName);
+    }
     void setFile(EventKind kind, const std::vector<std::uint8_t>& bytes) const {
         folder.write(std::string(InfoOf(kind).fileName), bytes);
     }
@@ -29,10 +32,13 @@ protected:
         AddEvent(folder.path(), kind, panel, name, prompter, list);
     }
     EventFileHeader header(EventKind kind) const { return *EventFileHeader::decode(file(kind)); }
-    template <typename Record>
-    Record recordAt(EventKind kind, std::size_t index) const {
+    template <typename Record> Record recordAt(EventKind kind, std::size_t index) const {
         const auto bytes = file(kind);
         return Record::decode(std::span(bytes).subspan(16 + index * Record::kSize, Record::kSize));
+    }
+
+    WeekClockRecord week(std::size_t index) const {
+        return recordAt<WeekClockRecord>(EventKind::WeekClock, index);
     }
 
     test::TempFolder folder;
@@ -40,7 +46,7 @@ protected:
     test::VectorEventList list;
 };
 
-TEST_F(EventEditing, SameKeyReplacesTheNameAndKeepsThePlace) {
+TEST_F(EventEditing, SameKeyReplacesTheNameAndKeepsThePlaceNewKeyAppends) {
     setFile(EventKind::Midi, test::BareHeader());
     add(EventKind::Midi, test::MidiPanel(60), "First");
     add(EventKind::Midi, test::MidiPanel(61), "Other");
@@ -48,22 +54,15 @@ TEST_F(EventEditing, SameKeyReplacesTheNameAndKeepsThePlace) {
     EXPECT_EQ(header(EventKind::Midi).entryCount, 2u);
     EXPECT_EQ(recordAt<MidiRecord>(EventKind::Midi, 0).name, "Second");
     EXPECT_EQ(recordAt<MidiRecord>(EventKind::Midi, 1).name, "Other");
-    EXPECT_TRUE(prompter.messages.empty());
-}
 
-TEST_F(EventEditing, NewEntryIsAppendedBehindTheOthers) {
-    const std::vector<RelayRecord> three = {{1, 0, 0, 1, 0, "a"}, {2, 0, 0, 1, 0, "b"}, {3, 0, 0, 1, 0, "c"}};
+    const std::vector<RelayRecord> three = {
+        {1, 0, 0, 1, 0, "a"}, {2, 0, 0, 1, 0, "b"}, {3, 0, 0, 1, 0, "c"}};
     setFile(EventKind::Relay, EventFileBytes(three));
     add(EventKind::Relay, test::RelayPanel(9, 12), "New");
-    auto expected = EventFileBytes(4, 0, std::vector<RelayRecord>{three[0], three[1], three[2], {9, 0, 255, 8, 0, "New"}});
+    auto expected = EventFileBytes(
+        4, 0, std::vector<RelayRecord>{three[0], three[1], three[2], {9, 0, 255, 8, 0, "New"}});
     EXPECT_EQ(file(EventKind::Relay), expected);
-    EXPECT_EQ(expected.size(), 16u + 4 * 32);
-}
-
-TEST_F(EventEditing, NameKeepsItsFirstTwentyFourCharacters) {
-    setFile(EventKind::Relay, test::BareHeader());
-    add(EventKind::Relay, test::RelayPanel(1), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    EXPECT_EQ(recordAt<RelayRecord>(EventKind::Relay, 0).name, "ABCDEFGHIJKLMNOPQRSTUVWX");
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(EventEditing, TimecodeEntriesSortByStartAndTheNewestEqualStartComesFirst) {
@@ -90,16 +89,23 @@ TEST_F(EventEditing, WeeklyAddStoresOneEntryPerCheckedDayInFrontOfTheDatedOnes) 
     panel.checkDay(2).checkDay(6);
     add(EventKind::WeekClock, panel, "new");
     EXPECT_EQ(header(EventKind::WeekClock), (EventFileHeader{4, 1}));
-    const std::pair<int, const char*> expected[] = {{1, "sun"}, {2, "new"}, {4, "wed"}, {6, "new"}, {5, "dated"}};
+    const std::pair<int, const char*> expected[] = {
+        {1, "sun"}, {2, "new"}, {4, "wed"}, {6, "new"}, {5, "dated"}};
     for (std::size_t i = 0; i < 5; ++i) {
-        const auto r = recordAt<WeekClockRecord>(EventKind::WeekClock, i);
+        const auto r = week(i);
         EXPECT_EQ(r.startWeekday, expected[i].first) << i;
         EXPECT_EQ(r.name, expected[i].second) << i;
     }
-    const auto monday = recordAt<WeekClockRecord>(EventKind::WeekClock, 1);
+    const auto monday = week(1);
     EXPECT_EQ(monday.endWeekday, 2);
     EXPECT_EQ(monday.entryFlag, 0);
     EXPECT_EQ(monday.startMonth + monday.startDay + monday.endMonth + monday.endDay, 0);
+
+    // No day checked: nothing to store.
+    const auto before = file(EventKind::WeekClock);
+    add(EventKind::WeekClock, test::WeekPanel({8, 0, 0}, {9, 0, 0}));
+    EXPECT_EQ(file(EventKind::WeekClock), before);
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(EventEditing, WeeklyWindowPastMidnightEndsOnTheNextDay) {
@@ -107,16 +113,9 @@ TEST_F(EventEditing, WeeklyWindowPastMidnightEndsOnTheNextDay) {
     auto panel = test::WeekPanel({23, 0, 0}, {1, 0, 0});
     panel.checkDay(7).checkDay(3);
     add(EventKind::WeekClock, panel);
-    EXPECT_EQ(recordAt<WeekClockRecord>(EventKind::WeekClock, 0).endWeekday, 4);
-    EXPECT_EQ(recordAt<WeekClockRecord>(EventKind::WeekClock, 1).startWeekday, 7);
-    EXPECT_EQ(recordAt<WeekClockRecord>(EventKind::WeekClock, 1).endWeekday, 1);
-}
-
-TEST_F(EventEditing, WeeklyAddWithNoDayCheckedChangesNothing) {
-    setFile(EventKind::WeekClock, test::BareHeader());
-    add(EventKind::WeekClock, test::WeekPanel({8, 0, 0}, {9, 0, 0}));
-    EXPECT_EQ(file(EventKind::WeekClock), test::BareHeader());
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(week(0).endWeekday, 4);
+    EXPECT_EQ(week(1).startWeekday, 7);
+    EXPECT_EQ(week(1).endWeekday, 1);
 }
 
 TEST_F(EventEditing, DatedEntriesSortBehindTheWeeklyOnesAndReplaceOnSameKey) {
@@ -124,13 +123,16 @@ TEST_F(EventEditing, DatedEntriesSortBehindTheWeeklyOnesAndReplaceOnSameKey) {
     auto weekly = test::WeekPanel({8, 0, 0}, {9, 0, 0});
     weekly.checkDay(1);
     add(EventKind::WeekClock, weekly, "weekly");
-    add(EventKind::WeekClock, test::DatedPanel({2026, 12, 24, 4}, {18, 0, 0}, {2026, 12, 26, 6}, {6, 0, 0}), "xmas");
-    add(EventKind::WeekClock, test::DatedPanel({2026, 3, 1, 0}, {8, 0, 0}, {2026, 3, 1, 0}, {9, 0, 0}), "march");
-    add(EventKind::WeekClock, test::DatedPanel({2025, 12, 24, 3}, {18, 0, 0}, {2025, 12, 26, 5}, {6, 0, 0}), "again");
+    add(EventKind::WeekClock,
+        test::DatedPanel({2026, 12, 24, 4}, {18, 0, 0}, {2026, 12, 26, 6}, {6, 0, 0}), "xmas");
+    add(EventKind::WeekClock,
+        test::DatedPanel({2026, 3, 1, 0}, {8, 0, 0}, {2026, 3, 1, 0}, {9, 0, 0}), "march");
+    add(EventKind::WeekClock,
+        test::DatedPanel({2025, 12, 24, 3}, {18, 0, 0}, {2025, 12, 26, 5}, {6, 0, 0}), "again");
     EXPECT_EQ(header(EventKind::WeekClock), (EventFileHeader{1, 2}));
-    EXPECT_EQ(recordAt<WeekClockRecord>(EventKind::WeekClock, 1).name, "march");
+    EXPECT_EQ(week(1).name, "march");
     // The record holds no year and the weekdays are not compared: same key.
-    const auto xmas = recordAt<WeekClockRecord>(EventKind::WeekClock, 2);
+    const auto xmas = week(2);
     EXPECT_EQ(xmas.name, "again");
     EXPECT_EQ(xmas.entryFlag, 1);
     EXPECT_EQ(xmas.startWeekday, 4);
@@ -156,23 +158,21 @@ TEST_F(EventEditing, DatedAddRefusesAWindowThatDoesNotMoveForward) {
         setFile(EventKind::WeekClock, test::BareHeader());
         prompter.messages.clear();
         add(EventKind::WeekClock, test::DatedPanel(c.startDate, c.startTime, c.endDate, c.endTime));
-        EXPECT_EQ(prompter.messages, c.refused ? std::vector<std::string>{"Time is Error!"} : std::vector<std::string>{});
+        EXPECT_EQ(prompter.messages, c.refused ? std::vector<std::string>{"Time is Error!"}
+                                               : std::vector<std::string>{});
         EXPECT_EQ(header(EventKind::WeekClock).datedEntryCount, c.refused ? 0u : 1u);
     }
 }
 
-TEST_F(EventEditing, DatedAddOnANewFileMakesAValidFile) {
-    add(EventKind::WeekClock, test::DatedPanel({2026, 1, 1, 4}, {0, 0, 0}, {2026, 1, 2, 5}, {0, 0, 0}));
-    const auto bytes = file(EventKind::WeekClock);
-    ASSERT_EQ(bytes.size(), 16u + 48);
-    EXPECT_EQ(header(EventKind::WeekClock), (EventFileHeader{0, 1}));
-}
-
-TEST_F(EventEditing, DatedAddOnAPartialHeaderStartsFromABareHeader) {
-    setFile(EventKind::WeekClock, {9, 9, 9, 9, 9});
-    add(EventKind::WeekClock, test::DatedPanel({2026, 1, 1, 4}, {0, 0, 0}, {2026, 1, 2, 5}, {0, 0, 0}));
-    EXPECT_EQ(file(EventKind::WeekClock).size(), 16u + 48);
-    EXPECT_EQ(header(EventKind::WeekClock), (EventFileHeader{0, 1}));
+TEST_F(EventEditing, DatedAddOnANewFileOrAPartialHeaderStartsFromABareHeader) {
+    for (const bool partial : {false, true}) {
+        if (partial)
+            setFile(EventKind::WeekClock, {9, 9, 9, 9, 9});
+        add(EventKind::WeekClock,
+            test::DatedPanel({2026, 1, 1, 4}, {0, 0, 0}, {2026, 1, 2, 5}, {0, 0, 0}));
+        EXPECT_EQ(file(EventKind::WeekClock).size(), 16u + 48) << partial;
+        EXPECT_EQ(header(EventKind::WeekClock), (EventFileHeader{0, 1})) << partial;
+    }
 }
 
 TEST_F(EventEditing, AddOnAFileTooShortForAHeaderLosesTheEntryAndWritesAHeader) {
@@ -188,7 +188,7 @@ TEST_F(EventEditing, AddOnAFileTooShortForAHeaderLosesTheEntryAndWritesAHeader) 
     panel.checkDay(2).checkDay(3);
     add(EventKind::WeekClock, panel);
     EXPECT_EQ(header(EventKind::WeekClock), (EventFileHeader{1, 0}));
-    EXPECT_EQ(recordAt<WeekClockRecord>(EventKind::WeekClock, 0).startWeekday, 3);
+    EXPECT_EQ(week(0).startWeekday, 3);
 }
 
 TEST_F(EventEditing, DamagedFilesAreLeftForTheListFillToRepair) {
@@ -235,19 +235,34 @@ TEST_F(EventEditing, AFullTableRefusesNewEntriesButStillReplaces) {
     add(EventKind::Relay, test::RelayPanel(5), "renamed");
     EXPECT_EQ(recordAt<RelayRecord>(EventKind::Relay, 5).name, "renamed");
     EXPECT_EQ(file(EventKind::Relay).size(), full.size());
-}
 
-TEST_F(EventEditing, FullWeekClockCountsBothGroups) {
+    // Week clock: both groups count.
     const std::uint32_t max = InfoOf(EventKind::WeekClock).maxEntries;
-    std::vector<WeekClockRecord> records(max);
+    std::vector<WeekClockRecord> week(max);
     for (std::uint32_t i = 0; i < max; ++i)
-        records[i] = {1, 1, 1, static_cast<std::uint8_t>(i / 60), static_cast<std::uint8_t>(i % 60), 0,
-                      1, 1, 1, 23, 0, 0, 1, 1, 1, 1, 1, "d"};
-    setFile(EventKind::WeekClock, EventFileBytes(0, max, records));
+        week[i] = {1,
+                   1,
+                   1,
+                   static_cast<std::uint8_t>(i / 60),
+                   static_cast<std::uint8_t>(i % 60),
+                   0,
+                   1,
+                   1,
+                   1,
+                   23,
+                   0,
+                   0,
+                   1,
+                   1,
+                   1,
+                   1,
+                   1,
+                   "d"};
+    setFile(EventKind::WeekClock, EventFileBytes(0, max, week));
     auto panel = test::WeekPanel({8, 0, 0}, {9, 0, 0});
     panel.checkDay(1).checkDay(2);
     add(EventKind::WeekClock, panel);
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{"The event table is full!"});
+    EXPECT_EQ(prompter.messages, std::vector<std::string>(2, "The event table is full!"));
     EXPECT_EQ(header(EventKind::WeekClock), (EventFileHeader{0, max}));
 }
 
@@ -261,15 +276,16 @@ TEST_F(EventEditing, DeleteRemovesTheLineOfTheShownGroup) {
     EXPECT_EQ(file(EventKind::WeekClock).size(), 208u);
     const char* names[] = {"a", "b", "d", "e"};
     for (std::size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(recordAt<WeekClockRecord>(EventKind::WeekClock, i).name, names[i]);
+        EXPECT_EQ(week(i).name, names[i]);
 
     DeleteEvent(folder.path(), EventKind::WeekClock, true, 1);
     EXPECT_EQ(header(EventKind::WeekClock), (EventFileHeader{1, 2}));
-    EXPECT_EQ(recordAt<WeekClockRecord>(EventKind::WeekClock, 1).name, "d");
+    EXPECT_EQ(week(1).name, "d");
 }
 
 TEST_F(EventEditing, DeleteOutsideTheGroupOrOfADamagedFileChangesNothing) {
-    const auto relays = EventFileBytes(std::vector<RelayRecord>{{1, 0, 0, 1, 0, "a"}, {2, 0, 0, 1, 0, "b"}});
+    const auto relays =
+        EventFileBytes(std::vector<RelayRecord>{{1, 0, 0, 1, 0, "a"}, {2, 0, 0, 1, 0, "b"}});
     auto damaged = relays;
     damaged.pop_back();
     const auto week = EventFileBytes(1, 1, std::vector<WeekClockRecord>(2));
@@ -280,9 +296,9 @@ TEST_F(EventEditing, DeleteOutsideTheGroupOrOfADamagedFileChangesNothing) {
         int line;
     };
     const Case cases[] = {
-        {EventKind::Relay, relays, true, -1},  {EventKind::Relay, relays, true, 2},
+        {EventKind::Relay, relays, true, -1},   {EventKind::Relay, relays, true, 2},
         {EventKind::Relay, relays, true, 1000}, {EventKind::Relay, damaged, true, 0},
-        {EventKind::WeekClock, week, true, 1}, {EventKind::WeekClock, week, false, 1},
+        {EventKind::WeekClock, week, true, 1},  {EventKind::WeekClock, week, false, 1},
         {EventKind::Relay, {1, 2, 3}, true, 0},
     };
     for (const auto& c : cases) {
@@ -292,13 +308,7 @@ TEST_F(EventEditing, DeleteOutsideTheGroupOrOfADamagedFileChangesNothing) {
     }
 }
 
-TEST_F(EventEditing, ClearWritesSixteenZeroBytes) {
-    setFile(EventKind::Sensor, std::vector<std::uint8_t>(1000, 0xEE));
-    EXPECT_TRUE(ClearEventFile(folder.path(), EventKind::Sensor));
-    EXPECT_EQ(file(EventKind::Sensor), test::BareHeader());
-}
-
-TEST_F(EventEditing, EditsKeepReservedHeaderBytesAndLeaveNoTemporaryFiles) {
+TEST_F(EventEditing, EditsKeepReservedHeaderBytesLeaveNoTemporaryFilesAndClearWritesABareHeader) {
     auto bytes = test::BareHeader();
     bytes[9] = 0x5A;
     setFile(EventKind::Midi, bytes);
@@ -307,6 +317,10 @@ TEST_F(EventEditing, EditsKeepReservedHeaderBytesAndLeaveNoTemporaryFiles) {
     DeleteEvent(folder.path(), EventKind::Midi, true, 0);
     EXPECT_EQ(file(EventKind::Midi)[9], 0x5A);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"midiEvent.bin"});
+
+    setFile(EventKind::Midi, std::vector<std::uint8_t>(1000, 0xEE));
+    EXPECT_TRUE(ClearEventFile(folder.path(), EventKind::Midi));
+    EXPECT_EQ(file(EventKind::Midi), test::BareHeader());
 }
 
 TEST_F(EventEditing, AnEventFileThatIsAFolderIsLeftAlone) {

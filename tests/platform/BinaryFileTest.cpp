@@ -1,9 +1,9 @@
 #include "platform/BinaryFile.h"
+
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
@@ -12,7 +12,6 @@ using Mode = BinaryFile::Mode;
 
 TEST(BinaryFile, ModesCreateKeepOrCutTheFile) {
     test::TempFolder folder;
-    const std::vector<std::uint8_t> content = {1, 2, 3, 4};
     struct Case {
         Mode mode;
         bool fileExists;
@@ -20,22 +19,27 @@ TEST(BinaryFile, ModesCreateKeepOrCutTheFile) {
         std::uint64_t lengthAfterOpen;
     };
     const Case cases[] = {
-        {Mode::Keep, true, true, 4},      {Mode::Keep, false, true, 0},     {Mode::Fresh, true, true, 0},
-        {Mode::Fresh, false, true, 0},    {Mode::Existing, true, true, 4},  {Mode::Existing, false, false, 0},
-        {Mode::ReadOnly, true, true, 4},  {Mode::ReadOnly, false, false, 0},
+        {Mode::Keep, true, true, 4},     {Mode::Keep, false, true, 0},
+        {Mode::Fresh, true, true, 0},    {Mode::Fresh, false, true, 0},
+        {Mode::Existing, true, true, 4}, {Mode::Existing, false, false, 0},
+        {Mode::ReadOnly, true, true, 4}, {Mode::ReadOnly, false, false, 0},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.mode) << c.fileExists);
         std::filesystem::remove(folder.file("f"));
         if (c.fileExists)
-            folder.write("f", content);
+            folder.write("f", {1, 2, 3, 4});
         auto file = BinaryFile::open(folder.file("f"), c.mode);
-        ASSERT_EQ(file.has_value(), c.opens) << static_cast<int>(c.mode) << c.fileExists;
+        ASSERT_EQ(file.has_value(), c.opens);
+        EXPECT_EQ(folder.exists("f"), c.opens);
         if (file) {
             EXPECT_EQ(file->length(), c.lengthAfterOpen);
-        } else {
-            EXPECT_FALSE(folder.exists("f"));
         }
     }
+    // Folders, empty paths and missing folders do not open.
+    EXPECT_FALSE(BinaryFile::open(folder.path(), Mode::Keep));
+    EXPECT_FALSE(BinaryFile::open("", Mode::Fresh));
+    EXPECT_FALSE(BinaryFile::open(folder.file("no/such/f"), Mode::Keep));
 }
 
 TEST(BinaryFile, SeekReadWriteAndSetLength) {
@@ -50,19 +54,10 @@ TEST(BinaryFile, SeekReadWriteAndSetLength) {
     std::array<std::uint8_t, 10> buffer{};
     ASSERT_TRUE(file->seek(0));
     EXPECT_EQ(file->read(buffer), 6u); // short read at the end
-    EXPECT_EQ(buffer[0], 0);
     EXPECT_EQ(buffer[2], 9);
 
     ASSERT_TRUE(file->setLength(3));
-    EXPECT_EQ(file->length(), 3u);
     EXPECT_EQ(folder.read("f"), (std::vector<std::uint8_t>{0, 0, 9}));
-}
-
-TEST(BinaryFile, FoldersAndEmptyPathsDoNotOpen) {
-    test::TempFolder folder;
-    EXPECT_FALSE(BinaryFile::open(folder.path(), Mode::Keep));
-    EXPECT_FALSE(BinaryFile::open("", Mode::Fresh));
-    EXPECT_FALSE(BinaryFile::open(folder.file("no/such/f"), Mode::Keep));
 }
 
 } // namespace

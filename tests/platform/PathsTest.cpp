@@ -13,7 +13,8 @@ TEST(SplitPath, BothSeparatorsAndADrive) {
         const char* name;
     };
     const Case cases[] = {
-        {"C:\\Program Files\\Corvane\\Corvane.exe", "C:", "\\Program Files\\Corvane\\", "Corvane.exe"},
+        {"C:\\Program Files\\Corvane\\Corvane.exe", "C:", "\\Program Files\\Corvane\\",
+         "Corvane.exe"},
         {"/usr/local/bin/corvane", "", "/usr/local/bin/", "corvane"},
         {"Skins\\Corvane/the.ui", "", "Skins\\Corvane/", "the.ui"},
         {"the.ui", "", "", "the.ui"},
@@ -29,7 +30,7 @@ TEST(SplitPath, BothSeparatorsAndADrive) {
     }
 }
 
-TEST(Paths, NativeAbsoluteAndJoined) {
+TEST(Paths, NativeAbsoluteJoinedAndTheProgramFile) {
     EXPECT_EQ(NativePath("Skins\\Corvane\\the.ui"), "Skins/Corvane/the.ui");
     EXPECT_TRUE(IsAbsolutePath("/tmp"));
     EXPECT_TRUE(IsAbsolutePath("c:\\x"));
@@ -38,9 +39,6 @@ TEST(Paths, NativeAbsoluteAndJoined) {
     EXPECT_EQ(JoinPath("/work/events/", "midiEvent.bin"), "/work/events/midiEvent.bin");
     EXPECT_EQ(JoinPath("/", "midiEvent.bin"), "/midiEvent.bin");
     EXPECT_EQ(JoinPath("", "midiEvent.bin"), "/midiEvent.bin");
-}
-
-TEST(Paths, ProgramFileIsThisTestAndExists) {
     const std::string program = ProgramFilePath();
     EXPECT_TRUE(PathExists(program));
     EXPECT_NE(program.find("corvane_platform_tests"), std::string::npos);
