@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include "platform/BinaryFile.h"
+#include "platform/WriteAll.h"
 
 #include <atomic>
 #include <cerrno>
@@ -18,19 +19,6 @@ namespace {
 std::string TemporaryNameBeside(const std::string& path) {
     static std::atomic<unsigned> counter{0};
     return path + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter++);
-}
-
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/BinaryFile.h"
 
+#include "platform/WriteAll.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -81,16 +83,7 @@ std::size_t BinaryFile::read(std::span<std::uint8_t> buffer) {
 }
 
 bool BinaryFile::write(std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+    return WriteAll(fd, bytes);
 }
 
 std::optional<std::uint64_t> BinaryFile::length() const {
@@ -106,6 +99,8 @@ bool BinaryFile::setLength(std::uint64_t length) {
     return ::ftruncate(fd, static_cast<off_t>(length)) == 0;
 }
 
-bool BinaryFile::sync() { return ::fsync(fd) == 0; }
+bool BinaryFile::sync() {
+    return ::fsync(fd) == 0;
+}
 
 } // namespace corvane
