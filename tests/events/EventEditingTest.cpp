@@ -213,9 +213,9 @@ TEST_F(EventEditing, DamagedFilesAreLeftForTheListFillToRepair) {
 TEST_F(EventEditing, UnacceptableValuesAreRefusedWithAMessage) {
     setFile(EventKind::Midi, test::BareHeader());
     add(EventKind::Midi, test::MidiPanel(60, 10, 9));
-    auto week = test::WeekPanel({8, 0, 0}, {9, 0, 0});
-    week.checkDay(1).setText(ids::kWeekLastChannel, "0");
-    add(EventKind::WeekClock, week);
+    auto weekly = test::WeekPanel({8, 0, 0}, {9, 0, 0});
+    weekly.checkDay(1).setText(ids::kWeekLastChannel, "0");
+    add(EventKind::WeekClock, weekly);
     const std::string expected(messages::kSettingError);
     EXPECT_EQ(prompter.messages, (std::vector<std::string>{expected, expected}));
     EXPECT_EQ(file(EventKind::Midi), test::BareHeader());
@@ -238,27 +238,7 @@ TEST_F(EventEditing, AFullTableRefusesNewEntriesButStillReplaces) {
 
     // Week clock: both groups count.
     const std::uint32_t max = InfoOf(EventKind::WeekClock).maxEntries;
-    std::vector<WeekClockRecord> week(max);
-    for (std::uint32_t i = 0; i < max; ++i)
-        week[i] = {1,
-                   1,
-                   1,
-                   static_cast<std::uint8_t>(i / 60),
-                   static_cast<std::uint8_t>(i % 60),
-                   0,
-                   1,
-                   1,
-                   1,
-                   23,
-                   0,
-                   0,
-                   1,
-                   1,
-                   1,
-                   1,
-                   1,
-                   "d"};
-    setFile(EventKind::WeekClock, EventFileBytes(0, max, week));
+    setFile(EventKind::WeekClock, EventFileBytes(0, max, std::vector<WeekClockRecord>(max)));
     auto panel = test::WeekPanel({8, 0, 0}, {9, 0, 0});
     panel.checkDay(1).checkDay(2);
     add(EventKind::WeekClock, panel);
@@ -288,7 +268,7 @@ TEST_F(EventEditing, DeleteOutsideTheGroupOrOfADamagedFileChangesNothing) {
         EventFileBytes(std::vector<RelayRecord>{{1, 0, 0, 1, 0, "a"}, {2, 0, 0, 1, 0, "b"}});
     auto damaged = relays;
     damaged.pop_back();
-    const auto week = EventFileBytes(1, 1, std::vector<WeekClockRecord>(2));
+    const auto weekBytes = EventFileBytes(1, 1, std::vector<WeekClockRecord>(2));
     struct Case {
         EventKind kind;
         std::vector<std::uint8_t> bytes;
@@ -296,9 +276,9 @@ TEST_F(EventEditing, DeleteOutsideTheGroupOrOfADamagedFileChangesNothing) {
         int line;
     };
     const Case cases[] = {
-        {EventKind::Relay, relays, true, -1},   {EventKind::Relay, relays, true, 2},
-        {EventKind::Relay, relays, true, 1000}, {EventKind::Relay, damaged, true, 0},
-        {EventKind::WeekClock, week, true, 1},  {EventKind::WeekClock, week, false, 1},
+        {EventKind::Relay, relays, true, -1},       {EventKind::Relay, relays, true, 2},
+        {EventKind::Relay, relays, true, 1000},     {EventKind::Relay, damaged, true, 0},
+        {EventKind::WeekClock, weekBytes, true, 1}, {EventKind::WeekClock, weekBytes, false, 1},
         {EventKind::Relay, {1, 2, 3}, true, 0},
     };
     for (const auto& c : cases) {
