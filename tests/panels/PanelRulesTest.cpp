@@ -1,12 +1,9 @@
 // The panels' reactions to operator input.
 #include "PanelTestSupport.h"
 
-#include "panels/WeekClockPanel.h"
-
-#include <QTimeEdit>
-
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 #include <vector>
 
@@ -41,15 +38,6 @@ TEST(WeekClockRules, ModeButtonsAskForARefillWithTheModeOfThatMoment)
     Operate(*panel, 1030);
     Operate(*panel, 1029);
     EXPECT_EQ(modesSeen, (std::vector<bool>{false, true}));
-}
-
-// The end time's stepping and reading are covered by the collected week-clock record.
-TEST(WeekClockRules, PickersHoldWholeSeconds)
-{
-    auto panel = CreatedPanel(0);
-    ASSERT_NE(panel, nullptr);
-    for (int id : {106, 107})
-        EXPECT_EQ(panel->controlAs<QTimeEdit>(id)->time().msec(), 0) << id;
 }
 
 // Each spin shows "%2d" of its position in its own display text and stops

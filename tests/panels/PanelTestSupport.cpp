@@ -57,7 +57,7 @@ void StepTime(QTimeEdit* picker, QTime time)
     StepSection(picker, QDateTimeEdit::HourSection, picker->time().hour(), time.hour());
     StepSection(picker, QDateTimeEdit::MinuteSection, picker->time().minute(), time.minute());
     StepSection(picker, QDateTimeEdit::SecondSection, picker->time().second(), time.second());
-    ASSERT_EQ(picker->time(), time);
+    ASSERT_EQ(picker->time(), time);  // to the millisecond: the pickers hold whole seconds
 }
 
 void Choose(QComboBox* combo, const QString& text)
@@ -66,6 +66,7 @@ void Choose(QComboBox* combo, const QString& text)
     ASSERT_GE(index, 0) << text.toStdString();
     QTest::keyClick(combo, Qt::Key_Home);
     Press(combo, Qt::Key_Down, index);
+    ASSERT_EQ(combo->currentIndex(), index) << text.toStdString();
 }
 
 void TypeOver(QWidget* field, const QString& text)
