@@ -66,12 +66,12 @@ struct TypeStep {
     std::vector<int> hidden;
 };
 
-void RunTypeSteps(int kind, int typeId, const std::vector<std::pair<int, QString>>& operatorSettings,
+void RunTypeSteps(int kind, int typeId, const std::vector<std::pair<int, QString>>& settings,
                   const std::vector<TypeStep>& steps)
 {
     auto panel = CreatedPanel(kind);
     ASSERT_NE(panel, nullptr);
-    for (const auto& [id, value] : operatorSettings)
+    for (const auto& [id, value] : settings)  // the operator's, before the first choice
         Operate(*panel, id, value);
     for (const TypeStep& step : steps) {
         SCOPED_TRACE(step.type);
@@ -95,19 +95,16 @@ TEST(SensorRules, OutputTypeRelabelsRefillsAndHidesButKeepsLastChannelAndLevel)
                  {{"Relay",
                    {{1128, "    Relay No.:"}, {1130, "Relay Status:"}, {1135, "1"}, {1136, "Off"}},
                    {{1135, {"1", "8"}}, {1136, {"Off", "On"}}},
-                   {1128, 1130, 1135, 1136},
-                   {1131, 1132, 1137, 1138, 111, 112}},
+                   {1128, 1130, 1135, 1136}, {1131, 1132, 1137, 1138, 111, 112}},
                   {"Audio",
                    {{1128, "      Audio In:"}, {1135, "Disable"}},
                    {{1135, {"Enable", "Disable"}}},
-                   {1128, 1135},
-                   {1130, 1131, 1132, 1136, 1137, 1138}},
+                   {1128, 1135}, {1130, 1131, 1132, 1136, 1137, 1138}},
                   {"DMX",
                    {{1128, "DMX First Ch:"}, {1130, "Increment Ch:"}, {1135, "1"}, {1136, "1"},
                     {1137, "300"}, {1138, "77"}, {1140, "0"}, {1015, "30"}},
                    {{1135, {"1", "512"}}, {1136, {"1", "255"}}},
-                   {1128, 1130, 1131, 1132, 1135, 1136, 1137, 1138},
-                   {111, 112}}});
+                   {1128, 1130, 1131, 1132, 1135, 1136, 1137, 1138}, {111, 112}}});
 }
 
 TEST(AnalogRules, RelayOutputAndBackToDmx)
@@ -117,14 +114,12 @@ TEST(AnalogRules, RelayOutputAndBackToDmx)
                    {{1148, "Relay:"}, {1149, "Relay State:"}, {1150, ""}, {1151, ""},
                     {1153, "Relay1"}, {1154, "OFF"}},
                    {{1153, {"Relay1", "Relay8"}}, {1154, {"OFF", "ON"}}},
-                   {1148, 1149, 1153, 1154},
-                   {1155, 1156}},
+                   {1148, 1149, 1153, 1154}, {1155, 1156}},
                   {"DMX",
                    {{1148, "DMX First Ch:"}, {1149, "Increment Ch:"}, {1150, "DMX Last Ch:"},
                     {1151, "DMX Level:"}, {1153, "1"}, {1154, "1"}, {1155, "400"}, {1156, "128"}},
                    {{1153, {"1", "512"}}, {1154, {"1", "255"}}},
-                   {1150, 1151, 1155, 1156},
-                   {}}});
+                   {1150, 1151, 1155, 1156}, {}}});
 }
 
 // The main window hides a panel when another kind is chosen and shows it
