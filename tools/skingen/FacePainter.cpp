@@ -8,11 +8,8 @@
 
 namespace corvane::skingen {
 
-namespace {
-
-// A 1-pixel outline sits on pixel centres, so boxes are inset by half a pixel.
-QRectF OutlineBox(const QRect& rect) {
-    return QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+QRectF OutlineBox(const QRectF& rect) {
+    return rect.adjusted(0.5, 0.5, -0.5, -0.5);
 }
 
 void FillRounded(QPainter& painter, const QRectF& box, qreal radius, const QBrush& fill,
@@ -21,6 +18,8 @@ void FillRounded(QPainter& painter, const QRectF& box, qreal radius, const QBrus
     painter.setBrush(fill);
     painter.drawRoundedRect(box, radius, radius);
 }
+
+namespace {
 
 QBrush VerticalShade(const QRectF& box, const QColor& colour, int lighter = 108) {
     QLinearGradient gradient(box.topLeft(), box.bottomLeft());

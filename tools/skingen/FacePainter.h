@@ -6,9 +6,18 @@
 
 #include <QRect>
 
+class QBrush;
+class QColor;
 class QPainter;
 
 namespace corvane::skingen {
+
+// A 1-pixel outline sits on pixel centres, so boxes are inset by half a pixel.
+QRectF OutlineBox(const QRectF& rect);
+
+// A rounded box with a 1-pixel border, as the faces and the window cards use.
+void FillRounded(QPainter& painter, const QRectF& box, qreal radius, const QBrush& fill,
+                 const QColor& border);
 
 // Draws the face of one control in one visual state at its rectangle. The
 // controls copy these pixels back out of the window images, so everything a

@@ -1,5 +1,6 @@
 #include "WindowBackground.h"
 
+#include "FacePainter.h"
 #include "SkinTheme.h"
 
 #include <QFontMetrics>
@@ -45,31 +46,19 @@ void WindowBackground::cutCorners(QImage& image) const {
 }
 
 void WindowBackground::paintBody(QPainter& painter) const {
-    const QRectF all = QRectF(QPointF(0, 0), QSizeF(decor_.size)).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF all = OutlineBox(QRectF(QPointF(0, 0), QSizeF(decor_.size)));
     if (decor_.rounded) {
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(theme::kWindowBorder, 1.0));
-        painter.setBrush(theme::kWindow);
-        painter.drawRoundedRect(all, kWindowRadius, kWindowRadius);
+        FillRounded(painter, all, kWindowRadius, theme::kWindow, theme::kWindowBorder);
     } else {
         // A panel: a card on the window colour, so it sits in the main window
         // like the cards the main window draws for it.
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(theme::kCardBorder, 1.0));
-        painter.setBrush(theme::kCard);
-        painter.drawRoundedRect(all, kCardRadius, kCardRadius);
+        FillRounded(painter, all, kCardRadius, theme::kCard, theme::kCardBorder);
     }
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    for (const QRect& card : decor_.cards) {
-        painter.setPen(QPen(theme::kCardBorder, 1.0));
-        painter.setBrush(theme::kCard);
-        painter.drawRoundedRect(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5), kCardRadius, kCardRadius);
-    }
-    for (const QRect& well : decor_.wells) {
-        painter.setPen(QPen(theme::kCardBorder, 1.0));
-        painter.setBrush(theme::kWell);
-        painter.drawRoundedRect(QRectF(well).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    }
+    for (const QRect& card : decor_.cards)
+        FillRounded(painter, OutlineBox(card), kCardRadius, theme::kCard, theme::kCardBorder);
+    for (const QRect& well : decor_.wells)
+        FillRounded(painter, OutlineBox(well), 3, theme::kWell, theme::kCardBorder);
 }
 
 void WindowBackground::paintTitleBar(QPainter& painter) const {
