@@ -4,6 +4,7 @@
 #include "skin/SkinPaths.h"
 #include "skin/UiFile.h"
 
+#include <initializer_list>
 #include <limits>
 
 namespace corvane {
@@ -49,8 +50,21 @@ public:
     std::uint32_t bit(std::string_view key, bool fallback, std::uint32_t value) const {
         return flag(key, fallback) ? value : 0;
     }
+    // The style bits of the key's value 0, 1, 2, ...; none for any other value.
+    std::uint32_t choice(std::string_view key, std::int32_t fallback,
+                         std::initializer_list<std::uint32_t> bitsOfValue) const {
+        const std::int32_t value = number(key, fallback);
+        return value >= 0 && static_cast<std::size_t>(value) < bitsOfValue.size() ? bitsOfValue.begin()[value]
+                                                                                  : 0;
+    }
     std::string imageFile(std::string_view key) const {
         return skinpath::SkinFile(files_.skinFolder, text(key, "", kNameBuffer));
+    }
+    // The image files of the keys prefix + N, H, S and D.
+    PerState<std::string> stateImageFiles(std::string_view prefix) const {
+        PerState<std::string> files;
+        for (int s = 0; s < 4; ++s) files[s] = imageFile(std::string(prefix) + kStateLetters[s]);
+        return files;
     }
     LOGFONTA font(std::string_view key) const {
         LOGFONTA font;
@@ -113,9 +127,7 @@ ButtonDescription ReadButton(const SectionReader& in, ControlType type) {
     if (!checkable) d.style |= in.bit("IsDefPushButton", false, style::kDefPushButton);
     d.style |= in.bit("IsMultiline", false, style::kMultiline);
 
-    if (checkable) {
-        for (int s = 0; s < 4; ++s) d.checkedImageFiles[s] = in.imageFile(std::string("BKC") + kStateLetters[s]);
-    }
+    if (checkable) d.checkedImageFiles = in.stateImageFiles("BKC");
     d.maskFile = in.imageFile("MaskBmp");
 
     d.fonts[kStateNormal] = in.font("FontN");
@@ -147,16 +159,7 @@ EditDescription ReadEdit(const SectionReader& in) {
                in.bit("IsPassword", false, style::kEditPassword) |
                in.bit("IsReadOnly", false, style::kEditReadOnly) |
                in.bit("IsMultiline", true, style::kEditMultiline);
-    switch (in.number("HorAligMode", 0)) {
-    case 1:
-        d.style |= style::kEditCenter;
-        break;
-    case 2:
-        d.style |= style::kEditRight;
-        break;
-    default:
-        break;
-    }
+    d.style |= in.choice("HorAligMode", 0, {0, style::kEditCenter, style::kEditRight});
     d.font = in.font("FontN");
     return d;
 }
@@ -164,19 +167,8 @@ EditDescription ReadEdit(const SectionReader& in) {
 ComboBoxDescription ReadComboBox(const SectionReader& in) {
     ComboBoxDescription d;
     in.readCommon(ControlType::ComboBox, d);
-    switch (in.number("ComboStyle", 1)) {
-    case 0:
-        d.style |= style::kComboSimple;
-        break;
-    case 1:
-        d.style |= style::kComboDropDown;
-        break;
-    case 2:
-        d.style |= style::kComboDropDownList;
-        break;
-    default:
-        break;
-    }
+    d.style |= in.choice("ComboStyle", 1,
+                         {style::kComboSimple, style::kComboDropDown, style::kComboDropDownList});
     d.dropListHeight = in.number("DropListHeight", 16);
     d.style |= in.bit("IsTabStop", true, style::kTabStop) | in.bit("IsVScroll", true, style::kVScroll) |
                in.bit("IsAutoHScroll", false, style::kComboAutoHScroll) |
@@ -210,7 +202,7 @@ SliderDescription ReadSlider(const SectionReader& in) {
     in.readCommon(ControlType::Slider, d);
     // Only exactly 1 makes the slider vertical.
     if (in.number("IsVertical", 0) == 1) d.style |= style::kSliderVertical;
-    for (int s = 0; s < 4; ++s) d.thumbFiles[s] = in.imageFile(std::string("Thumb") + kStateLetters[s]);
+    d.thumbFiles = in.stateImageFiles("Thumb");
     d.useMark = in.flag("IsUseMark", false);
     return d;
 }
