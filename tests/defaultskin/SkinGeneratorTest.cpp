@@ -80,35 +80,23 @@ TEST_F(SkinGeneratorTest, WritesStateImagesCheckedImagesAndPreviewsAndDropsStale
     EXPECT_FALSE(QImage(path("preview/skin_one_states.png")).isNull());
 }
 
-struct BadSkin {
-    const char* name;
-    QByteArray ui;
-    const char* errorPart;
-};
-
-class SkinGeneratorRefuses : public SkinGeneratorTest, public ::testing::WithParamInterface<BadSkin> {};
-
-TEST_P(SkinGeneratorRefuses, TheMistake) {
-    EXPECT_FALSE(generate(GetParam().ui));
-    EXPECT_TRUE(generator_->error().contains(QLatin1String(GetParam().errorPart)))
-        << qPrintable(generator_->error());
+TEST_F(SkinGeneratorTest, RefusesAuthoringMistakes) {
+    const QByteArray check = QByteArray(kWindow) + "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nBKCN=c_n.bmp\n";
+    // clang-format off
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"[SKIN_ONE]\nBKN=one_n.bmp\nSize=10,10\n", "lists no windows"},
+        {"[SkinGen]\nWindows=SKIN_TWO\n", "no section"},
+        {"[SkinGen]\nWindows=SKIN_ONE\n[SKIN_ONE]\nBKN=one_n.bmp\n", "no Size"},
+        {"[SkinGen]\nWindows=SKIN_ONE\n[SKIN_ONE]\nSize=10,10\n", "no BKN"},
+        {QByteArray(kWindow) + "[SKIN_ONE_0]\nType=PUSHBUTTON\nRect=1,1,9,9\nFace=Shiny\n", "unknown Face"},
+        {check + "[SKIN_ONE_1]\nType=CHECK\nRect=8,40,60,60\nBKCN=c_n.bmp\n", "shared by controls"}};
+    // clang-format on
+    for (const auto& [ui, errorPart] : cases) {
+        EXPECT_FALSE(generate(ui)) << errorPart;
+        EXPECT_TRUE(generator_->error().contains(QLatin1String(errorPart)))
+            << qPrintable(generator_->error());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SkinGeneratorRefuses,
-    ::testing::Values(
-        BadSkin{"NoWindowList", "[SKIN_ONE]\nBKN=one_n.bmp\nSize=10,10\n", "lists no windows"},
-        BadSkin{"MissingSection", "[SkinGen]\nWindows=SKIN_TWO\n", "no section"},
-        BadSkin{"NoSize", "[SkinGen]\nWindows=SKIN_ONE\n[SKIN_ONE]\nBKN=one_n.bmp\n", "no Size"},
-        BadSkin{"NoNormalImage", "[SkinGen]\nWindows=SKIN_ONE\n[SKIN_ONE]\nSize=10,10\n", "no BKN"},
-        BadSkin{"UnknownFace",
-                QByteArray(kWindow) + "[SKIN_ONE_0]\nType=PUSHBUTTON\nRect=1,1,9,9\nFace=Shiny\n",
-                "unknown Face"},
-        BadSkin{"SharedCheckedImageOfAnotherSize",
-                QByteArray(kWindow) + "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nBKCN=c_n.bmp\n"
-                                      "[SKIN_ONE_1]\nType=CHECK\nRect=8,40,60,60\nBKCN=c_n.bmp\n",
-                "shared by controls"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace corvane::skingen
