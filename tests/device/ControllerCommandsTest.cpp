@@ -15,16 +15,9 @@ struct CommandFixture : FakeRig {
     const Bytes before = EventFileBytes(EventKind::Relay, 2);
     const Bytes table = EventFileBytes(EventKind::Relay, 5);
     const std::uint16_t length = static_cast<std::uint16_t>(table.size());
-    const std::string eventFile = EventFilePath(folder.path(), EventKind::Relay);
-    const std::string chosen = folder.file("EventFile.rel");
+    const std::string eventFile = std::filesystem::path(EventFilePath(folder.path(), EventKind::Relay)).filename();
 
-    CommandFixture() { folder.write(std::filesystem::path(eventFile).filename().string(), before); }
-    ReceiveOutcome receive(const std::vector<ReadAnswer>& answers, const std::string& into) {
-        answer(answers);
-        prompter.answerSave(into);
-        return ReceiveTableCommand(protocol, EventKind::Relay, folder.path(), true, list);
-    }
-    Bytes read(const std::string& path) { return folder.read(std::filesystem::path(path).filename().string()); }
+    CommandFixture() { folder.write(eventFile, before); }
 };
 
 TEST_F(CommandFixture, CancelledDialogsOfferTheKindsFilesAndTouchNeitherControllerNorFiles) {
@@ -37,45 +30,38 @@ TEST_F(CommandFixture, CancelledDialogsOfferTheKindsFilesAndTouchNeitherControll
         EXPECT_EQ(request.initialName, "EventFile");
     }
     EXPECT_TRUE(log.calls.empty());
-    EXPECT_EQ(read(eventFile), before);
+    EXPECT_EQ(folder.read(eventFile), before);
     EXPECT_EQ(list.lines.size(), 2u); // the list is refilled all the same
 }
 
+// Into a file of its own, or onto the event file itself (which must never be cut).
 TEST_F(CommandFixture, OnlyACompleteOrEmptyTableBecomesTheEventFile) {
     const Bytes part(table.begin(), table.end() - 10);
-    const std::string incomplete(kIncompleteTableMessage);
-    struct Case {
-        const char* name;
-        std::vector<ReadAnswer> answers;
-        ReceiveResult result;
-        Bytes eventFile, chosenFile;
-        std::size_t lines;
-        Strings messages;
-    };
+    const Strings incomplete{std::string(kIncompleteTableMessage)};
+    struct Case { const char* name; Bytes arrived; bool onto; ReceiveResult result; Bytes eventFile; std::size_t lines; Strings messages; };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"complete", {{Reply(20, length)}, {table}}, ReceiveResult::Received, table, table, 5, {}},
-        {"incomplete", {{Reply(20, length)}, {part}}, ReceiveResult::Incomplete, before, part, 2, {incomplete}},
-        {"empty", {{Reply(20, 0)}}, ReceiveResult::EmptyTable, Bytes(16, 0), {}, 0, {}},
+        {"incomplete onto the event file", part, true, ReceiveResult::Incomplete, before, 2, incomplete},
+        {"complete onto the event file", table, true, ReceiveResult::Received, table, 5, {}},
+        {"complete", table, false, ReceiveResult::Received, table, 5, {}},
+        {"incomplete", part, false, ReceiveResult::Incomplete, before, 2, incomplete},
+        {"empty", {}, false, ReceiveResult::EmptyTable, Bytes(16, 0), 0, {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         prompter.messages.clear();
-        folder.write(std::filesystem::path(eventFile).filename().string(), before);
-        EXPECT_EQ(receive(c.answers, chosen).result, c.result);
-        EXPECT_EQ(read(eventFile), c.eventFile);
-        EXPECT_EQ(read(chosen), c.chosenFile);
+        folder.write(eventFile, before);
+        const std::string chosen = c.onto ? eventFile : "EventFile.rel";
+        answer({{Reply(20, c.arrived.empty() ? 0 : length)}, {c.arrived}});
+        prompter.answerSave(folder.file(chosen));
+        EXPECT_EQ(ReceiveTableCommand(protocol, EventKind::Relay, folder.path(), true, list).result, c.result);
+        EXPECT_EQ(folder.read(eventFile), c.eventFile);
+        EXPECT_EQ(folder.read(chosen), c.onto ? c.eventFile : c.arrived); // the chosen file keeps what arrived
         EXPECT_EQ(list.lines.size(), c.lines);
         EXPECT_EQ(prompter.messages, c.messages);
+        EXPECT_EQ(folder.names().size(), c.onto ? 1u : 2u); // nothing left beside them
     }
-}
-
-TEST_F(CommandFixture, ReceivingOntoTheEventFileItselfCannotCutIt) {
-    EXPECT_EQ(receive({{Reply(20, length)}, {Bytes(table.begin(), table.end() - 1)}}, eventFile).result,
-              ReceiveResult::Incomplete);
-    EXPECT_EQ(read(eventFile), before);
-    EXPECT_EQ(receive({{Reply(20, length)}, {table}}, eventFile).result, ReceiveResult::Received);
-    EXPECT_EQ(read(eventFile), table);
-    EXPECT_EQ(folder.names().size(), 1u); // nothing left beside it
 }
 
 } // namespace

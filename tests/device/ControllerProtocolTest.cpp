@@ -6,18 +6,12 @@ namespace corvane {
 namespace {
 
 using namespace test;
+using Writes = std::vector<Bytes>;
 
 Bytes PacketBytes(std::initializer_list<std::uint8_t> head) {
     Bytes packet(head);
     packet.resize(20, 0);
     return packet;
-}
-
-Bytes Concat(const std::vector<Bytes>& parts) {
-    Bytes all;
-    for (const auto& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
-    return all;
 }
 
 // A link already open on the fake controller; the log starts empty.
@@ -30,25 +24,19 @@ struct ProtocolFixture : FakeRig {
         folder.write("table.bin", bytes);
         return folder.file("table.bin");
     }
-    void reset() {
+    // A fresh log, messages and writes; the driver answers as given.
+    void next(const std::vector<ReadAnswer>& answers, std::deque<d2xx::Status> writeStatus = {}) {
         log = {};
         prompter.messages.clear();
         driver.writes.clear();
+        answer(answers);
+        driver.statuses["FT_Write"] = std::move(writeStatus);
     }
 };
 
-TEST(ControllerPackets, ClockPacketCarriesOneReadingOfLocalTime) {
-    const corvane::Packet packet = BuildSetClockRequest({2031, 1, 5, 1, 9, 7, 3});
-    EXPECT_EQ(Bytes(packet.begin(), packet.end()), PacketBytes({0xAA, 0x55, 0xA8, 0x1F, 1, 5, 1, 9, 7, 3}));
-}
-
-TEST_F(ProtocolFixture, ClockReplyMustBeTwentyBytes) {
-    struct Case {
-        std::vector<ReadAnswer> reads;
-        std::deque<d2xx::Status> writeStatus;
-        ClockResult result;
-        bool message;
-    };
+TEST_F(ProtocolFixture, ClockPacketCarriesTheTimeAndItsReplyMustBeTwentyBytes) {
+    struct Case { std::vector<ReadAnswer> reads; std::deque<d2xx::Status> writeStatus; ClockResult result; bool message; };
+    // clang-format off
     const std::vector<Case> cases = {
         {{{Reply(20)}}, {}, ClockResult::Set, false},
         {{{Reply(19)}}, {}, ClockResult::WrongReply, true},
@@ -57,58 +45,60 @@ TEST_F(ProtocolFixture, ClockReplyMustBeTwentyBytes) {
         {{{{}, d2xx::kIoError}}, {}, ClockResult::ReadFailed, false},
         {{}, {d2xx::kIoError}, ClockResult::WriteFailed, false},
     };
+    // clang-format on
+    const Bytes packet = PacketBytes({0xAA, 0x55, 0xA8, 0x1F, 1, 5, 1, 9, 7, 3});
     for (const Case& c : cases) {
-        reset();
+        next({}, c.writeStatus);
         driver.reads = {c.reads.begin(), c.reads.end()};
-        driver.statuses["FT_Write"] = c.writeStatus;
         EXPECT_EQ(protocol.setClock({2031, 1, 5, 1, 9, 7, 3}), c.result);
         EXPECT_EQ(prompter.messages, c.message ? Strings{"Time Set is Error!"} : Strings{});
-        const Strings full = {"FT_Write(20)", "sleep(100)", "FT_Read(100)"};
-        EXPECT_EQ(log.calls, c.writeStatus.empty() ? full : Strings{"FT_Write(20)"});
+        const bool written = c.writeStatus.empty();
+        EXPECT_EQ(driver.writes, written ? Writes{packet} : Writes{});
+        EXPECT_EQ(log.calls, (written ? Strings{"FT_Write(20)", "sleep(100)", "FT_Read(100)"} : Strings{"FT_Write(20)"}));
     }
 }
 
 TEST_F(ProtocolFixture, RelayTableOfThreeGoesAsOneChunkAfterItsAnnounce) {
     const Bytes table = EventFileBytes(EventKind::Relay, 3);
-    answer({{Reply(20)}});
+    next({{Reply(20)}});
     EXPECT_EQ(protocol.sendTable(EventKind::Relay, file(table), progress), SendResult::Sent);
     EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(512)", "FT_Write(20)", "sleep(100)", "FT_Read(20)",
                                   "progress show", "progress range(0, 1)", "progress position(0)",
                                   "progress step size(1)", "sleep(5)", "FT_Write(112)", "progress step",
                                   "progress hide", "progress position(0)"}));
-    EXPECT_EQ(driver.writes, (std::vector<Bytes>{PacketBytes({0xAA, 0x55, 0xAA, 0x70, 0x00}), table}));
+    EXPECT_EQ(driver.writes, (Writes{PacketBytes({0xAA, 0x55, 0xAA, 0x70, 0x00}), table}));
     EXPECT_EQ(log.nowMs, 10 + 500 + 100 + 5); // the drain waits for its timeout
 }
 
 TEST_F(ProtocolFixture, OnlyTheCountedBytesGoInChunksOf512) {
     const Bytes table = EventFileBytes(EventKind::WeekClock, 6, 5); // 544 bytes: both counts count
-    answer({{Reply(20)}});
-    EXPECT_EQ(protocol.sendTable(EventKind::WeekClock, file(Concat({table, Bytes(7, 0xEE)})), progress),
-              SendResult::Sent);
+    Bytes padded = table;
+    padded.resize(table.size() + 7, 0xEE);
+    next({{Reply(20)}});
+    EXPECT_EQ(protocol.sendTable(EventKind::WeekClock, file(padded), progress), SendResult::Sent);
     ASSERT_EQ(driver.writes.size(), 3u);
     EXPECT_EQ(driver.writes[0], PacketBytes({0xAA, 0x55, 0xA4, 0x20, 0x02}));
-    EXPECT_EQ(driver.writes[1].size(), 512u);
-    EXPECT_EQ(Concat({driver.writes[1], driver.writes[2]}), table);
+    EXPECT_EQ(driver.writes[1], Bytes(table.begin(), table.begin() + 512));
+    EXPECT_EQ(driver.writes[2], Bytes(table.begin() + 512, table.end()));
     EXPECT_NE(std::ranges::find(log.calls, "progress range(0, 2)"), log.calls.end());
-    EXPECT_EQ(std::ranges::count(log.calls, "progress step"), 2);
 }
 
 TEST_F(ProtocolFixture, TablesThatCannotGoWholeAreNotAnnounced) {
     const Bytes twoMidi = EventFileBytes(EventKind::Midi, 2);
     Bytes hugeCounts = EventFileBytes(EventKind::Midi, 1);
     std::fill_n(hugeCounts.begin(), 8, 0xFF); // the counts would wrap 32-bit arithmetic
+    // clang-format off
     const std::vector<std::tuple<const char*, Bytes, EventKind, SendResult>> cases = {
         {"no records", EventFileBytes(EventKind::Midi, 0), EventKind::Midi, SendResult::NoRecords},
-        {"empty file", {}, EventKind::Midi, SendResult::NoRecords},
         {"half a count", {1, 0, 0}, EventKind::Midi, SendResult::NoRecords},
         {"one record short", Bytes(twoMidi.begin(), twoMidi.end() - 36), EventKind::Midi, SendResult::FileTooShort},
         {"counts beyond the file", hugeCounts, EventKind::Midi, SendResult::FileTooShort},
         {"over 65535 bytes", EventFileBytes(EventKind::Relay, 2048), EventKind::Relay, SendResult::TooLarge},
     };
+    // clang-format on
     for (const auto& [name, bytes, kind, result] : cases) {
         SCOPED_TRACE(name);
-        reset();
-        answer({{Reply(20)}});
+        next({{Reply(20)}});
         EXPECT_EQ(protocol.sendTable(kind, file(bytes), progress), result);
         EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(512)"}));
         EXPECT_TRUE(driver.writes.empty());
@@ -119,51 +109,43 @@ TEST_F(ProtocolFixture, TablesThatCannotGoWholeAreNotAnnounced) {
 
 TEST_F(ProtocolFixture, SendStopsAtTheFirstWriteThatFails) {
     const std::string path = file(EventFileBytes(EventKind::WeekClock, 11));
-    struct Case {
-        const char* name;
-        std::vector<ReadAnswer> reads;
-        std::deque<d2xx::Status> writeStatus;
-        std::deque<d2xx::Dword> shortWrites;
-        SendResult result;
-        std::size_t writes, steps;
-    };
+    struct Case { const char* name; Bytes reply; std::deque<d2xx::Status> writeStatus; std::deque<d2xx::Dword> shortWrites; SendResult result; std::size_t writes, steps; };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"announce", {{Reply(20)}}, {d2xx::kIoError}, {}, SendResult::AnnounceFailed, 0, 0},
-        {"short reply", {{Reply(19)}}, {}, {}, SendResult::NoReply, 1, 0},
-        {"second chunk", {{Reply(20)}}, {d2xx::kOk, d2xx::kOk, d2xx::kIoError}, {}, SendResult::ChunkFailed, 2, 1},
-        {"chunk written in part", {{Reply(20)}}, {}, {20, 100}, SendResult::ChunkFailed, 2, 0},
+        {"announce", Reply(20), {d2xx::kIoError}, {}, SendResult::AnnounceFailed, 0, 0},
+        {"short reply", Reply(19), {}, {}, SendResult::NoReply, 1, 0},
+        {"second chunk", Reply(20), {d2xx::kOk, d2xx::kOk, d2xx::kIoError}, {}, SendResult::ChunkFailed, 2, 1},
+        {"chunk written in part", Reply(20), {}, {20, 100}, SendResult::ChunkFailed, 2, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        reset();
-        answer(c.reads);
-        driver.statuses["FT_Write"] = c.writeStatus;
+        next({{c.reply}}, c.writeStatus);
         driver.shortWrites = c.shortWrites;
         EXPECT_EQ(protocol.sendTable(EventKind::WeekClock, path, progress), c.result);
         EXPECT_EQ(driver.writes.size(), c.writes);
         EXPECT_EQ(std::ranges::count(log.calls, "progress step"), static_cast<long>(c.steps));
-        if (c.result == SendResult::ChunkFailed) { // the bar goes away even when the transfer broke off
+        if (c.result == SendResult::ChunkFailed) // the bar goes away even when the transfer broke off
             EXPECT_EQ(log.calls.back(), "progress position(0)");
-        }
     }
 }
 
 TEST_F(ProtocolFixture, EmptyTableAnnouncesLengthZeroAndIgnoresTheReply) {
-    answer({{Reply(3)}});
+    next({{Reply(3)}});
     EXPECT_EQ(protocol.emptyTable(EventKind::Audio), EmptyResult::Announced);
     EXPECT_EQ(log.calls,
               (Strings{"sleep(10)", "FT_Read(512)", "FT_Write(20)", "sleep(100)", "FT_Read(20)", "sleep(1)"}));
-    EXPECT_EQ(driver.writes, std::vector<Bytes>{PacketBytes({0xAA, 0x55, 0xA7, 0x00, 0x00})});
+    EXPECT_EQ(driver.writes, Writes{PacketBytes({0xAA, 0x55, 0xA7, 0x00, 0x00})});
     EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(ProtocolFixture, ReceiveReadsBlocksUntilTheAnnouncedLength) {
     const Bytes table = EventFileBytes(EventKind::Relay, 32); // 1040 bytes
-    answer({{Reply(20, 0x0410)}, {table}});
+    next({{Reply(20, 0x0410)}, {table}});
     EXPECT_EQ(protocol.receiveTable(EventKind::Relay, folder.file("in.rel")).result, ReceiveResult::Received);
     EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(1024)", "FT_Write(20)", "sleep(100)", "FT_Read(20)",
                                   "FT_Read(1024)", "FT_Read(1024)"}));
-    EXPECT_EQ(driver.writes, std::vector<Bytes>{PacketBytes({0xAA, 0x55, 0xA9})});
+    EXPECT_EQ(driver.writes, Writes{PacketBytes({0xAA, 0x55, 0xA9})});
     EXPECT_EQ(folder.read("in.rel"), table);
     EXPECT_EQ(log.nowMs, 10 + 500 + 100 + 500);
 }
@@ -171,44 +153,37 @@ TEST_F(ProtocolFixture, ReceiveReadsBlocksUntilTheAnnouncedLength) {
 // What the chosen file holds after each way a receive can end; it never holds
 // more than arrived, nor more than the announced length (in whole blocks).
 TEST_F(ProtocolFixture, ReceiveOutcomes) {
-    struct Case {
-        const char* name;
-        std::vector<ReadAnswer> reads;
-        std::deque<d2xx::Status> writeStatus;
-        ReceiveResult result;
-        std::optional<std::size_t> fileSize; // none: no file is created
-        d2xx::Dword overclaim = 0;
-    };
+    struct Case { const char* name; std::vector<ReadAnswer> reads; std::deque<d2xx::Status> writeStatus; ReceiveResult result; std::optional<std::size_t> fileSize; d2xx::Dword overclaim = 0; };
     const Bytes table = EventFileBytes(EventKind::Relay, 3);
     const Bytes more = EventFileBytes(EventKind::Relay, 100);
+    const ReadAnswer failed{{}, d2xx::kIoError};
+    // fileSize none: no file is created. "more than announced": reading stops after the last full block and
+    // 2048 bytes do not fit the counts. "overclaim": every read counts as a full block, so the announced
+    // length ends the loop.
+    // clang-format off
     const std::vector<Case> cases = {
         {"empty table", {{Reply(20, 16)}, {Bytes(5, 1)}}, {}, ReceiveResult::EmptyTable, 0},
         {"request not written", {}, {d2xx::kIoError}, ReceiveResult::RequestFailed, std::nullopt},
         {"short reply", {{Reply(19)}}, {}, ReceiveResult::NoReply, 0},
-        {"failed reply read", {{{}, d2xx::kIoError}}, {}, ReceiveResult::NoReply, 0},
-        {"data stops early", {{Reply(20, 112)}, {Bytes(table.begin(), table.begin() + 80)}}, {},
-         ReceiveResult::Incomplete, 80},
-        {"data read fails", {{Reply(20, 112)}, {{}, d2xx::kIoError}}, {}, ReceiveResult::Incomplete, 0},
-        // Reading stops after the last full block; 2048 bytes do not fit the counts.
+        {"failed reply read", {failed}, {}, ReceiveResult::NoReply, 0},
+        {"data stops early", {{Reply(20, 112)}, {Bytes(table.begin(), table.begin() + 80)}}, {}, ReceiveResult::Incomplete, 80},
+        {"data read fails", {{Reply(20, 112)}, failed}, {}, ReceiveResult::Incomplete, 0},
         {"more than announced", {{Reply(20, 2048)}, {more}}, {}, ReceiveResult::Incomplete, 2048},
-        // Every read counts as a full block, so the announced length ends the loop.
-        {"driver claims more than it delivered", {{Reply(20, 0xFFFF)}}, {}, ReceiveResult::Incomplete, 64 * 1024,
-         5000},
+        {"overclaim", {{Reply(20, 0xFFFF)}}, {}, ReceiveResult::Incomplete, 64 * 1024, 5000},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string name = std::string(c.name) + ".rel";
-        answer(c.reads);
-        driver.statuses["FT_Write"] = c.writeStatus;
+        next(c.reads, c.writeStatus);
         driver.overclaim = c.overclaim;
         EXPECT_EQ(protocol.receiveTable(EventKind::Relay, folder.file(name)).result, c.result);
         ASSERT_EQ(folder.exists(name), c.fileSize.has_value());
-        if (c.fileSize && c.overclaim == 0) {
-            const Bytes arrived = c.reads.size() > 1 ? c.reads[1].bytes : Bytes{};
+        const Bytes arrived = c.reads.size() > 1 ? c.reads[1].bytes : Bytes{};
+        if (c.fileSize && c.overclaim == 0)
             EXPECT_EQ(folder.read(name), Bytes(arrived.begin(), arrived.begin() + *c.fileSize));
-        } else if (c.fileSize) {
+        else if (c.fileSize)
             EXPECT_EQ(folder.read(name).size(), *c.fileSize);
-        }
     }
 }
 
