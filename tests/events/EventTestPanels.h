@@ -1,29 +1,44 @@
 #pragma once
 
+#include "events/AnalogRecord.h"
+#include "events/AudioRecord.h"
 #include "events/CollectRecord.h"
+#include "events/EventFileHeader.h"
+#include "events/MidiRecord.h"
+#include "events/RelayRecord.h"
+#include "events/SensorRecord.h"
+#include "events/TimecodeRecord.h"
+#include "events/WeekClockRecord.h"
+#include "support/EventFileBytes.h"
+#include "support/RecordingPrompter.h"
 #include "support/TablePanelValues.h"
+#include "support/TempFolder.h"
+#include "support/VectorEventList.h"
 
+#include <gtest/gtest.h>
 #include <string>
 
 namespace corvane::test {
 
 // Panels filled the way an operator leaves them, for the editing tests.
+// clang-format off
+inline TablePanelValues& SetNumbers(TablePanelValues& panel, std::initializer_list<std::pair<int, int>> values) {
+    for (const auto& [id, value] : values)
+        panel.setText(id, std::to_string(value));
+    return panel;
+}
 
 inline TablePanelValues MidiPanel(int note, int firstChannel = 1, int lastChannel = 512) {
     TablePanelValues panel;
     panel.setSelection(ids::kMidiChannel, 0).setSelection(ids::kMidiOnOff, 0).setSelection(ids::kMidiAction, 0);
-    panel.setText(ids::kMidiNote, std::to_string(note));
-    panel.setText(ids::kMidiFirstChannel, std::to_string(firstChannel));
-    panel.setText(ids::kMidiLastChannel, std::to_string(lastChannel));
-    panel.setText(ids::kMidiIncrement, "1").setText(ids::kMidiLevel, "255");
-    return panel;
+    return SetNumbers(panel, {{ids::kMidiNote, note}, {ids::kMidiFirstChannel, firstChannel},
+                              {ids::kMidiLastChannel, lastChannel}, {ids::kMidiIncrement, 1}, {ids::kMidiLevel, 255}});
 }
 
 inline TablePanelValues RelayPanel(int channel, int relay = 1) {
     TablePanelValues panel;
-    panel.setText(ids::kRelayChannel, std::to_string(channel)).setText(ids::kRelayNumber, std::to_string(relay));
-    panel.setText(ids::kRelayLow, "0").setText(ids::kRelayHigh, "255").setSelection(ids::kRelayStatus, 0);
-    return panel;
+    panel.setSelection(ids::kRelayStatus, 0);
+    return SetNumbers(panel, {{ids::kRelayChannel, channel}, {ids::kRelayNumber, relay}, {ids::kRelayLow, 0}, {ids::kRelayHigh, 255}});
 }
 
 // Start h:m:s:f and the first channel; the end is fixed.
@@ -32,27 +47,26 @@ inline TablePanelValues TimecodePanel(int h, int m, int s, int f, int firstChann
     const int values[] = {h, m, s, f, 23, 59, 59, 29};
     for (int i = 0; i < 8; ++i)
         panel.setText(ids::kTcStart + i, std::to_string(values[i]));
-    panel.setText(ids::kTcFirstChannel, std::to_string(firstChannel)).setText(ids::kTcLastChannel, "512");
-    panel.setText(ids::kTcIncrement, "1").setText(ids::kTcLevel, "255");
-    return panel;
+    return SetNumbers(panel, {{ids::kTcFirstChannel, firstChannel}, {ids::kTcLastChannel, 512}, {ids::kTcIncrement, 1}, {ids::kTcLevel, 255}});
 }
 
-inline TablePanelValues WeekPanel(PickerTime start, PickerTime end, int firstChannel = 1) {
+// A weekly panel with the given days checked (1 = Sunday).
+inline TablePanelValues WeekPanel(PickerTime start, PickerTime end, std::initializer_list<int> days = {}, int firstChannel = 1) {
     TablePanelValues panel;
     panel.pickerValues.startTime = start;
     panel.pickerValues.endTime = end;
-    panel.setText(ids::kWeekFirstChannel, std::to_string(firstChannel)).setText(ids::kWeekLastChannel, "512");
-    panel.setText(ids::kWeekIncrement, "1").setText(ids::kWeekLevel, "255");
-    return panel;
+    for (const int day : days)
+        panel.checkDay(day);
+    return SetNumbers(panel, {{ids::kWeekFirstChannel, firstChannel}, {ids::kWeekLastChannel, 512}, {ids::kWeekIncrement, 1}, {ids::kWeekLevel, 255}});
 }
 
-inline TablePanelValues DatedPanel(PickerDate startDate, PickerTime startTime, PickerDate endDate,
-                                   PickerTime endTime) {
+inline TablePanelValues DatedPanel(PickerDate startDate, PickerTime startTime, PickerDate endDate, PickerTime endTime) {
     TablePanelValues panel = WeekPanel(startTime, endTime);
     panel.weekly = false;
     panel.pickerValues.startDate = startDate;
     panel.pickerValues.endDate = endDate;
     return panel;
 }
+// clang-format on
 
 } // namespace corvane::test

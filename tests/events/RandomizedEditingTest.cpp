@@ -1,16 +1,9 @@
 #include "EventTestPanels.h"
 #include "events/EventEditing.h"
-#include "events/EventFileHeader.h"
 #include "events/EventList.h"
-#include "events/WeekClockRecord.h"
-#include "support/RecordingPrompter.h"
-#include "support/TempFolder.h"
-#include "support/VectorEventList.h"
 
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <random>
-#include <tuple>
 
 namespace corvane {
 namespace {
@@ -33,8 +26,7 @@ TEST(RandomizedEditing, WeekClockKeepsBothGroupsSortedAndApart) {
         const auto header = *EventFileHeader::decode(folder.read("EventWeekInfo.bin"));
         const int action = pick(0, 3);
         if (action == 0) {
-            auto panel =
-                test::WeekPanel({pick(0, 2), pick(0, 1), 0}, {pick(0, 2), 0, 0}, pick(1, 2));
+            auto panel = test::WeekPanel({pick(0, 2), pick(0, 1), 0}, {pick(0, 2), 0, 0}, {}, pick(1, 2));
             for (int day = 1; day <= 7; ++day)
                 panel.checkDay(day, pick(0, 3) == 0);
             AddEvent(path, EventKind::WeekClock, panel, "w", prompter, list);
@@ -54,8 +46,7 @@ TEST(RandomizedEditing, WeekClockKeepsBothGroupsSortedAndApart) {
         for (std::size_t at = 16; at < bytes.size(); at += WeekClockRecord::kSize)
             stored.push_back(WeekClockRecord::decode(std::span(bytes).subspan(at)));
         const auto weeklyEnd = stored.begin() + EventFileHeader::decode(bytes)->entryCount;
-        ASSERT_TRUE(
-            std::all_of(stored.begin(), weeklyEnd, [](auto& r) { return r.entryFlag == 0; }));
+        ASSERT_TRUE(std::all_of(stored.begin(), weeklyEnd, [](auto& r) { return r.entryFlag == 0; }));
         ASSERT_TRUE(std::all_of(weeklyEnd, stored.end(), [](auto& r) { return r.entryFlag == 1; }));
         ASSERT_TRUE(std::is_sorted(stored.begin(), weeklyEnd, [](auto& a, auto& b) {
             return std::tuple(a.startWeekday, a.startHour, a.startMinute, a.startSecond) <
