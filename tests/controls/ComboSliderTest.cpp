@@ -12,61 +12,47 @@ using namespace test;
 
 using ComboTest = SkinWindowTest;
 
-QStringList Items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
 TEST_F(ComboTest, InsertsSortedUnlessToldNotToAndSelectsNothing) {
-    const struct {
-        const char* keys;
-        QStringList items;
-    } cases[] = {
-        {"", {"a", "b", "C", "d"}},
-        {"IsSort=0\n", {"b", "C", "a", "d"}},
-        {"IsSort=0\nIsUppercase=1\n", {"B", "C", "A", "D"}},
-        {"IsSort=1\nIsLowercase=1\n", {"a", "b", "c", "d"}},
-    };
+    // clang-format off
+    const struct { const char* keys; QStringList items; } cases[] = {
+        {"", {"a", "b", "C", "d"}}, {"IsSort=0\n", {"b", "C", "a", "d"}},
+        {"IsSort=0\nIsUppercase=1\n", {"B", "C", "A", "D"}}, {"IsSort=1\nIsLowercase=1\n", {"a", "b", "c", "d"}}};
+    // clang-format on
     for (const auto& c : cases) {
-        TestWindow window(1000);
-        auto* combo =
-            single<UIComboBox>(window, std::string("Type=COMBOBOX\nRect=0,0,80,20\n") + c.keys);
+        SCOPED_TRACE(c.keys);
+        auto* combo = single<UIComboBox>(std::string("Type=COMBOBOX\nRect=0,0,80,20\n") + c.keys, fresh());
         for (const char* item : {"b", "C", "a"})
             combo->addItem(item);
-        EXPECT_EQ(combo->currentIndex(), -1) << c.keys;
+        EXPECT_EQ(combo->currentIndex(), -1);
         combo->setCurrentIndex(1);
         const QString selected = combo->currentText();
         combo->addItem("d");
-        EXPECT_EQ(Items(combo), c.items) << c.keys;
-        EXPECT_EQ(combo->currentText(), selected) << c.keys;
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        EXPECT_EQ(items, c.items);
+        EXPECT_EQ(combo->currentText(), selected);
     }
 }
 
-TEST_F(ComboTest, DropDownListFaceKeepsTheButtonWidthFree) {
-    for (const int width : {18, 30}) {
-        TestWindow window(1000);
-        std::string keys = "Type=COMBOBOX\nRect=0,0,120,24\nComboStyle=2\nHorAlig=5\n";
-        if (width != 18)
-            keys += "BtnWidth=" + std::to_string(width) + "\n";
-        auto* combo = single<UIComboBox>(window, keys);
+TEST_F(ComboTest, DropDownListFaceFollowsHoverAndKeepsTheButtonWidthFree) {
+    for (const char* width : {"", "BtnWidth=30\n"}) {
+        auto* combo = single<UIComboBox>(
+            std::string("Type=COMBOBOX\nRect=0,0,120,24\nComboStyle=2\nHorAlig=5\n") + width, fresh());
         combo->addItem(QString(40, QChar(u'H')));
         combo->setCurrentIndex(0);
         const QRect ink = BoundsOf(combo->renderFace(kStateNormal), Qt::black);
-        EXPECT_LE(ink.right() + 1, 120 - width) << width;
-        EXPECT_GE(ink.right() + 1, 120 - width - 10) << width;
+        const int button = *width ? 30 : 18;
+        EXPECT_LE(ink.right() + 1, 120 - button) << button;
+        EXPECT_GE(ink.right() + 1, 120 - button - 10) << button;
         EXPECT_NEAR(ink.left(), 5, 2);
     }
-}
-
-TEST_F(ComboTest, FaceFollowsHoverAndTheMouseButtonNotTheEnabling) {
+    // The face follows hover and the mouse button, not the enabling.
     auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=10,10,90,30\nComboStyle=2\n");
     const QPoint over(20, 10), away = combo->mapFrom(&window_, QPoint(150, 80));
     std::vector<QRgb> faces;
     for (QPoint at : {away, over, over, away}) {
-        if (faces.size() == 2)
-            combo->setEnabled(false);
+        combo->setEnabled(faces.size() < 2);
         QTest::mouseMove(combo, at);
         faces.push_back(shown(combo, {70, 5}));
     }
@@ -74,14 +60,13 @@ TEST_F(ComboTest, FaceFollowsHoverAndTheMouseButtonNotTheEnabling) {
     combo->setEnabled(true);
     QTest::mouseMove(combo, over);
     QTest::mousePress(combo, Qt::LeftButton, {}, over);
-    EXPECT_EQ(Pixel(combo->renderFace(combo->currentState()), 70, 5), Rgb(kPressed));
+    EXPECT_EQ(Pixel(combo->renderFace(combo->currentState()), {70, 5}), Rgb(kPressed));
     combo->hidePopup();
     QTest::mouseRelease(combo, Qt::LeftButton, {}, over);
 }
 
 TEST_F(ComboTest, DropDownGetsAnEditableLineOverItsFace) {
-    auto* combo =
-        single<UIComboBox>("Type=COMBOBOX\nRect=10,10,110,34\nBtnWidth=30\nIsUppercase=1\n");
+    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=10,10,110,34\nBtnWidth=30\nIsUppercase=1\n");
     ASSERT_TRUE(combo->isEditable());
     combo->showPopup(); // an empty list does not drop
     EXPECT_FALSE(combo->view()->isVisible());
@@ -95,6 +80,7 @@ TEST_F(ComboTest, DropDownGetsAnEditableLineOverItsFace) {
 
 // Thumbs: a coloured square in a magenta frame that must not show.
 const QColor kThumbs[] = {{0, 0, 250}, {0, 250, 250}, {250, 0, 249}, {30, 30, 30}};
+const std::string kThumbKeys = "Type=SLIDER\nRect=10,10,130,40\nThumbN=t0.bmp\nThumbH=t1.bmp\nThumbS=t2.bmp\nThumbD=t3.bmp\n";
 
 class SliderTest : public SkinWindowTest {
 protected:
@@ -108,12 +94,10 @@ protected:
             skin_.bitmap("t" + std::to_string(i) + ".bmp", thumb);
         }
     }
-    static constexpr const char* kThumbKeys =
-        "ThumbN=t0.bmp\nThumbH=t1.bmp\nThumbS=t2.bmp\nThumbD=t3.bmp\n";
 };
 
 TEST_F(SliderTest, ShowsTheWindowImageAndItsThumbImages) {
-    auto* slider = single<UISlider>(std::string("Type=SLIDER\nRect=10,10,130,40\n") + kThumbKeys);
+    auto* slider = single<UISlider>(kThumbKeys);
     QTest::mouseMove(&window_, {180, 90});
     const QRect thumb = slider->thumbRect();
     EXPECT_EQ(shown(slider, thumb.center()), Rgb(kThumbs[kStateNormal]));
@@ -122,20 +106,18 @@ TEST_F(SliderTest, ShowsTheWindowImageAndItsThumbImages) {
     QTest::mouseMove(slider, thumb.center());
     EXPECT_EQ(shown(slider, thumb.center()), Rgb(kThumbs[kStateHover]));
     QTest::mousePress(slider, Qt::LeftButton, {}, thumb.center());
-    EXPECT_EQ(Pixel(slider->renderFace(slider->thumbState()), thumb.center()),
-              Rgb(kThumbs[kStatePressed]));
+    EXPECT_EQ(Pixel(slider->renderFace(slider->thumbState()), thumb.center()), Rgb(kThumbs[kStatePressed]));
     QTest::mouseRelease(slider, Qt::LeftButton, {}, thumb.center());
     slider->setEnabled(false);
     EXPECT_EQ(shown(slider, slider->thumbRect().center()), Rgb(kThumbs[kStateDisabled]));
 }
 
 TEST_F(SliderTest, MarkFillsUpToTheThumbWithTheHoverImage) {
-    auto* slider =
-        single<UISlider>(std::string("Type=SLIDER\nRect=10,10,130,40\nIsUseMark=1\n") + kThumbKeys);
+    auto* slider = single<UISlider>(kThumbKeys + "IsUseMark=1\n");
     auto markedUpTo = [slider] {
         const QImage face = slider->grab().toImage();
         int x = 0;
-        while (x < face.width() && Pixel(face, x, 1) == Rgb(kHover))
+        while (x < face.width() && Pixel(face, {x, 1}) == Rgb(kHover))
             ++x;
         return x;
     };
@@ -146,20 +128,12 @@ TEST_F(SliderTest, MarkFillsUpToTheThumbWithTheHoverImage) {
     EXPECT_GT(markedUpTo(), 90);
 }
 
-TEST_F(SliderTest, OrientationAndMissingThumb) {
-    const struct {
-        const char* keys;
-        Qt::Orientation orientation;
-    } cases[] = {
-        {"IsVertical=1\n", Qt::Vertical}, {"IsVertical=2\n", Qt::Horizontal}, {"", Qt::Horizontal}};
-    for (const auto& c : cases) {
-        TestWindow window(1000);
-        auto* slider = single<UISlider>(
-            window, std::string("Type=SLIDER\nRect=0,0,40,90\nThumbN=none.bmp\n") + c.keys);
-        EXPECT_EQ(slider->orientation(), c.orientation) << c.keys;
-        // Without a thumb image the style draws its own thumb.
+TEST_F(SliderTest, VerticalOnlyWithOneAndTheStyleDrawsAMissingThumb) {
+    for (const char* keys : {"IsVertical=1\n", "IsVertical=2\n"}) {
+        auto* slider = single<UISlider>(std::string("Type=SLIDER\nRect=0,0,40,90\nThumbN=none.bmp\n") + keys, fresh());
+        EXPECT_EQ(slider->orientation(), keys[11] == '1' ? Qt::Vertical : Qt::Horizontal) << keys;
         const QImage face = slider->renderFace(kStateNormal);
-        EXPECT_FALSE(BoundsExcept(face.copy(slider->thumbRect()), kNormal).isEmpty()) << c.keys;
+        EXPECT_FALSE(BoundsExcept(face.copy(slider->thumbRect()), kNormal).isEmpty()) << keys;
     }
 }
 

@@ -4,11 +4,13 @@
 #include "skin/UIWnd.h"
 #include "skin/UiFile.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,32 +27,29 @@ public:
     }
     // Adds a section, or replaces the lines of one added before.
     TestSkin& section(const std::string& name, const std::string& lines) {
-        for (auto& [existing, body] : sections_) {
-            if (existing == name) {
-                body = lines;
-                return *this;
-            }
-        }
+        for (auto& [existing, body] : sections_)
+            if (existing == name)
+                return body = lines, *this;
         sections_.emplace_back(name, lines);
         return *this;
     }
-    // A bitmap of one colour; returns its file name.
-    std::string flat(const std::string& name, QSize size, QColor color) {
+    void drop(const std::string& name) {
+        std::erase_if(sections_, [&](const auto& section) { return section.first == name; });
+    }
+    void flat(const std::string& name, QSize size, QColor color) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(color);
-        return bitmap(name, image);
+        bitmap(name, image);
     }
-    std::string bitmap(const std::string& name, const QImage& image) {
+    void bitmap(const std::string& name, const QImage& image) {
         image.save(dir_.filePath(QString::fromStdString(name)), "BMP");
-        return name;
     }
     // Writes the.ui and Resource.h and makes them the process-wide skin.
     void install() {
         std::string ui;
         for (const auto& [name, body] : sections_)
             ui += "[" + name + "]\n" + body + "\n";
-        for (const auto& [name, text] :
-             {std::pair{"the.ui", ui}, std::pair{"Resource.h", header_}}) {
+        for (const auto& [name, text] : {std::pair{"the.ui", ui}, std::pair{"Resource.h", header_}}) {
             QFile file(dir_.filePath(name));
             file.open(QIODevice::WriteOnly | QIODevice::Truncate);
             file.write(text.data(), qint64(text.size()));
@@ -78,44 +77,32 @@ protected:
 private:
     int number_;
 };
+using Commands = std::vector<std::pair<int, int>>;
 
-// The colour of a pixel of an image, without alpha.
-inline QRgb Pixel(const QImage& image, int x, int y) {
-    return image.pixel(x, y) & 0x00FFFFFF;
-}
-inline QRgb Pixel(const QImage& image, QPoint at) {
-    return Pixel(image, at.x(), at.y());
-}
+// The colour of a pixel, without alpha.
+inline QRgb Pixel(const QImage& image, QPoint at) { return image.pixel(at) & 0x00FFFFFF; }
+inline QRgb Rgb(const QColor& color) { return color.rgb() & 0x00FFFFFF; }
 
-// The bounding box of the pixels of an image for which the test holds.
-template <typename Test> QRect BoundsWhere(const QImage& image, Test test) {
+// The bounding box of the pixels that have the colour, give or take the
+// blending of anti-aliased text edges (or, with except, that differ from it).
+inline QRect BoundsOf(const QImage& image, QColor c, bool except = false) {
     QRect bounds;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (test(image.pixelColor(x, y)))
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            const bool near = qAbs(p.red() - c.red()) <= 60 && qAbs(p.green() - c.green()) <= 60 &&
+                              qAbs(p.blue() - c.blue()) <= 60;
+            if (except ? Rgb(p) != Rgb(c) : near)
                 bounds |= QRect(x, y, 1, 1);
+        }
     return bounds;
 }
-// ... that have the colour, give or take the blending of anti-aliased text edges.
-inline QRect BoundsOf(const QImage& image, QColor c) {
-    return BoundsWhere(image, [c](QColor p) {
-        return qAbs(p.red() - c.red()) <= 60 && qAbs(p.green() - c.green()) <= 60 &&
-               qAbs(p.blue() - c.blue()) <= 60;
-    });
-}
-// ... that differ from the background colour.
 inline QRect BoundsExcept(const QImage& image, QColor background) {
-    return BoundsWhere(
-        image, [background](QColor p) { return ((p.rgb() ^ background.rgb()) & 0x00FFFFFF) != 0; });
+    return BoundsOf(image, background, true);
 }
 
 // The colours of the flat state images of the test window.
-inline const QColor kNormal(200, 0, 0), kHover(0, 200, 0), kPressed(200, 200, 0),
-    kDisabled(90, 90, 90);
-
-inline QRgb Rgb(const QColor& color) {
-    return color.rgb() & 0x00FFFFFF;
-}
+inline const QColor kNormal(200, 0, 0), kHover(0, 200, 0), kPressed(200, 200, 0), kDisabled(90, 90, 90);
 
 // A test window with skin number 1000 and flat 200x100 state images; the
 // tests add its control sections (ids IDC_101 .. IDC_106 are defined).
@@ -125,12 +112,12 @@ protected:
         skin_.define("IDW_MAIN", 1000);
         for (int id = 101; id <= 106; ++id)
             skin_.define("IDC_" + std::to_string(id), id);
-        skin_.flat("n.bmp", {200, 100}, kNormal);
-        skin_.flat("h.bmp", {200, 100}, kHover);
-        skin_.flat("s.bmp", {200, 100}, kPressed);
-        skin_.flat("d.bmp", {200, 100}, kDisabled);
+        for (const auto& [name, color] : {std::pair{"n.bmp", kNormal}, {"h.bmp", kHover},
+                                          {"s.bmp", kPressed}, {"d.bmp", kDisabled}})
+            skin_.flat(name, {200, 100}, color);
     }
     // Installs the skin, then creates and shows the window.
+    void create() { create(window_); }
     void create(TestWindow& window) {
         skin_.section("IDW_MAIN", windowKeys_);
         skin_.install();
@@ -139,14 +126,13 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void create() { create(window_); }
-    // A fresh window whose only control (id 101) has the keys.
-    template <typename T> T* single(TestWindow& window, const std::string& keys) {
+    // A window (by default the test's own) whose only control (id 101) has the keys.
+    template <typename T> T* single(const std::string& keys, TestWindow* window = nullptr) {
+        window = window ? window : &window_;
         skin_.section("IDW_MAIN_0", "IDs=IDC_101\n" + keys);
-        create(window);
-        return window.controlAs<T>(101);
+        create(*window);
+        return window->controlAs<T>(101);
     }
-    template <typename T> T* single(const std::string& keys) { return single<T>(window_, keys); }
     // The colour the window shows at a point of one of its controls.
     QRgb shown(QWidget* control, QPoint at = {2, 2}) {
         return Pixel(control->window()->grab().toImage(), control->mapTo(control->window(), at));
@@ -155,6 +141,9 @@ protected:
     TestSkin skin_;
     std::string windowKeys_ = "BKN=n.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp";
     TestWindow window_{1000};
+    // A new window for one case of a table; the one before goes.
+    TestWindow* fresh() { return &other_.emplace(1000); }
+    std::optional<TestWindow> other_;
 };
 
 } // namespace corvane::test
