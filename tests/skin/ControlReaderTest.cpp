@@ -26,44 +26,26 @@ protected:
     test::SkinTestFolder folder_;
 };
 
-std::vector<std::string> TypeNames(const std::vector<ControlDescription>& controls) {
-    std::vector<std::string> names;
-    for (const auto& c : controls) names.emplace_back(CanonicalTypeName(CommonOf(c).type));
-    return names;
+TEST_F(ControlReaderTest, ReadsSectionsInOrderUntilTypeIsEmpty) {
+    using Names = std::vector<std::string>;
+    // clang-format off
+    const std::pair<std::string, Names> cases[] = {
+        {"[IDD_WIN]\nBKN=a.bmp\n[IDD_WIN_1]\nType=EDIT\n", {}},                  // no first section
+        {"[IDD_WIN_0]\nType=\n[IDD_WIN_1]\nType=EDIT\n", {}},                    // empty first type
+        {"[IDD_WIN_0]\nType=EDIT\n[IDD_WIN_1]\nType=STATIC\n[IDD_WIN_3]\nType=SLIDER\n", {"EDIT", "STATIC"}},
+        {"[IDD_WIN_0]\nType=ARROW\n[IDD_WIN_1]\nType=PushButton\n[IDD_WIN_2]\nType=radio\n", {"PUSHBUTTON", "RADIO"}},
+        {"[IDD_WIN_0]\nType=Check\n[IDD_WIN_01]\nType=EDIT\n", {"CHECK"}},      // no leading zeros
+        {"[IDD_WIN_0]\nType=PUSHBUTTON\n[IDD_WIN_1]\nType=CHECK\n[IDD_WIN_2]\nType=COMBOBOX\n"
+         "[IDD_WIN_3]\nType=EDIT\n[IDD_WIN_4]\nType=RADIO\n[IDD_WIN_5]\nType=SLIDER\n[IDD_WIN_6]\nType=STATIC\n",
+         {"PUSHBUTTON", "CHECK", "COMBOBOX", "EDIT", "RADIO", "SLIDER", "STATIC"}}};
+    // clang-format on
+    for (const auto& [ui, types] : cases) {
+        Names names;
+        for (const auto& c : ReadControlDescriptions(skin(ui), "IDD_WIN"))
+            names.emplace_back(CanonicalTypeName(CommonOf(c).type));
+        EXPECT_EQ(names, types) << ui;
+    }
 }
-
-using Names = std::vector<std::string>;
-
-struct ScanCase {
-    const char* name;
-    const char* ui;
-    Names types;
-};
-
-class ControlScan : public ControlReaderTest, public ::testing::WithParamInterface<ScanCase> {};
-
-TEST_P(ControlScan, ReadsSectionsInOrderUntilTypeIsEmpty) {
-    EXPECT_EQ(TypeNames(ReadControlDescriptions(skin(GetParam().ui), "IDD_WIN")), GetParam().types);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ControlScan,
-    ::testing::Values(
-        ScanCase{"no_first_section", "[IDD_WIN]\nBKN=a.bmp\n[IDD_WIN_1]\nType=EDIT\n", {}},
-        ScanCase{"empty_first_type", "[IDD_WIN_0]\nType=\n[IDD_WIN_1]\nType=EDIT\n", {}},
-        ScanCase{"stops_at_gap",
-                 "[IDD_WIN_0]\nType=EDIT\n[IDD_WIN_1]\nType=STATIC\n[IDD_WIN_3]\nType=SLIDER\n",
-                 {"EDIT", "STATIC"}},
-        ScanCase{"unknown_type_skipped",
-                 "[IDD_WIN_0]\nType=ARROW\n[IDD_WIN_1]\nType=PushButton\n[IDD_WIN_2]\nType=radio\n",
-                 {"PUSHBUTTON", "RADIO"}},
-        ScanCase{"no_leading_zeros", "[IDD_WIN_0]\nType=Check\n[IDD_WIN_01]\nType=EDIT\n", {"CHECK"}},
-        ScanCase{"all_seven",
-                 "[IDD_WIN_0]\nType=PUSHBUTTON\n[IDD_WIN_1]\nType=CHECK\n[IDD_WIN_2]\nType=COMBOBOX\n"
-                 "[IDD_WIN_3]\nType=EDIT\n[IDD_WIN_4]\nType=RADIO\n[IDD_WIN_5]\nType=SLIDER\n"
-                 "[IDD_WIN_6]\nType=STATIC\n",
-                 {"PUSHBUTTON", "CHECK", "COMBOBOX", "EDIT", "RADIO", "SLIDER", "STATIC"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ControlReaderTest, IdsRectAndSectionOfEachControl) {
     const SkinFiles files = skin(
@@ -87,52 +69,29 @@ TEST_F(ControlReaderTest, IdsRectAndSectionOfEachControl) {
     EXPECT_EQ(CommonOf(ReadControlDescriptions(noHeader, "IDD_WIN")[0]).id, -1);
 }
 
-struct StyleCase {
-    const char* name;
-    const char* lines;
-    std::uint32_t style;
-};
-
-class ControlStyles : public ControlReaderTest, public ::testing::WithParamInterface<StyleCase> {};
-
-TEST_P(ControlStyles, FromFlagsAndDefaults) {
-    EXPECT_EQ(CommonOf(control(GetParam().lines)).style, GetParam().style) << std::hex;
+TEST_F(ControlReaderTest, StylesFromFlagsAndDefaults) {
+    // clang-format off
+    const std::pair<std::string, std::uint32_t> cases[] = {
+        {"Type=PUSHBUTTON\n", 0x50000000},
+        {"Type=PUSHBUTTON\nIsVisible=0\nIsDisabled=1\nIsTabStop=1\nIsDefPushButton=1\nIsMultiline=7\n", 0x48012001},
+        {"Type=CHECK\n", 0x50010003},                                     // tab stop by default
+        {"Type=CHECK\nIsDefPushButton=1\nIsTabStop=0\n", 0x50000003},    // no default push button
+        {"Type=RADIO\n", 0x50010009}, {"Type=RADIO\nIsGroup=1\n", 0x50030009},
+        {"Type=EDIT\n", 0x50010084},
+        {"Type=EDIT\nIsTabStop=0\nIsHScroll=1\nIsVScroll=1\nIsWantReturn=1\nIsAutoHScroll=0\nIsAutoVScroll=1\n"
+         "IsLowerCase=1\nIsUpperCase=1\nIsNumber=1\nIsPassword=1\nIsReadOnly=1\nIsMultiline=0\nHorAligMode=2\n", 0x5030387A},
+        {"Type=EDIT\nHorAligMode=1\n", 0x50010085}, {"Type=EDIT\nHorAligMode=3\n", 0x50010084},  // 3 is left
+        {"Type=EDIT\nHorAlignMode=CENTER\n", 0x50010084},                // the word key is not read
+        {"Type=COMBOBOX\n", 0x50210102}, {"Type=COMBOBOX\nComboStyle=0\n", 0x50210101},
+        {"Type=COMBOBOX\nComboStyle=2\n", 0x50210103}, {"Type=COMBOBOX\nComboStyle=3\n", 0x50210100},
+        {"Type=COMBOBOX\nIsTabStop=0\nIsVScroll=0\nIsAutoHScroll=1\nIsDisableNoScroll=1\nIsSort=0\n"
+         "IsUppercase=1\nIsLowercase=1\n", 0x50006842},
+        {"Type=STATIC\n", 0x50000100}, {"Type=STATIC\nIsDisabled=1\nIsVisible=0\nIsTabStop=1\n", 0x48000100},
+        {"Type=SLIDER\nIsTabStop=1\n", 0x50000000}, {"Type=SLIDER\nIsVertical=1\n", 0x50000002},
+        {"Type=SLIDER\nIsVertical=2\n", 0x50000000}};                    // only 1 is vertical
+    // clang-format on
+    for (const auto& [lines, style] : cases) EXPECT_EQ(CommonOf(control(lines)).style, style) << lines;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ControlStyles,
-    ::testing::Values(
-        StyleCase{"push_defaults", "Type=PUSHBUTTON\n", 0x50000000},
-        StyleCase{"push_all_flags",
-                  "Type=PUSHBUTTON\nIsVisible=0\nIsDisabled=1\nIsTabStop=1\nIsDefPushButton=1\nIsMultiline=7\n",
-                  0x48012001},
-        StyleCase{"check_defaults_tab_stop", "Type=CHECK\n", 0x50010003},
-        StyleCase{"check_ignores_def_push", "Type=CHECK\nIsDefPushButton=1\nIsTabStop=0\n", 0x50000003},
-        StyleCase{"radio_defaults", "Type=RADIO\n", 0x50010009},
-        StyleCase{"radio_group", "Type=RADIO\nIsGroup=1\n", 0x50030009},
-        StyleCase{"edit_defaults", "Type=EDIT\n", 0x50010084},
-        StyleCase{"edit_all_flags",
-                  "Type=EDIT\nIsTabStop=0\nIsHScroll=1\nIsVScroll=1\nIsWantReturn=1\nIsAutoHScroll=0\n"
-                  "IsAutoVScroll=1\nIsLowerCase=1\nIsUpperCase=1\nIsNumber=1\nIsPassword=1\nIsReadOnly=1\n"
-                  "IsMultiline=0\nHorAligMode=2\n",
-                  0x5030387A},
-        StyleCase{"edit_centred", "Type=EDIT\nHorAligMode=1\n", 0x50010085},
-        StyleCase{"edit_mode_3_is_left", "Type=EDIT\nHorAligMode=3\n", 0x50010084},
-        StyleCase{"edit_ignores_word_key", "Type=EDIT\nHorAlignMode=CENTER\n", 0x50010084},
-        StyleCase{"combo_defaults", "Type=COMBOBOX\n", 0x50210102},
-        StyleCase{"combo_simple", "Type=COMBOBOX\nComboStyle=0\n", 0x50210101},
-        StyleCase{"combo_drop_list", "Type=COMBOBOX\nComboStyle=2\n", 0x50210103},
-        StyleCase{"combo_style_3_none", "Type=COMBOBOX\nComboStyle=3\n", 0x50210100},
-        StyleCase{"combo_all_flags",
-                  "Type=COMBOBOX\nIsTabStop=0\nIsVScroll=0\nIsAutoHScroll=1\nIsDisableNoScroll=1\nIsSort=0\n"
-                  "IsUppercase=1\nIsLowercase=1\n",
-                  0x50006842},
-        StyleCase{"static_defaults", "Type=STATIC\n", 0x50000100},
-        StyleCase{"static_disabled_hidden", "Type=STATIC\nIsDisabled=1\nIsVisible=0\nIsTabStop=1\n", 0x48000100},
-        StyleCase{"slider_defaults", "Type=SLIDER\nIsTabStop=1\n", 0x50000000},
-        StyleCase{"slider_vertical", "Type=SLIDER\nIsVertical=1\n", 0x50000002},
-        StyleCase{"slider_vertical_2_horizontal", "Type=SLIDER\nIsVertical=2\n", 0x50000000}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 std::string FontLine(const char* key, std::int32_t height) {
     LOGFONTA font;

@@ -22,55 +22,33 @@ constexpr std::string_view kHeader =
     "#define IDC_NEG -25\r\n"
     "#define IDC_BIG 99999999999\r\n";
 
-struct IdCase {
-    const char* name;
-    std::int32_t expected;
-};
-
-class ResourceIds : public ::testing::TestWithParam<IdCase> {};
-
-TEST_P(ResourceIds, NameLookup) {
+TEST(ResourceLookup, NameAndNumberLookupsOnAwkwardLines) {
     test::SkinTestFolder folder;
     const std::string header = folder.write("Resource.h", kHeader);
-    EXPECT_EQ(LookupResourceId(header, GetParam().name), GetParam().expected);
+    // clang-format off
+    const std::pair<const char*, std::int32_t> ids[] = {
+        {"IDD_MAIN", 1000},
+        {"IDC_OK", 2}, {"IDC_OK2", 1005},  // substring match: IDC_OK2 comes first, its I,D,C,_,O,K are cut
+        {"IDC_TAB", 1006},       // a tab still separates for atoi
+        {"IDC_NOTE", 1007},      // atoi stops at the comment
+        {"IDC_HEX", 0},          // "0x03E8" reads as 0
+        {"IDC_INDENTED", 1010},
+        {"IDC_COMMENTED", 0},    // the comment line fits first
+        {"idd_main", 0},         // names compare with regard to case
+        {"IDC_NONE", 0},         // no line fits
+        {"", 0},                 // first #define line, rest starts with its name
+        {"IDC_NEG", -25}, {"IDC_BIG", 2147483647}};
+    const std::pair<std::int32_t, const char*> names[] = {
+        {1000, "IDD_MAIN"}, {1004, "IDC_OK"}, {1005, "IDC_OK2"}, {77, "IDC_COMMENTED"},
+        {1006, ""},                      // value after a tab is not found
+        {1007, ""},                      // trailing comment hides the value
+        {1001, ""},                      // nothing is 1001
+        {1010, "#define IDC_INDENTED"},  // "#define" set cut before the blanks
+        {-1, "IDD_UNSET"}, {-25, "IDC_NEG"}, {0, ""}};
+    // clang-format on
+    for (const auto& [name, id] : ids) EXPECT_EQ(LookupResourceId(header, name), id) << name;
+    for (const auto& [number, name] : names) EXPECT_EQ(LookupResourceName(header, number), name) << number;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ResourceIds,
-    ::testing::Values(IdCase{"IDD_MAIN", 1000},
-                      // Substring match: IDC_OK2 comes first, its I,D,C,_,O,K are cut, 2 remains.
-                      IdCase{"IDC_OK", 2}, IdCase{"IDC_OK2", 1005},
-                      IdCase{"IDC_TAB", 1006},       // a tab still separates for atoi
-                      IdCase{"IDC_NOTE", 1007},      // atoi stops at the comment
-                      IdCase{"IDC_HEX", 0},          // "0x03E8" reads as 0
-                      IdCase{"IDC_INDENTED", 1010},  //
-                      IdCase{"IDC_COMMENTED", 0},    // the comment line fits first
-                      IdCase{"idd_main", 0},         // names compare with regard to case
-                      IdCase{"IDC_NONE", 0},         // no line fits
-                      IdCase{"", 0},                 // first #define line, rest starts with its name
-                      IdCase{"IDC_NEG", -25}, IdCase{"IDC_BIG", 2147483647}));
-
-struct NameCase {
-    std::int32_t number;
-    const char* expected;
-};
-
-class ResourceNames : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(ResourceNames, NumberLookup) {
-    test::SkinTestFolder folder;
-    const std::string header = folder.write("Resource.h", kHeader);
-    EXPECT_EQ(LookupResourceName(header, GetParam().number), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ResourceNames,
-    ::testing::Values(NameCase{1000, "IDD_MAIN"}, NameCase{1004, "IDC_OK"}, NameCase{1005, "IDC_OK2"},
-                      NameCase{1006, ""},                      // value after a tab is not found
-                      NameCase{1007, ""},                      // trailing comment hides the value
-                      NameCase{1001, ""}, NameCase{77, "IDC_COMMENTED"},                      // nothing is 1001
-                      NameCase{1010, "#define IDC_INDENTED"},  // "#define" set cut before the blanks
-                      NameCase{-1, "IDD_UNSET"}, NameCase{-25, "IDC_NEG"}, NameCase{0, ""}));
 
 TEST(ResourceLookup, UnreadableHeaderGivesMinusOneAndEmptyName) {
     test::SkinTestFolder folder;

@@ -29,62 +29,38 @@ constexpr std::string_view kText =
     "[main]\n"
     "Later=never seen\n";
 
-struct StringCase {
-    const char* name;
-    const char* section;
-    const char* key;
-    const char* fallback;
-    std::size_t buffer;
-    const char* expected;
-};
-
-class UiFileStrings : public ::testing::TestWithParam<StringCase> {};
-
-TEST_P(UiFileStrings, ReadsAsTheProfileFunctionsDo) {
+TEST(UiFile, ReadsStringsAndIntsAsTheProfileFunctionsDo) {
     test::SkinTestFolder folder;
     const UiFile ui(folder.write("the.ui", kText));
-    const StringCase& c = GetParam();
-    EXPECT_EQ(ui.readString(c.section, c.key, c.fallback, c.buffer), c.expected);
+    struct Case {
+        const char *section, *key, *fallback;
+        std::size_t buffer;
+        const char* expected;
+    };
+    // clang-format off
+    const Case strings[] = {
+        {"Main", "Caption", "", 259, "Hello World"},      // blanks trimmed
+        {"MAIN", "caption", "", 259, "Hello World"},      // names ignore case
+        {"Main", "Caption", "", 6, "Hello"},              // cut to the buffer
+        {"Main", "Caption", "", 1, ""}, {"Main", "Caption", "", 0, ""},
+        {"Main", "Missing", "DEFAULT", 4, "DEF"},         // the default is cut too
+        {"Main", "Missing", "dflt", 259, "dflt"}, {"Nowhere", "Caption", "dflt", 259, "dflt"},
+        {"Main", "Empty", "dflt", 259, ""},               // an empty value is no default
+        {"Main", "DUP", "", 259, "first"},                // the first duplicate key wins
+        {"Main", "NoEquals", "dflt", 259, "dflt"},        // a line without '=' is no key
+        {"Spaced", "Key", "", 259, "spaced"},             // section names trimmed
+        {"Spaced", "Old", "", 259, "mac line end"},       // a lone CR ends a line
+        {"Main", "Later", "dflt", 259, "dflt"}};          // a repeated section is not read
+    const std::tuple<const char*, std::int32_t, std::int32_t> ints[] = {
+        {"Width", 5, 42}, {"Negative", 5, -7}, {"Words", 5, 12}, {"Caption", 5, 0},
+        {"Empty", 5, 5}, {"Missing", 5, 5}, {"Huge", 5, 2147483647}};
+    // clang-format on
+    for (const Case& c : strings)
+        EXPECT_EQ(ui.readString(c.section, c.key, c.fallback, c.buffer), c.expected)
+            << c.section << "/" << c.key << " buffer " << c.buffer;
+    for (const auto& [key, fallback, expected] : ints)
+        EXPECT_EQ(ui.readInt("Main", key, fallback), expected) << key;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, UiFileStrings,
-    ::testing::Values(
-        StringCase{"blanks_trimmed", "Main", "Caption", "", 259, "Hello World"},
-        StringCase{"names_ignore_case", "MAIN", "caption", "", 259, "Hello World"},
-        StringCase{"cut_to_buffer", "Main", "Caption", "", 6, "Hello"},
-        StringCase{"buffer_one_is_empty", "Main", "Caption", "", 1, ""},
-        StringCase{"buffer_zero_is_empty", "Main", "Caption", "", 0, ""},
-        StringCase{"default_cut_too", "Main", "Missing", "DEFAULT", 4, "DEF"},
-        StringCase{"missing_key_default", "Main", "Missing", "dflt", 259, "dflt"},
-        StringCase{"missing_section_default", "Nowhere", "Caption", "dflt", 259, "dflt"},
-        StringCase{"empty_value_not_default", "Main", "Empty", "dflt", 259, ""},
-        StringCase{"first_duplicate_key_wins", "Main", "DUP", "", 259, "first"},
-        StringCase{"line_without_equals_is_no_key", "Main", "NoEquals", "dflt", 259, "dflt"},
-        StringCase{"section_name_trimmed", "Spaced", "Key", "", 259, "spaced"},
-        StringCase{"lone_cr_ends_a_line", "Spaced", "Old", "", 259, "mac line end"},
-        StringCase{"repeated_section_not_read", "Main", "Later", "dflt", 259, "dflt"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct IntCase {
-    const char* key;
-    std::int32_t fallback;
-    std::int32_t expected;
-};
-
-class UiFileInts : public ::testing::TestWithParam<IntCase> {};
-
-TEST_P(UiFileInts, ReadsDecimalWithDefault) {
-    test::SkinTestFolder folder;
-    const UiFile ui(folder.write("the.ui", kText));
-    EXPECT_EQ(ui.readInt("Main", GetParam().key, GetParam().fallback), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, UiFileInts,
-                         ::testing::Values(IntCase{"Width", 5, 42}, IntCase{"Negative", 5, -7},
-                                           IntCase{"Words", 5, 12}, IntCase{"Caption", 5, 0},
-                                           IntCase{"Empty", 5, 5}, IntCase{"Missing", 5, 5},
-                                           IntCase{"Huge", 5, 2147483647}));
 
 TEST(UiFile, MissingFileReadsAsEmpty) {
     test::SkinTestFolder folder;
