@@ -27,17 +27,15 @@ struct ReadAnswer {
     d2xx::Status status = d2xx::kOk;
 };
 
-// An in-process D2XX driver. One exists at a time; its entry points forward to it.
-class FakeD2xx {
-public:
-    explicit FakeD2xx(DeviceCallLog& log) : log_(log) { current = this; }
+// An in-process D2XX driver. One exists at a time; its entry points forward to it
+// and log each call as "name(a, b, c)".
+struct FakeD2xx {
+    explicit FakeD2xx(DeviceCallLog& callLog) : log(callLog) { current = this; }
     ~FakeD2xx() { current = nullptr; }
-    FakeD2xx(const FakeD2xx&) = delete;
-    FakeD2xx& operator=(const FakeD2xx&) = delete;
-
     // The entry point of a D2XX name; null for names in `missing`.
     void* lookup(const char* name) const;
 
+    DeviceCallLog& log;
     std::vector<std::string> devices{"Velmora"};
     std::set<std::string> missing;
     std::map<std::string, std::deque<d2xx::Status>> statuses; // answers of the next calls; then kOk
@@ -45,51 +43,31 @@ public:
     std::deque<ReadAnswer> reads;                             // exhausted: reads time out empty
     d2xx::Dword overclaim = 0; // a driver claiming bytes it never delivered
     std::vector<std::vector<std::uint8_t>> writes;
-
-    d2xx::Status listDevices(void* arg1, void* arg2, d2xx::Dword flags);
-    d2xx::Status openEx(void* arg1, d2xx::Dword flags, d2xx::Handle* handle);
-    d2xx::Status write(d2xx::Handle handle, void* buffer, d2xx::Dword count, d2xx::Dword* written);
-    d2xx::Status read(d2xx::Handle handle, void* buffer, d2xx::Dword count, d2xx::Dword* received);
-    // The line settings and unused calls: logged as "name(a, b, c)"; a null handle is refused.
-    d2xx::Status setting(d2xx::Handle handle, const std::string& name, std::vector<unsigned> values);
-
+    unsigned readTimeoutMs = 0;
     static FakeD2xx* current;
-
-private:
-    d2xx::Status next(const std::string& name);
-
-    DeviceCallLog& log_;
-    unsigned readTimeoutMs_ = 0;
 };
 
-class FakePacer final : public Pacer {
-public:
-    explicit FakePacer(DeviceCallLog& log) : log_(log) {}
+struct FakePacer final : Pacer {
+    explicit FakePacer(DeviceCallLog& callLog) : log(callLog) {}
     void sleep(int ms) override {
-        log_.add("sleep(" + std::to_string(ms) + ")");
-        log_.nowMs += ms;
+        log.add("sleep(" + std::to_string(ms) + ")");
+        log.nowMs += ms;
     }
-    std::chrono::milliseconds now() const override { return std::chrono::milliseconds(log_.nowMs); }
-
-private:
-    DeviceCallLog& log_;
+    std::chrono::milliseconds now() const override { return std::chrono::milliseconds(log.nowMs); }
+    DeviceCallLog& log;
 };
 
-class FakeProgress final : public Progress {
-public:
-    explicit FakeProgress(DeviceCallLog& log) : log_(log) {}
-    void show() override { log_.add("progress show"); }
-    void hide() override { log_.add("progress hide"); }
-    void setRange(int low, int high) override { add("range", low, ", " + std::to_string(high)); }
-    void setPosition(int at) override { add("position", at); }
-    void setStep(int step) override { add("step size", step); }
-    void stepIt() override { log_.add("progress step"); }
-
-private:
-    void add(const std::string& what, int value, const std::string& more = "") {
-        log_.add("progress " + what + "(" + std::to_string(value) + more + ")");
+struct FakeProgress final : Progress {
+    explicit FakeProgress(DeviceCallLog& callLog) : log(callLog) {}
+    void show() override { log.add("progress show"); }
+    void hide() override { log.add("progress hide"); }
+    void setRange(int low, int high) override {
+        log.add("progress range(" + std::to_string(low) + ", " + std::to_string(high) + ")");
     }
-    DeviceCallLog& log_;
+    void setPosition(int at) override { log.add("progress position(" + std::to_string(at) + ")"); }
+    void setStep(int step) override { log.add("progress step size(" + std::to_string(step) + ")"); }
+    void stepIt() override { log.add("progress step"); }
+    DeviceCallLog& log;
 };
 
 } // namespace corvane::test
