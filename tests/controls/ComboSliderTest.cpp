@@ -128,14 +128,5 @@ TEST_F(SliderTest, MarkFillsUpToTheThumbWithTheHoverImage) {
     EXPECT_GT(markedUpTo(), 90);
 }
 
-TEST_F(SliderTest, VerticalOnlyWithOneAndTheStyleDrawsAMissingThumb) {
-    for (const char* keys : {"IsVertical=1\n", "IsVertical=2\n"}) {
-        auto* slider = single<UISlider>(std::string("Type=SLIDER\nRect=0,0,40,90\nThumbN=none.bmp\n") + keys, fresh());
-        EXPECT_EQ(slider->orientation(), keys[11] == '1' ? Qt::Vertical : Qt::Horizontal) << keys;
-        const QImage face = slider->renderFace(kStateNormal);
-        EXPECT_FALSE(BoundsExcept(face.copy(slider->thumbRect()), kNormal).isEmpty()) << keys;
-    }
-}
-
 } // namespace
 } // namespace corvane

@@ -79,9 +79,9 @@ private:
 };
 using Commands = std::vector<std::pair<int, int>>;
 
-// The colour of a pixel, without alpha.
-inline QRgb Pixel(const QImage& image, QPoint at) { return image.pixel(at) & 0x00FFFFFF; }
+// Colours without alpha.
 inline QRgb Rgb(const QColor& color) { return color.rgb() & 0x00FFFFFF; }
+inline QRgb Pixel(const QImage& image, QPoint at) { return Rgb(image.pixel(at)); }
 
 // The bounding box of the pixels that have the colour, give or take the
 // blending of anti-aliased text edges (or, with except, that differ from it).
@@ -117,21 +117,20 @@ protected:
             skin_.flat(name, {200, 100}, color);
     }
     // Installs the skin, then creates and shows the window.
-    void create() { create(window_); }
-    void create(TestWindow& window) {
+    void create(TestWindow* window = nullptr) {
+        window = window ? window : &window_;
         skin_.section("IDW_MAIN", windowKeys_);
         skin_.install();
-        ASSERT_TRUE(window.createSkin());
-        window.move(0, 0);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(window->createSkin());
+        window->move(0, 0);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
     // A window (by default the test's own) whose only control (id 101) has the keys.
     template <typename T> T* single(const std::string& keys, TestWindow* window = nullptr) {
-        window = window ? window : &window_;
         skin_.section("IDW_MAIN_0", "IDs=IDC_101\n" + keys);
-        create(*window);
-        return window->controlAs<T>(101);
+        create(window);
+        return (window ? window : &window_)->controlAs<T>(101);
     }
     // The colour the window shows at a point of one of its controls.
     QRgb shown(QWidget* control, QPoint at = {2, 2}) {

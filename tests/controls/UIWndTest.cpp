@@ -98,7 +98,7 @@ TEST_F(UIWndTest, FactoryCreatesTheListedControlsInOrder) {
         SCOPED_TRACE(c.name);
         controls(c.sections);
         TestWindow* window = fresh();
-        create(*window);
+        create(window);
         std::vector<QString> types;
         for (const ControlEntry& entry : window->controls()) {
             types.push_back(entry.typeName);
@@ -170,24 +170,24 @@ TEST_F(UIWndTest, TabAndArrowsWalkTheTabStopsAndReturnPressesTheDefaultButton) {
               "Type=PUSHBUTTON\nIDs=IDC_105\nRect=30,0,40,10\nIsDefPushButton=1\nIsTabStop=1"});
     create();
     QApplication::setActiveWindow(&window_);
-    auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
-            if (qobject_cast<UIWnd*>(w->parentWidget()))
-                return ControlId(w);
-        return -1;
+    // The id of the control that has the focus after each key (Backtab: shift and tab).
+    auto press = [](std::initializer_list<Qt::Key> keys) {
+        std::vector<int> ids;
+        for (Qt::Key key : keys) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QWidget* w = QApplication::focusWidget();
+            while (w && !qobject_cast<UIWnd*>(w->parentWidget()))
+                w = w->parentWidget();
+            ids.push_back(w ? ControlId(w) : -1);
+        }
+        return ids;
     };
     window_.control(101)->setFocus();
-    std::vector<int> visited;
-    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Left})
-        visited.push_back(press(key));
-    visited.push_back(press(Qt::Key_Tab, Qt::ShiftModifier));
-    EXPECT_EQ(visited, (std::vector<int>{103, 104, 105, 101, 103, 101, 105}));
-
+    EXPECT_EQ(press({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Left, Qt::Key_Backtab}),
+              (std::vector<int>{103, 104, 105, 101, 103, 101, 105}));
     window_.commands.clear();
     window_.control(104)->setFocus();
-    EXPECT_EQ(press(Qt::Key_Down), 104); // an edit keeps its arrow keys
-    press(Qt::Key_Return);
+    EXPECT_EQ(press({Qt::Key_Down, Qt::Key_Return}), (std::vector<int>{104, 104})); // an edit keeps its arrows
     EXPECT_EQ(window_.commands, (Commands{{105, kButtonClicked}}));
 }
 
