@@ -16,32 +16,19 @@ using test::EventFileBytes;
 
 TEST(CheckEvents, ReportsCountsOrTheReason) {
     const auto relays = EventFileBytes(std::vector<RelayRecord>(3));
-    struct Case {
-        std::vector<std::uint8_t> file;
-        EventKind kind;
-        int status;
-        std::string out, errStart;
-    };
-    const Case cases[] = {
-        {relays, EventKind::Relay, 0, "valid: 3 entries\n", ""},
-        {test::BareHeader(), EventKind::Analog, 0, "valid: 0 entries\n", ""},
-        {EventFileBytes(1, 1, std::vector<RelayRecord>(2)), EventKind::Relay, 0,
-         "valid: 2 entries\n", ""},
-        {EventFileBytes(2, 1, std::vector<WeekClockRecord>(3)), EventKind::WeekClock, 0,
-         "valid: 2 weekly, 1 dated\n", ""},
-        {std::vector<std::uint8_t>(15), EventKind::Relay, 1, "",
-         "f is not a valid relay event file\n  it holds 15 bytes"},
-        {relays, EventKind::Sensor, 1, "",
-         "f is not a valid sensor event file\n  its length 112 does not match"},
+    // clang-format off
+    const std::tuple<std::vector<std::uint8_t>, EventKind, int, std::string, std::string> cases[] = {
+        {EventFileBytes(1, 2, std::vector<RelayRecord>(3)), EventKind::Relay, 0, "valid: 3 entries\n", ""},
+        {EventFileBytes(2, 1, std::vector<WeekClockRecord>(3)), EventKind::WeekClock, 0, "valid: 2 weekly, 1 dated\n", ""},
+        {std::vector<std::uint8_t>(15), EventKind::Relay, 1, "", "f is not a valid relay event file\n  it holds 15 bytes"},
+        {relays, EventKind::Sensor, 1, "", "f is not a valid sensor event file\n  its length 112 does not match"},
         // Counts whose 32-bit length would wrap to 16.
-        {EventFileBytes(0x80000000u, 0x80000000u, std::vector<RelayRecord>{}), EventKind::Relay, 1,
-         "", "f is not a valid relay event file\n  its length 16 does not match"},
-    };
-    for (const auto& c : cases) {
-        const auto output = CheckEvents(c.file, c.kind, "f");
-        EXPECT_EQ(output.status, c.status);
-        EXPECT_EQ(output.out, c.out);
-        EXPECT_TRUE(output.err.starts_with(c.errStart)) << output.err;
+        {EventFileBytes(0x80000000u, 0x80000000u, std::vector<RelayRecord>{}), EventKind::Relay, 1, "", "f is not a valid relay event file\n  its length 16 does not match"}};
+    // clang-format on
+    for (const auto& [file, kind, status, out, errStart] : cases) {
+        const auto output = CheckEvents(file, kind, "f");
+        EXPECT_EQ(std::tie(output.status, output.out), std::tie(status, out)) << output.err;
+        EXPECT_TRUE(output.err.starts_with(errStart)) << output.err;
     }
 }
 
@@ -49,59 +36,40 @@ TEST(CheckEvents, ReportsCountsOrTheReason) {
 // never touches the file it reads.
 TEST(Corvanectl, ListCheckAndWrongArguments) {
     test::TempFolder folder;
+    const auto text = [&](const char* name) {
+        const auto bytes = folder.read(name);
+        return std::string(bytes.begin(), bytes.end());
+    };
     const auto run = [&](const std::string& arguments) {
-        const std::string command = std::string(CORVANECTL_PATH) + " " + arguments + " >" +
-                                    folder.file("out") + " 2>" + folder.file("err");
+        const auto command = std::string(CORVANECTL_PATH) + " " + arguments + " >" + folder.file("out") + " 2>" + folder.file("err");
         const int raw = std::system(command.c_str());
-        const auto text = [&](const char* name) {
-            const auto bytes = folder.read(name);
-            return std::string(bytes.begin(), bytes.end());
-        };
         return std::tuple(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("out"), text("err"));
     };
-    const std::vector<WeekClockRecord> week = {
-        {0, 0, 2, 8, 5, 0, 0, 0, 2, 9, 30, 0, 1, 10, 1, 255, 0, "Event"},
-        {12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 10, 1, 255, 1, "Xmas"},
-    };
+    const std::vector<WeekClockRecord> week = {{0, 0, 2, 8, 5, 0, 0, 0, 2, 9, 30, 0, 1, 10, 1, 255, 0, "Event"},
+                                               {12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 10, 1, 255, 1, "Xmas"}};
     folder.write("w.bin", EventFileBytes(1, 1, week));
-    folder.write("m.bin", EventFileBytes(
-                              std::vector<MidiRecord>{{1, 60, 0xFF, 0, 1, 512, 1, 255, "Event"}}));
+    folder.write("m.bin", EventFileBytes(std::vector<MidiRecord>{{1, 60, 0xFF, 0, 1, 512, 1, 255, "Event"}}));
     const std::vector<std::uint8_t> damaged = {1, 0, 0, 0, 9, 9};
     folder.write("d.bin", damaged);
-    const auto w = folder.file("w.bin"), m = folder.file("m.bin"), d = folder.file("d.bin");
-    const auto absent = folder.file("absent.bin");
+    const auto w = folder.file("w.bin"), m = folder.file("m.bin"), d = folder.file("d.bin"), absent = folder.file("absent.bin");
     const std::string usage = "usage: corvanectl";
-    struct Case {
-        std::string arguments;
-        int status;
-        std::string out, err;
-    };
-    const Case cases[] = {
+    // clang-format off
+    const std::tuple<std::string, int, std::string, std::string> cases[] = {
         {"list MIDI " + m, 0, "Event:MIDI(ch:1,note:60,On) (Ch:1to512,i=1,l=255,Hold)\n", ""},
         {"check 2 " + m, 0, "valid: 1 entries\n", ""},
         {"list weekclock " + w, 0, "Event:(MON/ 8: 5: 0toMON/ 9:30: 0) (Ch:1to10,i:1,l:255)\n", ""},
-        {"list 0 " + w + " --dated", 0,
-         "Xmas:(12/24/18: 0: 0to12/26/ 6: 0: 0) DMX(ch:1to10,i:1,l:255)\n", ""},
+        {"list 0 " + w + " --dated", 0, "Xmas:(12/24/18: 0: 0to12/26/ 6: 0: 0) DMX(ch:1to10,i:1,l:255)\n", ""},
         {"list relay " + d + " --dated", 1, "", d + " is not a valid relay event file\n"},
         {"check relay " + absent, 1, "", absent + " cannot be read\n"},
-        {"list", 2, "", usage},
-        {"list midi", 2, "", usage},
-        {"list foo " + m, 2, "", usage},
-        {"list 7 " + m, 2, "", usage},
-        {"check midi " + m + " extra", 2, "", usage},
-        {"list midi " + m + " --dated --dated", 2, "", usage},
-        {"check midi " + m + " --dated", 2, "", usage},
-        {"frobnicate", 2, "", usage},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments);
-        const auto [status, out, err] = run(c.arguments);
-        EXPECT_EQ(status, c.status);
-        EXPECT_EQ(out, c.out);
-        if (c.status == 2)
-            EXPECT_TRUE(err.starts_with(usage)) << err;
-        else
-            EXPECT_EQ(err, c.err);
+        {"list", 2, "", usage}, {"list midi", 2, "", usage}, {"list foo " + m, 2, "", usage}, {"list 7 " + m, 2, "", usage},
+        {"check midi " + m + " extra", 2, "", usage}, {"list midi " + m + " --dated --dated", 2, "", usage},
+        {"check midi " + m + " --dated", 2, "", usage}, {"frobnicate", 2, "", usage}};
+    // clang-format on
+    for (const auto& [arguments, wantStatus, wantOut, wantErr] : cases) {
+        SCOPED_TRACE(arguments);
+        const auto [status, out, err] = run(arguments);
+        EXPECT_EQ(std::tie(status, out), std::tie(wantStatus, wantOut));
+        EXPECT_EQ(wantStatus == 2 ? err.substr(0, usage.size()) : err, wantErr);
     }
     EXPECT_EQ(folder.read("d.bin"), damaged);
     EXPECT_FALSE(folder.exists("d.bin.damaged"));

@@ -3,7 +3,6 @@
 #include "events/EventFileHeader.h"
 
 #include <cstdint>
-#include <span>
 #include <vector>
 
 namespace corvane::test {
@@ -23,8 +22,7 @@ std::vector<std::uint8_t> EventFileBytes(std::uint32_t entryCount, std::uint32_t
 }
 
 // A file of records of one group (entryCount = records.size()).
-template <typename Record>
-std::vector<std::uint8_t> EventFileBytes(const std::vector<Record>& records) {
+template <typename Record> std::vector<std::uint8_t> EventFileBytes(const std::vector<Record>& records) {
     return EventFileBytes(static_cast<std::uint32_t>(records.size()), 0, records);
 }
 

@@ -14,27 +14,25 @@ namespace corvane::test {
 // operator cancels). A dialog with no queued answer is cancelled.
 class RecordingPrompter : public Prompter {
 public:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    using Answers = std::deque<std::optional<std::string>>;
 
+    void showMessage(const std::string& text) override { messages.push_back(text); }
     std::optional<std::string> chooseOpenFile(const FileDialogRequest& request) override {
         openRequests.push_back(request);
         return next(openAnswers);
     }
-
     std::optional<std::string> chooseSaveFile(const FileDialogRequest& request) override {
         saveRequests.push_back(request);
         return next(saveAnswers);
     }
-
     void answerOpen(std::optional<std::string> path) { openAnswers.push_back(std::move(path)); }
     void answerSave(std::optional<std::string> path) { saveAnswers.push_back(std::move(path)); }
 
     std::vector<std::string> messages;
-    std::vector<FileDialogRequest> openRequests;
-    std::vector<FileDialogRequest> saveRequests;
+    std::vector<FileDialogRequest> openRequests, saveRequests;
 
 private:
-    static std::optional<std::string> next(std::deque<std::optional<std::string>>& answers) {
+    static std::optional<std::string> next(Answers& answers) {
         if (answers.empty())
             return std::nullopt;
         auto answer = std::move(answers.front());
@@ -42,8 +40,7 @@ private:
         return answer;
     }
 
-    std::deque<std::optional<std::string>> openAnswers;
-    std::deque<std::optional<std::string>> saveAnswers;
+    Answers openAnswers, saveAnswers;
 };
 
 } // namespace corvane::test

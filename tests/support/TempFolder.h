@@ -17,11 +17,9 @@ namespace corvane::test {
 // in it when the object goes.
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-test-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
+    TempFolder() : root((std::filesystem::temp_directory_path() / "corvane-test-XXXXXX").string()) {
+        if (!::mkdtemp(root.data()))
             throw std::runtime_error("mkdtemp failed");
-        root = pattern;
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -30,21 +28,17 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string path() const { return root.string(); }
-    std::string file(std::string_view name) const { return (root / name).string(); }
+    std::string path() const { return root; }
+    std::string file(std::string_view name) const { return root + "/" + std::string(name); }
+    bool exists(std::string_view name) const { return std::filesystem::exists(file(name)); }
 
     void write(std::string_view name, const std::vector<std::uint8_t>& bytes) const {
-        std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
-
     std::vector<std::uint8_t> read(std::string_view name) const {
         std::ifstream in(file(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-
-    bool exists(std::string_view name) const { return std::filesystem::exists(root / name); }
-
     // Names of everything in the folder, for checks that no stray file remains.
     std::vector<std::string> names() const {
         std::vector<std::string> all;
@@ -54,7 +48,7 @@ public:
     }
 
 private:
-    std::filesystem::path root;
+    std::string root;
 };
 
 } // namespace corvane::test
