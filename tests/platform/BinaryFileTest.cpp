@@ -12,29 +12,21 @@ using Mode = BinaryFile::Mode;
 
 TEST(BinaryFile, ModesCreateKeepOrCutTheFile) {
     test::TempFolder folder;
-    struct Case {
-        Mode mode;
-        bool fileExists;
-        bool opens;
-        std::uint64_t lengthAfterOpen;
-    };
-    const Case cases[] = {
-        {Mode::Keep, true, true, 4},     {Mode::Keep, false, true, 0},
-        {Mode::Fresh, true, true, 0},    {Mode::Fresh, false, true, 0},
-        {Mode::Existing, true, true, 4}, {Mode::Existing, false, false, 0},
-        {Mode::ReadOnly, true, true, 4}, {Mode::ReadOnly, false, false, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << static_cast<int>(c.mode) << c.fileExists);
+    // mode, file exists before, opens, length after opening
+    // clang-format off
+    const std::tuple<Mode, bool, bool, std::uint64_t> cases[] = {
+        {Mode::Keep, true, true, 4}, {Mode::Keep, false, true, 0}, {Mode::Fresh, true, true, 0}, {Mode::Fresh, false, true, 0},
+        {Mode::Existing, true, true, 4}, {Mode::Existing, false, false, 0}, {Mode::ReadOnly, true, true, 4}, {Mode::ReadOnly, false, false, 0}};
+    // clang-format on
+    for (const auto& [mode, fileExists, opens, lengthAfterOpen] : cases) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(mode) << fileExists);
         std::filesystem::remove(folder.file("f"));
-        if (c.fileExists)
+        if (fileExists)
             folder.write("f", {1, 2, 3, 4});
-        auto file = BinaryFile::open(folder.file("f"), c.mode);
-        ASSERT_EQ(file.has_value(), c.opens);
-        EXPECT_EQ(folder.exists("f"), c.opens);
-        if (file) {
-            EXPECT_EQ(file->length(), c.lengthAfterOpen);
-        }
+        const auto file = BinaryFile::open(folder.file("f"), mode);
+        ASSERT_EQ(file.has_value(), opens);
+        EXPECT_EQ(folder.exists("f"), opens);
+        EXPECT_EQ(file ? file->length() : 0, lengthAfterOpen);
     }
     // Folders, empty paths and missing folders do not open.
     EXPECT_FALSE(BinaryFile::open(folder.path(), Mode::Keep));
@@ -46,16 +38,13 @@ TEST(BinaryFile, SeekReadWriteAndSetLength) {
     test::TempFolder folder;
     auto file = BinaryFile::open(folder.file("f"), Mode::Fresh);
     ASSERT_TRUE(file);
-    const std::array<std::uint8_t, 4> data = {9, 8, 7, 6};
     ASSERT_TRUE(file->seek(2));
-    ASSERT_TRUE(file->write(data));
+    ASSERT_TRUE(file->write(std::array<std::uint8_t, 4>{9, 8, 7, 6}));
     EXPECT_EQ(file->length(), 6u);
-
     std::array<std::uint8_t, 10> buffer{};
     ASSERT_TRUE(file->seek(0));
     EXPECT_EQ(file->read(buffer), 6u); // short read at the end
     EXPECT_EQ(buffer[2], 9);
-
     ASSERT_TRUE(file->setLength(3));
     EXPECT_EQ(folder.read("f"), (std::vector<std::uint8_t>{0, 0, 9}));
 }
