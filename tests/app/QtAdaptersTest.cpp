@@ -13,10 +13,7 @@ namespace corvane {
 namespace {
 
 TEST(FileFilterTest, BecomesQtNameFilter) {
-    const struct {
-        const char* dialogFilter;
-        const char* qtFilter;
-    } cases[] = {{"Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||",
+    const struct { const char* dialogFilter; const char* qtFilter; } cases[] = {{"Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||",
                   "Real Time Clock(*.trc) (*.trc);;All Files(*.*) (*)"},
                  // Several patterns in one entry, and a filter without the closing bars.
                  {"Tables(*.trc;*.tic)|*.trc;*.tic", "Tables(*.trc;*.tic) (*.trc *.tic)"},
@@ -27,29 +24,11 @@ TEST(FileFilterTest, BecomesQtNameFilter) {
         EXPECT_EQ(ToQtFileFilter(c.dialogFilter).toStdString(), c.qtFilter) << c.dialogFilter;
 }
 
-class ListViewTest : public testing::Test {
-protected:
+TEST(ListViewTest, NameBytesShowAsLatin1) {
     QListWidget widget;
     ListWidgetEventView view{widget};
-};
-
-TEST_F(ListViewTest, NameBytesShowAsLatin1) {
     view.addLine("Caf\xE9:(MON/ 8: 5: 0");
     EXPECT_EQ(widget.item(0)->text(), QString::fromUtf8("Café:(MON/ 8: 5: 0"));
-}
-
-TEST_F(ListViewTest, CurrentLineOnlyWhenTheOperatorChoseOne) {
-    for (int i = 0; i < 4; ++i)
-        view.addLine("Event" + std::to_string(i));
-    EXPECT_EQ(view.currentLine(), -1);
-    // Focus alone makes a row current without choosing it.
-    widget.setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    EXPECT_EQ(view.currentLine(), -1);
-    widget.setCurrentRow(2);
-    EXPECT_EQ(view.currentLine(), 2);
-    view.reset();
-    view.addLine("Event");
-    EXPECT_EQ(view.currentLine(), -1);
 }
 
 TEST(ProgressViewTest, StepsStopAtTheEndOfTheRange) {

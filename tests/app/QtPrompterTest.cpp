@@ -44,41 +44,31 @@ TEST(QtPrompterTest, MessageBoxIsCaptionedWithTheProductName) {
     EXPECT_TRUE(shown);
 }
 
-TEST(QtPrompterTest, SaveDialogOffersTheKindAndNeverAsksToOverwrite) {
+TEST(QtPrompterTest, FileDialogsOfferTheKindAndTheSaveDialogNeverAsksToOverwrite) {
     QTemporaryDir folder;
     const QString existing = QDir(folder.path()).filePath("EventFile.rel");
     QFile(existing).open(QIODevice::WriteOnly);
-    WhenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_EQ(dialog->nameFilters(),
-                  QStringList({"Relay(*.rel) (*.rel)", "All Files(*.*) (*)"}));
-        EXPECT_EQ(dialog->defaultSuffix(), "rel");
-        EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-        dialog->setDirectory(folder.path());
-        dialog->selectFile("EventFile");
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    QtPrompter prompter;
-    const auto chosen = prompter.chooseSaveFile(kRelayRequest);
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(*chosen, existing.toStdString());
-}
-
-TEST(QtPrompterTest, CancelledOpenDialogChoosesNothing) {
     QString initialName;
-    WhenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
-        initialName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-        dialog->reject();
-    });
+    auto answer = [&](bool save) {
+        WhenModal([&, save](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+            EXPECT_EQ(dialog->nameFilters(), QStringList({"Relay(*.rel) (*.rel)", "All Files(*.*) (*)"}));
+            EXPECT_EQ(dialog->defaultSuffix(), "rel");
+            EXPECT_TRUE(!save || dialog->testOption(QFileDialog::DontConfirmOverwrite));
+            initialName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->setDirectory(folder.path());
+            dialog->selectFile("EventFile");
+            save ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+        });
+    };
     QtPrompter prompter;
+    answer(true);
+    EXPECT_EQ(prompter.chooseSaveFile(kRelayRequest), std::optional(existing.toStdString()));
+    answer(false); // a cancelled dialog chooses nothing
     EXPECT_FALSE(prompter.chooseOpenFile(kRelayRequest).has_value());
-    // The dialog offers the initial name with the kind's extension.
-    EXPECT_EQ(initialName.toStdString(), "EventFile.rel");
+    EXPECT_EQ(initialName.toStdString(), "EventFile.rel"); // the initial name with the kind's extension
 }
 
 } // namespace
