@@ -10,41 +10,13 @@ namespace {
 using namespace test;
 using LinkFixture = FakeRig;
 
-TEST_F(LinkFixture, BindingStopsAtTheFirstMissingNameAndSaysWhich) {
-    for (std::size_t missing = 0; missing <= kD2xxEntryPointNames.size(); ++missing) {
-        const bool complete = missing == kD2xxEntryPointNames.size();
-        SCOPED_TRACE(complete ? "none missing" : kD2xxEntryPointNames[missing]);
-        driver.missing = complete ? std::set<std::string>{} : std::set<std::string>{kD2xxEntryPointNames[missing]};
-        prompter.messages.clear();
-        link.BindEntryPoints([this](const char* name) { return driver.lookup(name); });
-        EXPECT_EQ(prompter.messages,
-                  complete ? Strings{} : Strings{std::string("Error:Can't Find ") + kD2xxEntryPointNames[missing]});
-        const d2xx::EntryPoints& e = link.entryPoints(); // in lookup order
-        const std::vector<bool> bound = {!!e.listDevices, !!e.write, !!e.read, !!e.open, !!e.openEx, !!e.close,
-                                         !!e.setTimeouts, !!e.setBaudRate, !!e.setDataCharacteristics,
-                                         !!e.setFlowControl, !!e.resetDevice, !!e.purge, !!e.getStatus};
-        for (std::size_t i = 0; i < bound.size(); ++i)
-            EXPECT_EQ(bound[i], i < missing) << kD2xxEntryPointNames[i];
-    }
-}
-
-// The other wrappers say so in the start-up message sequences (missing library, library variants).
-TEST_F(LinkFixture, WrappersWithoutTheirEntryPointSaySoAndFailWithStatusOne) {
-    DeviceLink unbound(prompter);
-    d2xx::Dword count = 0;
-    std::uint8_t buffer[8] = {};
-    EXPECT_EQ(unbound.Read(buffer, 8, &count), 1u);
-    EXPECT_EQ(unbound.SetTimeouts(500, 150), 1u);
-    EXPECT_EQ(prompter.messages, (Strings{"FT_Read is not valid!", "FT_SetTimeouts is not valid!"}));
-    EXPECT_TRUE(log.calls.empty());
-}
-
 // The link starts bound to the fake: a failed load must not leave those entry points bound.
-TEST_F(LinkFixture, WithoutTheLibraryStartUpShowsTheFourMessagesInOrder) {
+TEST_F(LinkFixture, WithoutTheLibraryStartUpShowsItsMessagesInOrderAndCallsFail) {
     link.BindDriver("/nonexistent/libftd2xx.so");
     EXPECT_EQ(ConnectAndSetClock(protocol), ClockResult::WriteFailed);
-    EXPECT_EQ(prompter.messages, (Strings{"Error:Can't Load ft8u245.dll", "FT_ListDevices is not valid!",
-                                          "No Device Found!", "FT_Write is not valid!"}));
+    EXPECT_EQ(link.SetTimeouts(500, 150), 1u); // an unbound entry point fails with status one
+    EXPECT_EQ(prompter.messages, (Strings{"Error:Can't Load ft8u245.dll", "FT_ListDevices is not valid!", "No Device Found!",
+                                          "FT_Write is not valid!", "FT_SetTimeouts is not valid!"}));
 }
 
 TEST(DriverLibraryFile, AnEmptySettingMeansTheSystemLibrary) {
@@ -85,7 +57,7 @@ TEST_F(LinkFixture, DiscoveryOpensTheFirstMatchingDeviceOnly) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DeviceLink fresh(prompter);
-        fresh.BindEntryPoints([this](const char* name) { return driver.lookup(name); });
+        fresh.BindEntryPoints(FakeD2xx::lookup);
         log.calls.clear();
         prompter.messages.clear();
         driver.devices = c.devices;

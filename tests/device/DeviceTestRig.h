@@ -50,7 +50,7 @@ struct LinkRig {
 // The same, bound to the fake driver.
 struct FakeRig : LinkRig, ::testing::Test {
     FakeD2xx driver{log};
-    FakeRig() { link.BindEntryPoints([this](const char* name) { return driver.lookup(name); }); }
+    FakeRig() { link.BindEntryPoints(FakeD2xx::lookup); }
     // The drain before an exchange finds nothing; then the given answers follow.
     void answer(const std::vector<ReadAnswer>& answers) {
         driver.reads = {ReadAnswer{}};

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <deque>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -32,12 +31,11 @@ struct ReadAnswer {
 struct FakeD2xx {
     explicit FakeD2xx(DeviceCallLog& callLog) : log(callLog) { current = this; }
     ~FakeD2xx() { current = nullptr; }
-    // The entry point of a D2XX name; null for names in `missing`.
-    void* lookup(const char* name) const;
+    // The entry point of a D2XX name; null for other names.
+    static void* lookup(const char* name);
 
     DeviceCallLog& log;
     std::vector<std::string> devices{"Velmora"};
-    std::set<std::string> missing;
     std::map<std::string, std::deque<d2xx::Status>> statuses; // answers of the next calls; then kOk
     std::deque<d2xx::Dword> shortWrites;                      // bytes taken by the next writes; then all
     std::deque<ReadAnswer> reads;                             // exhausted: reads time out empty
