@@ -29,13 +29,10 @@ protected:
 TEST_F(ImportExport, DialogsOfferTheKindsFilterExtensionAndInitialName) {
     exportFile(EventKind::WeekClock, std::nullopt);
     importFile(EventKind::Analog, std::nullopt);
-    ASSERT_EQ(prompter.saveRequests.size(), 1u);
-    EXPECT_EQ(prompter.saveRequests[0].filter, "Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||");
-    EXPECT_EQ(prompter.saveRequests[0].defaultExtension, "trc");
-    EXPECT_EQ(prompter.saveRequests[0].initialName, "EventFile");
-    ASSERT_EQ(prompter.openRequests.size(), 1u);
-    EXPECT_EQ(prompter.openRequests[0].filter, "Analog(*.alg)|*.alg|All Files(*.*)|*.*||");
-    EXPECT_EQ(prompter.openRequests[0].defaultExtension, "alg");
+    const auto &save = prompter.saveRequests.at(0), &open = prompter.openRequests.at(0);
+    EXPECT_EQ(std::tie(save.filter, save.defaultExtension, save.initialName),
+              std::tuple("Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||", "trc", "EventFile"));
+    EXPECT_EQ(std::tie(open.filter, open.defaultExtension), std::tuple("Analog(*.alg)|*.alg|All Files(*.*)|*.*||", "alg"));
     // Cancelled dialogs change nothing.
     EXPECT_TRUE(folder.names().empty());
     EXPECT_TRUE(prompter.messages.empty());

@@ -32,8 +32,7 @@ TEST(RandomizedEditing, WeekClockKeepsBothGroupsSortedAndApart) {
             AddEvent(path, EventKind::WeekClock, panel, "w", prompter, list);
         } else if (action == 1) {
             const int day = pick(1, 3);
-            auto panel = test::DatedPanel({2026, pick(1, 2), day, 0}, {pick(0, 1), 0, 0},
-                                          {2026, 2, day + pick(0, 1), 0}, {pick(0, 1), 30, 0});
+            auto panel = test::DatedPanel({2026, pick(1, 2), day, 0}, {pick(0, 1), 0, 0}, {2026, 2, day + pick(0, 1), 0}, {pick(0, 1), 30, 0});
             AddEvent(path, EventKind::WeekClock, panel, "d", prompter, list);
         } else {
             const bool weekly = action == 2;
@@ -45,17 +44,13 @@ TEST(RandomizedEditing, WeekClockKeepsBothGroupsSortedAndApart) {
         std::vector<WeekClockRecord> stored;
         for (std::size_t at = 16; at < bytes.size(); at += WeekClockRecord::kSize)
             stored.push_back(WeekClockRecord::decode(std::span(bytes).subspan(at)));
-        const auto weeklyEnd = stored.begin() + EventFileHeader::decode(bytes)->entryCount;
-        ASSERT_TRUE(std::all_of(stored.begin(), weeklyEnd, [](auto& r) { return r.entryFlag == 0; }));
-        ASSERT_TRUE(std::all_of(weeklyEnd, stored.end(), [](auto& r) { return r.entryFlag == 1; }));
-        ASSERT_TRUE(std::is_sorted(stored.begin(), weeklyEnd, [](auto& a, auto& b) {
-            return std::tuple(a.startWeekday, a.startHour, a.startMinute, a.startSecond) <
-                   std::tuple(b.startWeekday, b.startHour, b.startMinute, b.startSecond);
-        }));
-        ASSERT_TRUE(std::is_sorted(weeklyEnd, stored.end(), [](auto& a, auto& b) {
-            return std::tuple(a.startMonth, a.startDay, a.startHour, a.startMinute, a.startSecond) <
-                   std::tuple(b.startMonth, b.startDay, b.startHour, b.startMinute, b.startSecond);
-        }));
+        // Weekly entries (flag 0) by weekday and time, then the dated ones by date and time.
+        const auto order = [](const WeekClockRecord& r) {
+            return std::tuple(r.entryFlag, r.entryFlag ? r.startMonth : r.startWeekday, r.entryFlag ? r.startDay : 0,
+                              r.startHour, r.startMinute, r.startSecond);
+        };
+        ASSERT_TRUE(std::ranges::is_sorted(stored, {}, order));
+        ASSERT_EQ(std::ranges::count(stored, 0, &WeekClockRecord::entryFlag), EventFileHeader::decode(bytes)->entryCount);
     }
 }
 
