@@ -18,8 +18,6 @@ int OpenFlags(BinaryFile::Mode mode) {
         return O_RDWR | O_CREAT;
     case BinaryFile::Mode::Fresh:
         return O_RDWR | O_CREAT | O_TRUNC;
-    case BinaryFile::Mode::Existing:
-        return O_RDWR;
     case BinaryFile::Mode::ReadOnly:
         return O_RDONLY;
     }
@@ -91,16 +89,6 @@ std::optional<std::uint64_t> BinaryFile::length() const {
     if (fstat(fd, &info) != 0)
         return std::nullopt;
     return static_cast<std::uint64_t>(info.st_size);
-}
-
-bool BinaryFile::setLength(std::uint64_t length) {
-    if (length > static_cast<std::uint64_t>(INT64_MAX))
-        return false;
-    return ::ftruncate(fd, static_cast<off_t>(length)) == 0;
-}
-
-bool BinaryFile::sync() {
-    return ::fsync(fd) == 0;
 }
 
 } // namespace corvane

@@ -14,7 +14,6 @@ public:
     enum class Mode {
         Keep,     // open an existing file unchanged, or create an empty one
         Fresh,    // create the file, or cut an existing one to length 0
-        Existing, // open an existing file unchanged; fail when there is none
         ReadOnly, // open an existing file for reading only
     };
 
@@ -34,9 +33,6 @@ public:
     // Writes all bytes at the current position; false if not all were written.
     bool write(std::span<const std::uint8_t> bytes);
     std::optional<std::uint64_t> length() const;
-    bool setLength(std::uint64_t length);
-    // Pushes the written bytes to the disk.
-    bool sync();
 
 private:
     explicit BinaryFile(int descriptor) : fd(descriptor) {}
