@@ -2,8 +2,6 @@
 
 #include "device/ControllerCommands.h"
 
-#include <cstdlib>
-
 namespace corvane {
 namespace {
 
@@ -19,16 +17,8 @@ TEST_F(LinkFixture, WithoutTheLibraryStartUpShowsItsMessagesInOrderAndCallsFail)
                                           "FT_Write is not valid!", "FT_SetTimeouts is not valid!"}));
 }
 
-TEST(DriverLibraryFile, AnEmptySettingMeansTheSystemLibrary) {
-    ::setenv("CORVANE_D2XX_LIBRARY", "", 1);
-    EXPECT_EQ(DriverLibraryFile(), "libftd2xx.so");
-    ::unsetenv("CORVANE_D2XX_LIBRARY");
-}
-
-Strings Join(std::initializer_list<Strings> parts) {
-    Strings all;
-    for (const auto& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
+Strings operator+(Strings all, const Strings& more) {
+    all.insert(all.end(), more.begin(), more.end());
     return all;
 }
 
@@ -43,14 +33,14 @@ TEST_F(LinkFixture, DiscoveryOpensTheFirstMatchingDeviceOnly) {
     struct Case { const char* name; Strings devices; std::map<std::string, std::deque<d2xx::Status>> statuses; Strings calls; bool open; };
     // clang-format off
     const std::vector<Case> cases = {
-        {"controller behind an unrelated device", {"FT232R USB UART", "Velmora", "tarnel_20"}, {}, Join({kCount, Listed(0), Listed(1), Opened("Velmora"), kLine, kTimeouts}), true},
-        {"second device kind keeps the driver defaults", {"tarnel_20"}, {}, Join({kCount, Listed(0), Opened("tarnel_20"), kTimeouts}), true},
+        {"controller behind an unrelated device", {"FT232R USB UART", "Velmora", "tarnel_20"}, {}, kCount + Listed(0) + Listed(1) + Opened("Velmora") + kLine + kTimeouts, true},
+        {"second device kind keeps the driver defaults", {"tarnel_20"}, {}, kCount + Listed(0) + Opened("tarnel_20") + kTimeouts, true},
         {"controller whose flow control fails is skipped", {"Velmora", "tarnel_20"}, {{"FT_SetFlowControl", {d2xx::kIoError}}},
-         Join({kCount, Listed(0), Opened("Velmora"), kLine, Listed(1), Opened("tarnel_20"), kTimeouts}), true},
-        {"second kind that does not open is skipped", {"tarnel_20"}, {{"FT_OpenEx", {d2xx::kDeviceNotOpened}}}, Join({kCount, Listed(0), Opened("tarnel_20")}), false},
-        {"description query that fails is skipped", {"Velmora"}, {{"FT_ListDevices", {d2xx::kOk, d2xx::kIoError}}}, Join({kCount, Listed(0)}), false},
-        {"letter case matters", {"velmora", "VELMORA", "Velmora "}, {}, Join({kCount, Listed(0), Listed(1), Listed(2)}), false},
-        {"unterminated description is cut, not overread", {std::string(80, 'V')}, {}, Join({kCount, Listed(0)}), false},
+         kCount + Listed(0) + Opened("Velmora") + kLine + Listed(1) + Opened("tarnel_20") + kTimeouts, true},
+        {"second kind that does not open is skipped", {"tarnel_20"}, {{"FT_OpenEx", {d2xx::kDeviceNotOpened}}}, kCount + Listed(0) + Opened("tarnel_20"), false},
+        {"description query that fails is skipped", {"Velmora"}, {{"FT_ListDevices", {d2xx::kOk, d2xx::kIoError}}}, kCount + Listed(0), false},
+        {"letter case matters", {"velmora", "VELMORA", "Velmora "}, {}, kCount + Listed(0) + Listed(1) + Listed(2), false},
+        {"unterminated description is cut, not overread", {std::string(80, 'V')}, {}, kCount + Listed(0), false},
         {"no devices", {}, {}, kCount, false},
     };
     // clang-format on
@@ -75,7 +65,7 @@ TEST_F(LinkFixture, OnlyAFailedSearchIsRepeated) {
     driver.devices = {"Velmora"};
     link.OpenController(kControllerBaudRate);
     link.OpenController(kControllerBaudRate); // open now: no driver call at all
-    EXPECT_EQ(log.calls, Join({kCount, kCount, Listed(0), Opened("Velmora"), kLine, kTimeouts}));
+    EXPECT_EQ(log.calls, kCount + kCount + Listed(0) + Opened("Velmora") + kLine + kTimeouts);
     EXPECT_EQ(prompter.messages, Strings{"No Device Found!"});
 }
 

@@ -35,8 +35,7 @@ inline Bytes Reply(std::size_t size, std::uint16_t length = 0) {
     return reply;
 }
 
-// The program's side of the link: prompter, virtual-time pacer and progress, a
-// link and protocol over them, and a folder for the exchange files.
+// The program's side of the link: prompter, virtual-time pacer and progress, link, protocol, a folder for files.
 struct LinkRig {
     DeviceCallLog log;
     RecordingPrompter prompter;

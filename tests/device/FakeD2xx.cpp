@@ -1,7 +1,7 @@
 #include "FakeD2xx.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 
 namespace corvane::test {
@@ -25,9 +25,8 @@ std::vector<std::string> Args(T... values) {
 }
 
 std::string Flags(Dword flags) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", flags);
-    return text;
+    char text[16] = "0x";
+    return {text, std::to_chars(text + 2, text + sizeof text, flags, 16).ptr};
 }
 
 // The front of queue, taken; otherwise when it is empty.

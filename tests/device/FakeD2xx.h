@@ -59,9 +59,7 @@ struct FakeProgress final : Progress {
     explicit FakeProgress(DeviceCallLog& callLog) : log(callLog) {}
     void show() override { log.add("progress show"); }
     void hide() override { log.add("progress hide"); }
-    void setRange(int low, int high) override {
-        log.add("progress range(" + std::to_string(low) + ", " + std::to_string(high) + ")");
-    }
+    void setRange(int low, int high) override { log.add("progress range(" + std::to_string(low) + ", " + std::to_string(high) + ")"); }
     void setPosition(int at) override { log.add("progress position(" + std::to_string(at) + ")"); }
     void setStep(int step) override { log.add("progress step size(" + std::to_string(step) + ")"); }
     void stepIt() override { log.add("progress step"); }

@@ -88,8 +88,7 @@ TEST(SimLibrary, ALibraryWithoutOpenLeavesEverythingAfterItUnbound) {
     EXPECT_EQ(ConnectAndSetClock(sim.protocol, {}), ClockResult::WriteFailed);
     EXPECT_EQ(sim.prompter.messages,
               (Strings{"Error:Can't Find FT_Open", "FT_OpenEx is not valid!", "FT_SetBaudRate is not valid!",
-                       "FT_SetDataCharacteristics is not valid!", "FT_SetFlowControl is not valid!",
-                       "No Device Found!"}));
+                       "FT_SetDataCharacteristics is not valid!", "FT_SetFlowControl is not valid!", "No Device Found!"}));
 }
 
 struct CliFixture : ::testing::Test {
@@ -103,10 +102,7 @@ struct CliFixture : ::testing::Test {
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string output(const char* stream) {
-        const Bytes bytes = folder.read(stream);
-        return {bytes.begin(), bytes.end()};
-    }
+    std::string output(const char* stream) { const Bytes b = folder.read(stream); return {b.begin(), b.end()}; }
 };
 
 TEST_F(CliFixture, SendThenReceiveRoundTripsEveryKind) {
