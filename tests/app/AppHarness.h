@@ -9,12 +9,10 @@
 #include "skin/controls/UIEdit.h"
 #include "support/RecordingPrompter.h"
 
-#include <QByteArray>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <dlfcn.h>
@@ -61,10 +59,7 @@ protected:
 
     // Runs the start-up; the messages it showed are in prompter.messages.
     bool start() {
-        if (!app.initInstance())
-            return false;
-        window().activateWindow();
-        return QTest::qWaitForWindowExposed(&window());
+        return app.initInstance() && (window().activateWindow(), QTest::qWaitForWindowExposed(&window()));
     }
 
     MainWindow& window() const { return *app.mainWindow(); }
@@ -74,14 +69,14 @@ protected:
     }
 
     // A left click in the middle of a control of the window or of a panel.
-    void click(int id) { clickOn(window().control(id), id); }
-    void clickPanel(EventKind kind, int id) { clickOn(panelControl(kind, id), id); }
-    void selectKind(EventKind kind) { click(kSelectorIds[static_cast<std::size_t>(kind)]); }
-    void setEventName(const QString& name) {
-        auto* field = window().controlAs<UIEdit>(kIdEventName);
-        ASSERT_NE(field, nullptr);
-        field->setText(name);
+    void click(int id, QWidget* control = nullptr) {
+        control = control ? control : window().control(id);
+        ASSERT_NE(control, nullptr) << "no control " << id;
+        QTest::mouseClick(control, Qt::LeftButton);
     }
+    void clickPanel(EventKind kind, int id) { click(id, panelControl(kind, id)); }
+    void selectKind(EventKind kind) { click(kSelectorIds[static_cast<std::size_t>(kind)]); }
+    void setEventName(const QString& name) { window().controlAs<UIEdit>(kIdEventName)->setText(name); }
     void selectItem(EventKind kind, int comboId, int index) {
         auto* combo = qobject_cast<QComboBox*>(panelControl(kind, comboId));
         ASSERT_NE(combo, nullptr) << "no combo box " << comboId;
@@ -110,9 +105,7 @@ protected:
     std::string folderPath(const std::string& name) const {
         return QDir(folder.path()).filePath(QString::fromStdString(name)).toStdString();
     }
-    QByteArray eventFile(EventKind kind) const {
-        return readFile(EventFilePath(window().eventFolder(), kind));
-    }
+    QByteArray eventFile(EventKind kind) const { return readFile(EventFilePath(window().eventFolder(), kind)); }
     static QByteArray readFile(const std::string& path) {
         QFile file(QString::fromStdString(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -129,11 +122,6 @@ protected:
     QTemporaryDir folder;
 
 private:
-    static void clickOn(QWidget* widget, int id) {
-        ASSERT_NE(widget, nullptr) << "no control " << id;
-        QTest::mouseClick(widget, Qt::LeftButton);
-    }
-
     QString previousFolder_;
 };
 

@@ -3,8 +3,7 @@
 #include "AppHarness.h"
 #include "skin/controls/SpinButton.h"
 
-#include <QDateEdit>
-#include <QTimeEdit>
+#include <QDateTimeEdit>
 
 namespace corvane::test {
 namespace {
@@ -131,21 +130,19 @@ TEST_F(CommandsTest, WeekClockModeButtonsSwitchBetweenWeeklyAndDatedEntries) {
 
     clickPanel(week, 1030); // dated
     EXPECT_TRUE(listLines().isEmpty());
-    auto* startDate = qobject_cast<QDateEdit*>(panelControl(week, 104));
-    auto* endDate = qobject_cast<QDateEdit*>(panelControl(week, 105));
-    auto* startTime = qobject_cast<QTimeEdit*>(panelControl(week, 106));
-    auto* endTime = qobject_cast<QTimeEdit*>(panelControl(week, 107));
-    ASSERT_TRUE(startDate && endDate && startTime && endTime);
+    // The start and end dates and times.
+    auto edit = [&](int id) { return qobject_cast<QDateTimeEdit*>(panelControl(week, id)); };
+    ASSERT_TRUE(edit(104) && edit(105) && edit(106) && edit(107));
     // A dated window that ends before it starts is refused.
-    startDate->setDate(QDate(2031, 12, 24));
-    endDate->setDate(QDate(2031, 12, 24));
-    startTime->setTime(QTime(10, 0));
-    endTime->setTime(QTime(9, 0));
+    edit(104)->setDate(QDate(2031, 12, 24));
+    edit(105)->setDate(QDate(2031, 12, 24));
+    edit(106)->setTime(QTime(10, 0));
+    edit(107)->setTime(QTime(9, 0));
     setEventName("Dated");
     click(kIdAdd);
     EXPECT_TRUE(listLines().isEmpty());
     EXPECT_EQ(prompter.messages, std::vector<std::string>{"Time is Error!"});
-    endDate->setDate(QDate(2031, 12, 26));
+    edit(105)->setDate(QDate(2031, 12, 26));
     click(kIdAdd);
     ASSERT_EQ(listLines().size(), 1);
     EXPECT_TRUE(listLines()[0].startsWith("Dated:(12/24/")) << listLines()[0].toStdString();

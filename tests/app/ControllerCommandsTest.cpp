@@ -8,8 +8,6 @@
 namespace corvane::test {
 namespace {
 
-constexpr int kWeekDay[] = {1027, 1021, 1022, 1023, 1024, 1025, 1026}; // Sunday first
-
 class ControllerTest : public AppHarness {
 protected:
     // Adds count relay events on channels 1..count and exports them.
@@ -20,7 +18,10 @@ protected:
             setEventName(QString("R%1").arg(i));
             click(kIdAdd);
         }
-        const std::string path = folderPath("relays.rel");
+        return exportAs("relays.rel");
+    }
+    std::string exportAs(const std::string& name) {
+        const std::string path = folderPath(name);
         prompter.answerSave(path);
         click(kIdExport);
         return path;
@@ -33,17 +34,15 @@ protected:
 TEST_F(ControllerTest, WeekClockTableGoesInTwoChunksWithTheProgressBar) {
     ASSERT_TRUE(start());
     // Eleven weekly entries: 16 + 11 * 48 = 544 bytes, chunks of 512 and 32.
-    for (int day : kWeekDay)
+    for (int day : {1027, 1021, 1022, 1023, 1024, 1025, 1026}) // Sunday to Saturday
         clickPanel(EventKind::WeekClock, day);
     click(kIdAdd);
-    for (int day : {kWeekDay[4], kWeekDay[5], kWeekDay[6]})
+    for (int day : {1024, 1025, 1026}) // Thursday to Saturday off, Sunday to Wednesday stay
         clickPanel(EventKind::WeekClock, day);
     selectItem(EventKind::WeekClock, 1031, 1);
     click(kIdAdd);
     ASSERT_EQ(listLines().size(), 11);
-    const std::string path = folderPath("week.trc");
-    prompter.answerSave(path);
-    click(kIdExport);
+    const std::string path = exportAs("week.trc");
 
     QSignalSpy steps(window().progressBar(), &QProgressBar::valueChanged);
     send(path);
@@ -96,16 +95,14 @@ TEST_P(EveryKindTest, CommandsRoundTripTheKindsTable) {
     ASSERT_TRUE(start());
     selectKind(kind);
     if (kind == EventKind::WeekClock)
-        clickPanel(kind, kWeekDay[1]);
+        clickPanel(kind, 1021); // Monday
     click(kIdAdd);
     const QByteArray stored = eventFile(kind);
     ASSERT_EQ(stored.size(), 16 + static_cast<qsizetype>(InfoOf(kind).recordSize));
     ASSERT_EQ(listLines().size(), 1);
     EXPECT_TRUE(listLines()[0].startsWith(GetParam().linePrefix)) << listLines()[0].toStdString();
 
-    const std::string exported = folderPath("out." + extension);
-    prompter.answerSave(exported);
-    click(kIdExport);
+    const std::string exported = exportAs("out." + extension);
     send(exported);
     click(kIdClear);
     EXPECT_EQ(eventFile(kind), QByteArray(16, '\0'));

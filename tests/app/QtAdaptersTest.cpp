@@ -1,12 +1,10 @@
 // The Qt sides of the core's interfaces: file dialog filters, the event list
-// view and the progress bar view.
+// view and the window snapshot.
 #include "app/ListWidgetEventView.h"
-#include "app/ProgressBarView.h"
 #include "app/QtPrompter.h"
 #include "app/WindowSnapshot.h"
 
 #include <QListWidget>
-#include <QProgressBar>
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -29,17 +27,6 @@ TEST(ListViewTest, NameBytesShowAsLatin1) {
     ListWidgetEventView view{widget};
     view.addLine("Caf\xE9:(MON/ 8: 5: 0");
     EXPECT_EQ(widget.item(0)->text(), QString::fromUtf8("Café:(MON/ 8: 5: 0"));
-}
-
-TEST(ProgressViewTest, StepsStopAtTheEndOfTheRange) {
-    QProgressBar bar;
-    ProgressBarView view(bar);
-    view.setRange(0, 2);
-    view.setPosition(0);
-    view.setStep(1);
-    for (int step = 0; step < 3; ++step)
-        view.stepIt();
-    EXPECT_EQ(bar.value(), 2);
 }
 
 TEST(WindowSnapshotTest, OutsideTheMaskIsTransparent) {
