@@ -45,18 +45,17 @@ struct SimRig : LinkRig {
 // A fault configured after a table went over, and how the exchanges must end.
 TEST(SimLibrary, FaultsEndTheExchangesAsTheyShould) {
     struct Case { const char* name; std::string key, value; ClockResult clock; SendResult sent; bool received, clockMessage; };
-    const ClockResult kSet = ClockResult::Set;
     // "cut during the table": the clock packet and reply (40 bytes), the request and reply (40), then 100 of
     // the 1296 table bytes. "cut during the send": the clock and the receive go through (1376 bytes); the
     // send is cut inside its first chunk.
     // clang-format off
     const std::vector<Case> cases = {
-        {"none", "timing", "instant", kSet, SendResult::Sent, true, false},
+        {"none", "timing", "instant", ClockResult::Set, SendResult::Sent, true, false},
         {"clock reply of 19", "clock_reply_bytes", "19", ClockResult::WrongReply, SendResult::Sent, true, true},
         {"no reply", "no_reply", "1", ClockResult::WrongReply, SendResult::NoReply, false, true},
-        {"cut during the table", "cut_after", "180", kSet, SendResult::AnnounceFailed, false, false},
-        {"cut during the send", "cut_after", "1516", kSet, SendResult::ChunkFailed, true, false},
-        {"write fails from the third call", "fail", "FT_Write@3", kSet, SendResult::AnnounceFailed, true, false},
+        {"cut during the table", "cut_after", "180", ClockResult::Set, SendResult::AnnounceFailed, false, false},
+        {"cut during the send", "cut_after", "1516", ClockResult::Set, SendResult::ChunkFailed, true, false},
+        {"write fails from the third call", "fail", "FT_Write@3", ClockResult::Set, SendResult::AnnounceFailed, true, false},
         {"unplugged", "unplugged", "1", ClockResult::WriteFailed, SendResult::AnnounceFailed, false, false},
     };
     // clang-format on
