@@ -4,6 +4,9 @@
 #include "events/EventFiles.h"
 #include "events/EventMessages.h"
 
+#include <algorithm>
+#include <random>
+
 namespace corvane {
 namespace {
 
@@ -216,6 +219,46 @@ TEST_F(EventEditing, AnEventFileThatIsAFolderIsLeftAlone) {
     EXPECT_FALSE(ClearEventFile(folder.path(), EventKind::Relay));
     EXPECT_EQ(folder.names(), Strings{"relayEvent.bin"});
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("relayEvent.bin")));
+}
+
+// Long random sequences of week clock adds and deletes, with few distinct values
+// so that replacements and equal starts happen often. After every step the file
+// must be valid and both groups sorted as the list promises.
+TEST_F(EventEditing, RandomWeekClockEditsKeepBothGroupsSortedAndApart) {
+    std::mt19937 random{20261206};
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    setFile(kWeek, test::BareHeader());
+    for (int step = 0; step < 500; ++step) {
+        SCOPED_TRACE(step);
+        const auto before = header(kWeek);
+        const int action = pick(0, 3);
+        if (action == 0) {
+            auto panel = test::WeekPanel({pick(0, 2), pick(0, 1), 0}, {pick(0, 2), 0, 0}, {}, pick(1, 2));
+            for (int day = 1; day <= 7; ++day)
+                panel.checkDay(day, pick(0, 3) == 0);
+            add(kWeek, panel, "w");
+        } else if (action == 1) {
+            const int day = pick(1, 3);
+            auto panel = test::DatedPanel({2026, pick(1, 2), day, 0}, {pick(0, 1), 0, 0}, {2026, 2, day + pick(0, 1), 0}, {pick(0, 1), 30, 0});
+            add(kWeek, panel, "d");
+        } else {
+            const bool weekly = action == 2;
+            const auto count = weekly ? before.entryCount : before.datedEntryCount;
+            DeleteEvent(folder.path(), kWeek, weekly, pick(-1, static_cast<int>(count)));
+        }
+        const auto bytes = file(kWeek);
+        ASSERT_TRUE(IsValidEventFile(bytes, kWeek));
+        std::vector<WeekClockRecord> stored;
+        for (std::size_t offset = 16; offset < bytes.size(); offset += WeekClockRecord::kSize)
+            stored.push_back(WeekClockRecord::decode(std::span(bytes).subspan(offset)));
+        // Weekly entries (flag 0) by weekday and time, then the dated ones by date and time.
+        const auto order = [](const WeekClockRecord& r) {
+            return std::tuple(r.entryFlag, r.entryFlag ? r.startMonth : r.startWeekday, r.entryFlag ? r.startDay : 0,
+                              r.startHour, r.startMinute, r.startSecond);
+        };
+        ASSERT_TRUE(std::ranges::is_sorted(stored, {}, order));
+        ASSERT_EQ(std::ranges::count(stored, 0, &WeekClockRecord::entryFlag), EventFileHeader::decode(bytes)->entryCount);
+    }
 }
 
 } // namespace

@@ -7,12 +7,17 @@ namespace corvane {
 namespace {
 
 using test::EventFileBytes;
+using Strings = std::vector<std::string>;
 
-class ImportExport : public ::testing::Test {
+class EventFiles : public ::testing::Test {
 protected:
     void importFile(EventKind kind, std::optional<std::string> answer, bool weekly = true) {
         prompter.answerOpen(std::move(answer));
         ImportEventFile(folder.path(), kind, weekly, prompter, list);
+    }
+    void fill(EventKind kind, bool weekly = true) {
+        list.lines = {"stale"};
+        FillEventList(folder.path(), kind, weekly, list);
     }
     void exportFile(EventKind kind, std::optional<std::string> answer) {
         prompter.answerSave(std::move(answer));
@@ -26,7 +31,7 @@ protected:
         EventFileBytes(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
 };
 
-TEST_F(ImportExport, DialogsOfferTheKindsFilterExtensionAndInitialName) {
+TEST_F(EventFiles, DialogsOfferTheKindsFilterExtensionAndInitialName) {
     exportFile(EventKind::WeekClock, std::nullopt);
     importFile(EventKind::Analog, std::nullopt);
     const auto &save = prompter.saveRequests.at(0), &open = prompter.openRequests.at(0);
@@ -38,7 +43,7 @@ TEST_F(ImportExport, DialogsOfferTheKindsFilterExtensionAndInitialName) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(ImportExport, ExportThenImportIsByteIdentical) {
+TEST_F(EventFiles, ExportThenImportIsByteIdentical) {
     folder.write("relayEvent.bin", relays);
     exportFile(EventKind::Relay, elsewhere.file("out.rel"));
     EXPECT_EQ(elsewhere.read("out.rel"), relays);
@@ -58,7 +63,7 @@ TEST_F(ImportExport, ExportThenImportIsByteIdentical) {
     EXPECT_EQ(list.lines.size(), 2u);
 }
 
-TEST_F(ImportExport, ExportOfAnEmptyMissingOrUnwritableTarget) {
+TEST_F(EventFiles, ExportOfAnEmptyMissingOrUnwritableTarget) {
     folder.write("midiEvent.bin", test::BareHeader());
     exportFile(EventKind::Midi, elsewhere.file("m.mdi"));
     EXPECT_EQ(elsewhere.read("m.mdi"), test::BareHeader());
@@ -74,7 +79,7 @@ TEST_F(ImportExport, ExportOfAnEmptyMissingOrUnwritableTarget) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(ImportExport, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
+TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     const auto sensors = EventFileBytes(std::vector<SensorRecord>(3)); // 124 bytes, not 16 + 3 * 32
     elsewhere.write("sensors.sen", sensors);
     elsewhere.write("damaged.rel", std::vector<std::uint8_t>(relays.begin(), relays.end() - 1));
@@ -89,9 +94,9 @@ TEST_F(ImportExport, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
         prompter.messages.clear();
         list.lines = {"kept"};
         importFile(EventKind::Relay, elsewhere.file(name));
-        EXPECT_EQ(prompter.messages, std::vector<std::string>{message}) << name;
+        EXPECT_EQ(prompter.messages, Strings{message}) << name;
         EXPECT_EQ(folder.read("relayEvent.bin"), relays) << name;
-        EXPECT_EQ(list.lines, std::vector<std::string>{"kept"}) << name;
+        EXPECT_EQ(list.lines, Strings{"kept"}) << name;
     }
     // The refused missing file was not created on the way.
     EXPECT_FALSE(elsewhere.exists("missing.rel"));
@@ -101,15 +106,65 @@ TEST_F(ImportExport, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     EXPECT_EQ(list.lines.size(), 3u);
 }
 
-TEST_F(ImportExport, ReplaceForTheReceiveCopiesAnyContentAndTheFillRepairsIt) {
+TEST_F(EventFiles, ReplaceForTheReceiveCopiesAnyContentAndTheFillRepairsIt) {
     elsewhere.write("received.rel", {1, 2, 3});
     EXPECT_EQ(ReplaceEventFile(elsewhere.file("received.rel"), folder.path(), EventKind::Relay), ReplaceResult::Replaced);
     EXPECT_EQ(folder.read("relayEvent.bin"), (std::vector<std::uint8_t>{1, 2, 3}));
-    FillEventList(folder.path(), EventKind::Relay, true, list);
+    fill(EventKind::Relay);
     EXPECT_EQ(folder.read("relayEvent.bin"), test::BareHeader());
     EXPECT_EQ(ReplaceEventFile(elsewhere.file("nothing"), folder.path(), EventKind::Relay), ReplaceResult::SourceMissing);
     EXPECT_EQ(ReplaceEventFile(elsewhere.path(), folder.path(), EventKind::Relay), ReplaceResult::SourceUnreadable);
     EXPECT_EQ(folder.read("relayEvent.bin"), test::BareHeader());
+}
+
+TEST_F(EventFiles, WeekClockShowsOneGroupAtATimeOtherKindsBothCounts) {
+    const std::vector<WeekClockRecord> week = {{0, 0, 2, 8, 5, 0, 0, 0, 2, 9, 30, 0, 1, 10, 1, 255, 0, "Event"},
+                                               {12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 10, 1, 255, 1, "Xmas"}};
+    folder.write("EventWeekInfo.bin", EventFileBytes(1, 1, week));
+    fill(EventKind::WeekClock, true);
+    EXPECT_EQ(list.lines, Strings{"Event:(MON/ 8: 5: 0toMON/ 9:30: 0) (Ch:1to10,i:1,l:255)"});
+    fill(EventKind::WeekClock, false);
+    EXPECT_EQ(list.lines, Strings{"Xmas:(12/24/18: 0: 0to12/26/ 6: 0: 0) DMX(ch:1to10,i:1,l:255)"});
+    folder.write("relayEvent.bin", EventFileBytes(1, 1, std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}}));
+    fill(EventKind::Relay, false);
+    EXPECT_EQ(list.lines, (Strings{"a:ch=1 Level(low:0,high:9)-Relay(No.=1:Status=On)",
+                                   "b:ch=2 Level(low:0,high:9)-Relay(No.=2:Status=Off)"}));
+}
+
+TEST_F(EventFiles, EmptyValidFileStaysUnchangedAndFirstFillWritesABareHeader) {
+    auto header = test::BareHeader();
+    header[12] = 7; // reserved bytes are never read
+    folder.write("midiEvent.bin", header);
+    fill(EventKind::Midi);
+    EXPECT_TRUE(list.lines.empty());
+    EXPECT_EQ(folder.read("midiEvent.bin"), header);
+    fill(EventKind::Analog);
+    EXPECT_EQ(folder.read("analogEvent.bin"), test::BareHeader());
+    // Neither an empty file nor a missing one leaves a damaged copy.
+    EXPECT_EQ(folder.names().size(), 2u);
+}
+
+TEST_F(EventFiles, DamagedFileIsKeptAsideAndRepaired) {
+    for (const auto& info : kEventKindTable) {
+        const std::string name(info.fileName);
+        // A length one byte past a valid file, and a short file; the second repair replaces the first copy.
+        std::vector<std::uint8_t> onePast(16 + 2 * info.recordSize + 1, 0);
+        onePast[0] = 2;
+        for (const auto& damaged : {onePast, std::vector<std::uint8_t>{1, 2, 3}}) {
+            folder.write(name, damaged);
+            fill(info.kind);
+            EXPECT_TRUE(list.lines.empty()) << name;
+            EXPECT_EQ(folder.read(name), test::BareHeader()) << name;
+            EXPECT_EQ(folder.read(name + ".damaged"), damaged) << name;
+        }
+    }
+}
+
+TEST_F(EventFiles, UnreadableEventFileLeavesTheListEmptyAndChangesNothing) {
+    std::filesystem::create_directory(folder.file("tcEvent.bin"));
+    fill(EventKind::Timecode);
+    EXPECT_TRUE(list.lines.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file("tcEvent.bin")));
 }
 
 } // namespace

@@ -1,0 +1,106 @@
+#include "platform/AtomicFile.h"
+#include "platform/BinaryFile.h"
+#include "platform/Paths.h"
+#include "support/TempFolder.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace corvane {
+namespace {
+
+TEST(WriteFileAtomically, ReplacesTheContentKeepsThePermissionsAndLeavesNothingElse) {
+    test::TempFolder folder;
+    folder.write("f", std::vector<std::uint8_t>(100, 7));
+    ASSERT_EQ(::chmod(folder.file("f").c_str(), 0640), 0);
+    const std::vector<std::uint8_t> next = {1, 2, 3};
+    ASSERT_TRUE(WriteFileAtomically(folder.file("f"), next));
+    EXPECT_EQ(folder.read("f"), next);
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.file("f").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    ASSERT_TRUE(WriteFileAtomically(folder.file("new"), {}));
+    EXPECT_TRUE(folder.read("new").empty());
+    EXPECT_EQ(folder.names().size(), 2u);
+}
+
+TEST(WriteFileAtomically, FailsWithoutTouchingAFolderOrAMissingFolder) {
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder.file("dir"));
+    const std::vector<std::uint8_t> bytes = {1};
+    EXPECT_FALSE(WriteFileAtomically(folder.file("dir"), bytes));
+    EXPECT_FALSE(WriteFileAtomically(folder.file("none/f"), bytes));
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"dir"});
+    // Reading takes regular files only.
+    folder.write("f", {5, 6});
+    EXPECT_EQ(ReadWholeFile(folder.file("f")), (std::vector<std::uint8_t>{5, 6}));
+    EXPECT_FALSE(ReadWholeFile(folder.file("missing")));
+    EXPECT_FALSE(ReadWholeFile(folder.file("dir")));
+}
+
+using Mode = BinaryFile::Mode;
+
+TEST(BinaryFile, ModesCreateKeepOrCutTheFile) {
+    test::TempFolder folder;
+    // mode, file exists before, opens, length after opening
+    // clang-format off
+    const std::tuple<Mode, bool, bool, std::uint64_t> cases[] = {
+        {Mode::Keep, true, true, 4}, {Mode::Keep, false, true, 0}, {Mode::Fresh, true, true, 0}, {Mode::ReadOnly, true, true, 4}, {Mode::ReadOnly, false, false, 0}};
+    // clang-format on
+    for (const auto& [mode, fileExists, opens, lengthAfterOpen] : cases) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(mode) << fileExists);
+        std::filesystem::remove(folder.file("f"));
+        if (fileExists)
+            folder.write("f", {1, 2, 3, 4});
+        const auto file = BinaryFile::open(folder.file("f"), mode);
+        ASSERT_EQ(file.has_value(), opens);
+        EXPECT_EQ(folder.exists("f"), opens);
+        EXPECT_EQ(file ? file->length() : 0, lengthAfterOpen);
+    }
+    // Folders, empty paths and missing folders do not open.
+    EXPECT_FALSE(BinaryFile::open(folder.path(), Mode::Keep));
+    EXPECT_FALSE(BinaryFile::open("", Mode::Fresh));
+    EXPECT_FALSE(BinaryFile::open(folder.file("no/such/f"), Mode::Keep));
+}
+
+TEST(BinaryFile, SeekWriteAndAShortReadAtTheEnd) {
+    test::TempFolder folder;
+    auto file = BinaryFile::open(folder.file("f"), Mode::Fresh);
+    ASSERT_TRUE(file && file->seek(2) && file->write(std::array<std::uint8_t, 2>{9, 8}) && file->seek(0));
+    std::array<std::uint8_t, 10> buffer{};
+    EXPECT_EQ(file->read(buffer), 4u);
+    EXPECT_EQ(folder.read("f"), (std::vector<std::uint8_t>{0, 0, 9, 8}));
+}
+
+TEST(SplitPath, BothSeparatorsAndADrive) {
+    // path, drive, folder, name
+    // clang-format off
+    const std::array<const char*, 4> cases[] = {
+        {"C:\\Program Files\\Corvane\\Corvane.exe", "C:", "\\Program Files\\Corvane\\", "Corvane.exe"},
+        {"Skins\\Corvane/the.ui", "", "Skins\\Corvane/", "the.ui"},
+        {"the.ui", "", "", "the.ui"}, {"d:the.ui", "d:", "", "the.ui"}, {"/", "", "/", ""}, {"", "", "", ""}};
+    // clang-format on
+    for (const auto& [path, drive, folder, name] : cases) {
+        const auto parts = SplitPath(path);
+        EXPECT_EQ(std::tie(parts.drive, parts.folder, parts.name), std::tuple(drive, folder, name)) << path;
+    }
+}
+
+TEST(Paths, NativeAbsoluteJoinedAndTheProgramFile) {
+    EXPECT_EQ(NativePath("Skins\\Corvane\\the.ui"), "Skins/Corvane/the.ui");
+    EXPECT_TRUE(IsAbsolutePath("/tmp"));
+    EXPECT_TRUE(IsAbsolutePath("c:\\x"));
+    EXPECT_FALSE(IsAbsolutePath("Skins\\x"));
+    for (const auto& [folder, name] : {std::pair{"/work/events", "\\midiEvent.bin"}, {"/work/events/", "midiEvent.bin"}})
+        EXPECT_EQ(JoinPath(folder, name), "/work/events/midiEvent.bin");
+    EXPECT_EQ(JoinPath("", "midiEvent.bin"), "/midiEvent.bin");
+    const std::string program = ProgramFilePath();
+    EXPECT_TRUE(PathExists(program));
+    EXPECT_NE(program.find("corvane_platform_tests"), std::string::npos);
+    EXPECT_EQ(ProgramFolder() + SplitPath(program).name, program);
+    EXPECT_FALSE(PathExists("/no/such/path/here"));
+}
+
+} // namespace
+} // namespace corvane
