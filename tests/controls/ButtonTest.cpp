@@ -169,22 +169,5 @@ TEST_F(ButtonTest, CheckedNormalTextIsBlackUnlessTheOwnerSetsIt) {
     EXPECT_TRUE(inked({true, kStateNormal}, Qt::white));
 }
 
-TEST_F(ButtonTest, MaskImageCutsTheButtonShape) {
-    QImage mask(40, 20, QImage::Format_RGB32);
-    mask.fill(Qt::white);
-    for (int y = 0; y < 20; ++y)
-        mask.setPixel(0, y, qRgb(255, 0, 255));
-    skin_.bitmap("mask.bmp", mask);
-    windowKeys_ = "BKN=n.bmp\nBKNO=d.bmp";
-    UIButton* push = single<UIButton>("Type=PUSHBUTTON\nRect=10,10,50,30\nMaskBmp=mask.bmp");
-    EXPECT_EQ(shown(push, {0, 5}), Rgb(kDisabled)); // the window's background shows through
-    EXPECT_EQ(shown(push, {1, 5}), Rgb(kNormal));
-    // A click on the cut column reaches the window, not the button.
-    QTest::mouseClick(&window_, Qt::LeftButton, {}, {10, 15});
-    EXPECT_TRUE(window_.commands.empty());
-    QTest::mouseClick(&window_, Qt::LeftButton, {}, {11, 15});
-    EXPECT_EQ(window_.commands.size(), 1u);
-}
-
 } // namespace
 } // namespace corvane

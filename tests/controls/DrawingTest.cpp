@@ -17,7 +17,7 @@ QImage Filled(QSize size, QRgb color) {
     return image;
 }
 
-TEST(MaskRegion, CutsExactlyTheKeyPixels) {
+TEST(MaskRegion, CutsExactlyTheKeyPixelsAndApplyingItNeedsAnImage) {
     // clang-format off
     const struct { const char* name; QSize image, widget; std::function<bool(int x, int y)> keyed; } cases[] = {
         {"no key pixel", {6, 5}, {6, 5}, [](int, int) { return false; }},
@@ -42,9 +42,7 @@ TEST(MaskRegion, CutsExactlyTheKeyPixels) {
                 EXPECT_EQ(region.contains(QPoint(x, y)), !(x < c.image.width() && y < c.image.height() && c.keyed(x, y)))
                     << "pixel " << x << "," << y;
     }
-}
-
-TEST(ApplyMaskRegion, NullImageOrMissingFileLeavesTheShape) {
+    // A null image or a missing file leaves the shape; an all-key one leaves nothing.
     QWidget widget;
     widget.resize(10, 10);
     widget.setMask(QRegion(0, 0, 5, 5));

@@ -7,7 +7,7 @@
 namespace corvane {
 namespace {
 
-TEST(SpinButtonTest, StepsWithinTheRangeByArrowsKeysAndHeldButtonAndClampsWhatTheCodeSets) {
+TEST(SpinButtonTest, StepsWithinTheRangeByArrowsAndKeysAndClampsWhatTheCodeSets) {
     SpinButton spin;
     spin.resize(16, 30);
     spin.show();
@@ -38,15 +38,6 @@ TEST(SpinButtonTest, StepsWithinTheRangeByArrowsKeysAndHeldButtonAndClampsWhatTh
     for (const auto& arguments : spy)
         reported.push_back(arguments.at(0).toInt());
     EXPECT_EQ(reported, (std::vector<int>{3, 2, 1, 2}));
-
-    spin.setRange(0, 1000);
-    spin.setAutoRepeat(1, 1);
-    QTest::mousePress(&spin, Qt::LeftButton, {}, up);
-    QTRY_VERIFY(spin.position() >= 7);
-    QTest::mouseRelease(&spin, Qt::LeftButton, {}, up);
-    const int released = spin.position();
-    QTest::qWait(20);
-    EXPECT_EQ(spin.position(), released);
 }
 
 } // namespace

@@ -45,13 +45,16 @@ TEST_F(StaticTest, PlacesAndWrapsItsCaption) {
 
 using EditTest = SkinWindowTest;
 
-TEST_F(EditTest, StyleBitsRuleWhatTypingEntersOverTheNormalImage) {
+TEST_F(EditTest, StyleBitsRuleWhatTypingEntersAndHowTheLineShowsIt) {
     // clang-format off
-    const struct { const char* keys; const char* typed; const char* result; } cases[] = {
+    const struct { const char* keys; const char* typed; const char* result; Qt::Alignment align = Qt::AlignLeft; } cases[] = {
         {"", "aB1 x", "aB1 x"}, {"IsNumber=1\n", "a1-2b3", "123"}, {"IsNumber=1\nIsMultiline=0\n", "4x5", "45"},
         {"IsUpperCase=1\n", "abC1", "ABC1"}, {"IsLowerCase=1\nIsMultiline=0\n", "AbC", "abc"},
-        {"IsReadOnly=1\n", "abc", ""}, {"IsReadOnly=1\nIsMultiline=0\n", "abc", ""}, {"IsPassword=1\n", "pw", "pw"},
-        {"", "a\rb", "ab"}, /* Return goes to the window unless wanted */ {"IsWantReturn=1\n", "a\rb", "a\nb"}};
+        {"IsReadOnly=1\n", "abc", ""}, {"IsReadOnly=1\nIsMultiline=0\n", "abc", ""},
+        {"IsPassword=1\n", "pw", "pw"}, // hidden even where the multi-line style is asked for
+        {"", "a\rb", "ab"}, /* Return goes to the window unless wanted */ {"IsWantReturn=1\n", "a\rb", "a\nb"},
+        {"HorAligMode=1\nIsMultiline=0\n", "a", "a", Qt::AlignHCenter}, {"HorAligMode=2\nIsMultiline=0\n", "a", "a", Qt::AlignRight},
+        {"HorAlignMode=CENTER\nIsMultiline=0\n", "a", "a"}}; // a button's key: ignored
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
@@ -59,6 +62,12 @@ TEST_F(EditTest, StyleBitsRuleWhatTypingEntersOverTheNormalImage) {
         edit->setFocus();
         QTest::keyClicks(edit->editor(), c.typed);
         EXPECT_EQ(edit->text(), QString::fromUtf8(c.result));
+        const bool password = std::string(c.keys).starts_with("IsPassword");
+        ASSERT_TRUE(edit->lineEdit() || !password);
+        if (QLineEdit* line = edit->lineEdit()) {
+            EXPECT_EQ(line->alignment() & Qt::AlignHorizontal_Mask, c.align);
+            EXPECT_EQ(line->echoMode() == QLineEdit::Password, password);
+        }
     }
     auto* edit = single<UIEdit>("Type=EDIT\nRect=10,10,90,40");
     edit->setText("HHH");
@@ -75,21 +84,6 @@ TEST_F(EditTest, LineWithoutSidewaysScrollingTakesOnlyWhatFits) {
         const int taken = edit->text().size();
         EXPECT_TRUE(*scrolls == '1' ? taken == 40 : taken > 0 && edit->fontMetrics().horizontalAdvance(edit->text()) <= 56)
             << scrolls << " " << taken;
-    }
-}
-
-TEST_F(EditTest, PasswordAndAlignmentOfTheLine) {
-    // clang-format off
-    const struct { const char* keys; Qt::Alignment alignment; QLineEdit::EchoMode echo; } cases[] = {
-        {"HorAligMode=1\n", Qt::AlignHCenter, QLineEdit::Normal}, {"HorAligMode=2\n", Qt::AlignRight, QLineEdit::Normal},
-        {"HorAlignMode=CENTER\n", Qt::AlignLeft, QLineEdit::Normal}, // a button's key: ignored
-        {"IsPassword=1\nIsMultiline=1\n", Qt::AlignLeft, QLineEdit::Password}}; // hidden even so
-    // clang-format on
-    for (const auto& c : cases) {
-        auto* edit = single<UIEdit>(std::string(c.keys) + "Type=EDIT\nRect=0,0,100,20\nIsMultiline=0\n", fresh());
-        ASSERT_NE(edit->lineEdit(), nullptr) << c.keys;
-        EXPECT_EQ(edit->lineEdit()->alignment() & Qt::AlignHorizontal_Mask, c.alignment) << c.keys;
-        EXPECT_EQ(edit->lineEdit()->echoMode(), c.echo) << c.keys;
     }
 }
 

@@ -25,11 +25,9 @@ public:
         header_ += "#define " + name + " " + std::to_string(value) + "\n";
         return *this;
     }
-    // Adds a section, or replaces the lines of one added before.
+    // Adds a section, or replaces one added before.
     TestSkin& section(const std::string& name, const std::string& lines) {
-        for (auto& [existing, body] : sections_)
-            if (existing == name)
-                return body = lines, *this;
+        drop(name);
         sections_.emplace_back(name, lines);
         return *this;
     }
