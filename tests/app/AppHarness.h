@@ -34,8 +34,7 @@ public:
 inline void ConfigureSimulator(const char* key, const std::string& value = {}) {
     void* library = dlopen(CORVANE_SIM_LIBRARY, RTLD_NOW);
     ASSERT_NE(library, nullptr) << dlerror();
-    using Configure = int (*)(const char*, const char*);
-    auto configure = reinterpret_cast<Configure>(dlsym(library, "corvaneSimConfigure"));
+    auto configure = reinterpret_cast<int (*)(const char*, const char*)>(dlsym(library, "corvaneSimConfigure"));
     ASSERT_NE(configure, nullptr);
     ASSERT_EQ(configure(key, value.c_str()), 0) << key << "=" << value;
 }
@@ -79,8 +78,7 @@ protected:
     void setEventName(const QString& name) { window().controlAs<UIEdit>(kIdEventName)->setText(name); }
     void selectItem(EventKind kind, int comboId, int index) {
         auto* combo = qobject_cast<QComboBox*>(panelControl(kind, comboId));
-        ASSERT_NE(combo, nullptr) << "no combo box " << comboId;
-        ASSERT_LT(index, combo->count());
+        ASSERT_TRUE(combo && index < combo->count()) << "combo box " << comboId << " item " << index;
         combo->setCurrentIndex(index);
     }
 
