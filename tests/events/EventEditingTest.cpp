@@ -153,7 +153,7 @@ TEST_F(EventEditing, UnacceptableValuesAreRefusedWithAMessage) {
 
 TEST_F(EventEditing, AFullTableRefusesNewEntriesButStillReplaces) {
     std::vector<RelayRecord> records;
-    for (std::uint16_t i = 0; i < InfoOf(EventKind::Relay).maxEntries; ++i)
+    for (std::uint16_t i = 0; i < 2047; ++i) // (65535 - 16) / 32
         records.push_back({i, 0, 255, 1, 0, "r"});
     const auto full = EventFileBytes(records);
     setFile(EventKind::Relay, full);
@@ -165,7 +165,7 @@ TEST_F(EventEditing, AFullTableRefusesNewEntriesButStillReplaces) {
     EXPECT_EQ(file(EventKind::Relay).size(), full.size());
 
     // Week clock: both groups count.
-    const std::uint32_t max = InfoOf(kWeek).maxEntries;
+    const std::uint32_t max = 1364; // (65535 - 16) / 48
     setFile(kWeek, EventFileBytes(0, max, std::vector<WeekClockRecord>(max)));
     add(kWeek, test::WeekPanel({8, 0, 0}, {9, 0, 0}, {1, 2}));
     EXPECT_EQ(prompter.messages, Strings(2, "The event table is full!"));
