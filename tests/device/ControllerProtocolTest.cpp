@@ -148,21 +148,18 @@ TEST_F(ProtocolFixture, ReceiveReadsBlocksUntilTheAnnouncedLength) {
 // more than arrived, nor more than the announced length (in whole blocks).
 TEST_F(ProtocolFixture, ReceiveOutcomes) {
     struct Case { const char* name; std::vector<ReadAnswer> reads; std::deque<d2xx::Status> writeStatus; ReceiveResult result; std::optional<std::size_t> fileSize; d2xx::Dword overclaim = 0; };
-    const Bytes table = EventFileBytes(EventKind::Relay, 3);
-    const Bytes more = EventFileBytes(EventKind::Relay, 100);
-    const ReadAnswer failed{{}, d2xx::kIoError};
-    // fileSize none: no file is created. "more than announced": reading stops after the last full block and
-    // 2048 bytes do not fit the counts. "overclaim": every read counts as a full block, so the announced
-    // length ends the loop.
+    const ReadAnswer failed{{}, d2xx::kIoError}, more{EventFileBytes(EventKind::Relay, 100)};
+    // fileSize none: no file is created. "more than announced": reading stops after the last full block, and 2048
+    // bytes do not fit the counts. "overclaim": every read counts as a full block; the announced length ends the loop.
     // clang-format off
     const std::vector<Case> cases = {
         {"empty table", {{Reply(20, 16)}, {Bytes(5, 1)}}, {}, ReceiveResult::EmptyTable, 0},
         {"request not written", {}, {d2xx::kIoError}, ReceiveResult::RequestFailed, std::nullopt},
         {"short reply", {{Reply(19)}}, {}, ReceiveResult::NoReply, 0},
         {"failed reply read", {failed}, {}, ReceiveResult::NoReply, 0},
-        {"data stops early", {{Reply(20, 112)}, {Bytes(table.begin(), table.begin() + 80)}}, {}, ReceiveResult::Incomplete, 80},
+        {"data stops early", {{Reply(20, 112)}, {Bytes(80, 7)}}, {}, ReceiveResult::Incomplete, 80},
         {"data read fails", {{Reply(20, 112)}, failed}, {}, ReceiveResult::Incomplete, 0},
-        {"more than announced", {{Reply(20, 2048)}, {more}}, {}, ReceiveResult::Incomplete, 2048},
+        {"more than announced", {{Reply(20, 2048)}, more}, {}, ReceiveResult::Incomplete, 2048},
         {"overclaim", {{Reply(20, 0xFFFF)}}, {}, ReceiveResult::Incomplete, 64 * 1024, 5000},
     };
     // clang-format on

@@ -14,11 +14,6 @@ namespace {
 
 FakeD2xx& Fake() { return *FakeD2xx::current; }
 
-template <typename Fn>
-void* Address(Fn fn) {
-    return reinterpret_cast<void*>(fn);
-}
-
 template <typename... T>
 std::vector<std::string> Args(T... values) {
     return {std::to_string(values)...};
@@ -95,21 +90,20 @@ Status Read(Handle handle, void* buffer, Dword count, Dword* received) {
     auto& reads = Fake().reads;
     *received = 0;
     Status status = Call("FT_Read", Args(count), handle);
-    if (status == kOk && !reads.empty() && reads.front().status != kOk) {
+    if (reads.empty())
+        reads.emplace_back(); // nothing more to come: the read times out empty
+    if (status == kOk && reads.front().status != kOk) {
         status = reads.front().status;
         reads.pop_front();
     }
     if (status != kOk)
         return status;
-    Dword delivered = 0;
-    if (!reads.empty()) {
-        auto& bytes = reads.front().bytes;
-        delivered = static_cast<Dword>(std::min<std::size_t>(count, bytes.size()));
-        std::copy_n(bytes.begin(), delivered, static_cast<std::uint8_t*>(buffer));
-        bytes.erase(bytes.begin(), bytes.begin() + delivered);
-        if (bytes.empty())
-            reads.pop_front();
-    }
+    auto& bytes = reads.front().bytes;
+    const auto delivered = static_cast<Dword>(std::min<std::size_t>(count, bytes.size()));
+    std::copy_n(bytes.begin(), delivered, static_cast<std::uint8_t*>(buffer));
+    bytes.erase(bytes.begin(), bytes.begin() + delivered);
+    if (bytes.empty())
+        reads.pop_front();
     if (delivered < count)
         Fake().log.nowMs += Fake().readTimeoutMs; // a short read returns when its timeout has run out
     *received = delivered + Fake().overclaim;
@@ -119,21 +113,22 @@ Status Read(Handle handle, void* buffer, Dword count, Dword* received) {
 } // namespace
 
 void* FakeD2xx::lookup(const char* name) {
+    const auto address = [](auto entry) { return reinterpret_cast<void*>(entry); };
     // clang-format off
     static const std::map<std::string, void*> entries = {
-        {"FT_ListDevices", Address(&ListDevices)},
-        {"FT_Write", Address(&Write)},
-        {"FT_Read", Address(&Read)},
-        {"FT_Open", Address(+[](int, Handle*) { return Unused("FT_Open"); })},
-        {"FT_OpenEx", Address(&OpenEx)},
-        {"FT_Close", Address(+[](Handle) { return Unused("FT_Close"); })},
-        {"FT_SetTimeouts", Address(&SetTimeouts)},
-        {"FT_SetBaudRate", Address(+[](Handle h, Ulong b) { return Call("FT_SetBaudRate", Args(b), h); })},
-        {"FT_SetDataCharacteristics", Address(+[](Handle h, Uchar b, Uchar s, Uchar p) { return Call("FT_SetDataCharacteristics", Args(b, s, p), h); })},
-        {"FT_SetFlowControl", Address(+[](Handle h, Ushort f, Uchar on, Uchar off) { return Call("FT_SetFlowControl", Args(f, on, off), h); })},
-        {"FT_ResetDevice", Address(+[](Handle) { return Unused("FT_ResetDevice"); })},
-        {"FT_Purge", Address(+[](Handle, Ulong) { return Unused("FT_Purge"); })},
-        {"FT_GetStatus", Address(+[](Handle, Dword*, Dword*, Dword*) { return Unused("FT_GetStatus"); })},
+        {"FT_ListDevices", address(&ListDevices)},
+        {"FT_Write", address(&Write)},
+        {"FT_Read", address(&Read)},
+        {"FT_Open", address(+[](int, Handle*) { return Unused("FT_Open"); })},
+        {"FT_OpenEx", address(&OpenEx)},
+        {"FT_Close", address(+[](Handle) { return Unused("FT_Close"); })},
+        {"FT_SetTimeouts", address(&SetTimeouts)},
+        {"FT_SetBaudRate", address(+[](Handle h, Ulong b) { return Call("FT_SetBaudRate", Args(b), h); })},
+        {"FT_SetDataCharacteristics", address(+[](Handle h, Uchar b, Uchar s, Uchar p) { return Call("FT_SetDataCharacteristics", Args(b, s, p), h); })},
+        {"FT_SetFlowControl", address(+[](Handle h, Ushort f, Uchar on, Uchar off) { return Call("FT_SetFlowControl", Args(f, on, off), h); })},
+        {"FT_ResetDevice", address(+[](Handle) { return Unused("FT_ResetDevice"); })},
+        {"FT_Purge", address(+[](Handle, Ulong) { return Unused("FT_Purge"); })},
+        {"FT_GetStatus", address(+[](Handle, Dword*, Dword*, Dword*) { return Unused("FT_GetStatus"); })},
     };
     // clang-format on
     const auto found = entries.find(name);
