@@ -41,10 +41,8 @@ TEST(CollectRelay, CapsTheRelayNumberAtEightAfterKeepingItsLowByte) {
 TEST(Collect, ChannelOrderDecidesOnlyForWeekClockTimecodeAndMidi) {
     // clang-format off
     const std::tuple<EventKind, int, int, bool> cases[] = {
-        {EventKind::WeekClock, ids::kWeekFirstChannel, ids::kWeekLastChannel, false},
-        {EventKind::Timecode, ids::kTcFirstChannel, ids::kTcLastChannel, false},
-        {EventKind::Midi, ids::kMidiFirstChannel, ids::kMidiLastChannel, false},
-        {EventKind::Audio, ids::kAudioFirstChannel, ids::kAudioLastChannel, true},
+        {EventKind::WeekClock, ids::kWeekFirstChannel, ids::kWeekLastChannel, false}, {EventKind::Timecode, ids::kTcFirstChannel, ids::kTcLastChannel, false},
+        {EventKind::Midi, ids::kMidiFirstChannel, ids::kMidiLastChannel, false}, {EventKind::Audio, ids::kAudioFirstChannel, ids::kAudioLastChannel, true},
         {EventKind::Sensor, ids::kSensorTarget, ids::kSensorLastChannel, true}};
     // clang-format on
     for (const auto& [kind, firstId, lastId, acceptableWhenReversed] : cases) {
@@ -65,8 +63,7 @@ TEST(CollectAudio, BandIsOneBasedAndPixelModeIsHeldTwice) {
     panel.setSelection(ids::kAudioSide, 2).setSelection(ids::kAudioBand, 13).setSelection(ids::kAudioPixelMode, 1);
     const auto r = CollectAudio(panel).record;
     EXPECT_EQ(std::tuple(r.side, r.band, r.pixelMode, r.pixelModeCopy), std::tuple(2, 14, 1, 1));
-    TablePanelValues empty;
-    const auto none = CollectAudio(empty).record;
+    const auto none = CollectAudio(panel = {}).record; // nothing chosen
     EXPECT_EQ(std::tuple(none.side, none.band, none.pixelMode), std::tuple(0xFF, 0, none.pixelModeCopy));
 }
 

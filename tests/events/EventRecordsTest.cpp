@@ -1,6 +1,5 @@
 #include "EventTestPanels.h"
 #include "events/EventDescription.h"
-#include "events/EventKind.h"
 
 namespace corvane {
 namespace {

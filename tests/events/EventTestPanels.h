@@ -1,14 +1,6 @@
 #pragma once
 
-#include "events/AnalogRecord.h"
-#include "events/AudioRecord.h"
-#include "events/CollectRecord.h"
-#include "events/EventFileHeader.h"
-#include "events/MidiRecord.h"
-#include "events/RelayRecord.h"
-#include "events/SensorRecord.h"
-#include "events/TimecodeRecord.h"
-#include "events/WeekClockRecord.h"
+#include "events/CollectRecord.h" // and through it every record type
 #include "support/EventFileBytes.h"
 #include "support/RecordingPrompter.h"
 #include "support/TablePanelValues.h"
