@@ -67,13 +67,9 @@ class TestWindow : public UIWnd {
 public:
     explicit TestWindow(int number, QWidget* parent = nullptr) : UIWnd(parent), number_(number) {}
     void onCommand(int id, int notification) override { commands.emplace_back(id, notification); }
-    std::vector<std::pair<int, int>> commands;
-
-protected:
     int SetSkinNumber() const override { return number_; }
-
-private:
-    int number_;
+    std::vector<std::pair<int, int>> commands;
+    const int number_;
 };
 using Commands = std::vector<std::pair<int, int>>;
 
