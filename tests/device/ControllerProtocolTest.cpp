@@ -5,6 +5,7 @@
 #include "support/VectorEventList.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace corvane {
 namespace {
@@ -20,14 +21,8 @@ Bytes PacketBytes(std::initializer_list<std::uint8_t> head) {
 
 // A link already open on the fake controller; the log starts empty.
 struct ProtocolFixture : FakeRig {
-    ProtocolFixture() {
-        link.OpenController(kControllerBaudRate);
-        log = {};
-    }
-    std::string file(const Bytes& bytes) {
-        folder.write("table.bin", bytes);
-        return folder.file("table.bin");
-    }
+    ProtocolFixture() { link.OpenController(kControllerBaudRate); log = {}; }
+    std::string file(const Bytes& bytes) { folder.write("table.bin", bytes); return folder.file("table.bin"); }
     // A fresh log, messages and writes; the driver answers as given.
     void next(const std::vector<ReadAnswer>& answers, std::deque<d2xx::Status> writeStatus = {}) {
         log = {};
@@ -39,8 +34,8 @@ struct ProtocolFixture : FakeRig {
 };
 
 TEST_F(ProtocolFixture, ClockPacketCarriesTheTimeAndItsReplyMustBeTwentyBytes) {
-    struct Case { std::vector<ReadAnswer> reads; std::deque<d2xx::Status> writeStatus; ClockResult result; bool message; };
     // clang-format off
+    struct Case { std::vector<ReadAnswer> reads; std::deque<d2xx::Status> writeStatus; ClockResult result; bool message; };
     const std::vector<Case> cases = {
         {{{Reply(20)}}, {}, ClockResult::Set, false},
         {{{Reply(19)}}, {}, ClockResult::WrongReply, true},
@@ -103,8 +98,8 @@ TEST_F(ProtocolFixture, TablesThatCannotGoWholeAreNotAnnounced) {
 
 TEST_F(ProtocolFixture, SendStopsAtTheFirstWriteThatFails) {
     const std::string path = file(EventFileBytes(EventKind::WeekClock, 11));
-    struct Case { const char* name; Bytes reply; std::deque<d2xx::Status> writeStatus; std::deque<d2xx::Dword> shortWrites; SendResult result; std::size_t writes, steps; };
     // clang-format off
+    struct Case { const char* name; Bytes reply; std::deque<d2xx::Status> writeStatus; std::deque<d2xx::Dword> shortWrites; SendResult result; std::size_t writes, steps; };
     const std::vector<Case> cases = {
         {"announce", Reply(20), {d2xx::kIoError}, {}, SendResult::AnnounceFailed, 0, 0},
         {"short reply", Reply(19), {}, {}, SendResult::NoReply, 1, 0},
@@ -147,11 +142,11 @@ TEST_F(ProtocolFixture, ReceiveReadsBlocksUntilTheAnnouncedLength) {
 // What the chosen file holds after each way a receive can end; it never holds
 // more than arrived, nor more than the announced length (in whole blocks).
 TEST_F(ProtocolFixture, ReceiveOutcomes) {
+    // clang-format off
     struct Case { const char* name; std::vector<ReadAnswer> reads; std::deque<d2xx::Status> writeStatus; ReceiveResult result; std::optional<std::size_t> fileSize; d2xx::Dword overclaim = 0; };
     const ReadAnswer failed{{}, d2xx::kIoError}, more{EventFileBytes(EventKind::Relay, 100)};
     // fileSize none: no file is created. "more than announced": reading stops after the last full block, and 2048
     // bytes do not fit the counts. "overclaim": every read counts as a full block; the announced length ends the loop.
-    // clang-format off
     const std::vector<Case> cases = {
         {"empty table", {{Reply(20, 16)}, {Bytes(5, 1)}}, {}, ReceiveResult::EmptyTable, 0},
         {"request not written", {}, {d2xx::kIoError}, ReceiveResult::RequestFailed, std::nullopt},
@@ -191,11 +186,9 @@ TEST_F(CommandFixture, CancelledDialogsOfferTheKindsFilesAndTouchNeitherControll
     EXPECT_EQ(SendTableCommand(protocol, EventKind::Relay, progress), SendResult::Cancelled);
     EXPECT_EQ(ReceiveTableCommand(protocol, EventKind::Relay, folder.path(), true, list).result,
               ReceiveResult::Cancelled);
-    for (const auto& request : {prompter.openRequests.at(0), prompter.saveRequests.at(0)}) {
-        EXPECT_EQ(request.filter, "Relay(*.rel)|*.rel|All Files(*.*)|*.*||");
-        EXPECT_EQ(request.defaultExtension, "rel");
-        EXPECT_EQ(request.initialName, "EventFile");
-    }
+    for (const auto& r : {prompter.openRequests.at(0), prompter.saveRequests.at(0)})
+        EXPECT_EQ(std::tie(r.filter, r.defaultExtension, r.initialName),
+                  std::make_tuple("Relay(*.rel)|*.rel|All Files(*.*)|*.*||", "rel", "EventFile"));
     EXPECT_TRUE(log.calls.empty());
     EXPECT_EQ(folder.read(eventFile), before);
     EXPECT_EQ(list.lines.size(), 2u); // the list is refilled all the same
@@ -205,8 +198,8 @@ TEST_F(CommandFixture, CancelledDialogsOfferTheKindsFilesAndTouchNeitherControll
 TEST_F(CommandFixture, OnlyACompleteOrEmptyTableBecomesTheEventFile) {
     const Bytes part(table.begin(), table.end() - 10);
     const Strings incomplete{std::string(kIncompleteTableMessage)};
-    struct Case { const char* name; Bytes arrived; bool onto; ReceiveResult result; Bytes eventFile; std::size_t lines; Strings messages; };
     // clang-format off
+    struct Case { const char* name; Bytes arrived; bool onto; ReceiveResult result; Bytes eventFile; std::size_t lines; Strings messages; };
     const std::vector<Case> cases = {
         {"incomplete onto the event file", part, true, ReceiveResult::Incomplete, before, 2, incomplete},
         {"complete onto the event file", table, true, ReceiveResult::Received, table, 5, {}},

@@ -30,8 +30,8 @@ const Strings kTimeouts = {"FT_SetTimeouts(500, 150)"};
 
 // Discovery: the devices on the bus, statuses the driver answers, and what must follow.
 TEST_F(LinkFixture, DiscoveryOpensTheFirstMatchingDeviceOnly) {
-    struct Case { const char* name; Strings devices; std::map<std::string, std::deque<d2xx::Status>> statuses; Strings calls; bool open; };
     // clang-format off
+    struct Case { const char* name; Strings devices; std::map<std::string, std::deque<d2xx::Status>> statuses; Strings calls; bool open; };
     const std::vector<Case> cases = {
         {"controller behind an unrelated device", {"FT232R USB UART", "Velmora", "tarnel_20"}, {}, kCount + Listed(0) + Listed(1) + Opened("Velmora") + kLine + kTimeouts, true},
         {"second device kind keeps the driver defaults", {"tarnel_20"}, {}, kCount + Listed(0) + Opened("tarnel_20") + kTimeouts, true},

@@ -47,10 +47,7 @@ struct FakeD2xx {
 
 struct FakePacer final : Pacer {
     explicit FakePacer(DeviceCallLog& callLog) : log(callLog) {}
-    void sleep(int ms) override {
-        log.add("sleep(" + std::to_string(ms) + ")");
-        log.nowMs += ms;
-    }
+    void sleep(int ms) override { log.add("sleep(" + std::to_string(ms) + ")"); log.nowMs += ms; }
     std::chrono::milliseconds now() const override { return std::chrono::milliseconds(log.nowMs); }
     DeviceCallLog& log;
 };
@@ -59,7 +56,9 @@ struct FakeProgress final : Progress {
     explicit FakeProgress(DeviceCallLog& callLog) : log(callLog) {}
     void show() override { log.add("progress show"); }
     void hide() override { log.add("progress hide"); }
-    void setRange(int low, int high) override { log.add("progress range(" + std::to_string(low) + ", " + std::to_string(high) + ")"); }
+    void setRange(int low, int high) override {
+        log.add("progress range(" + std::to_string(low) + ", " + std::to_string(high) + ")");
+    }
     void setPosition(int at) override { log.add("progress position(" + std::to_string(at) + ")"); }
     void setStep(int step) override { log.add("progress step size(" + std::to_string(step) + ")"); }
     void stepIt() override { log.add("progress step"); }

@@ -44,11 +44,11 @@ struct SimRig : LinkRig {
 
 // A fault configured after a table went over, and how the exchanges must end.
 TEST(SimLibrary, FaultsEndTheExchangesAsTheyShould) {
+    // clang-format off
     struct Case { const char* name; std::string key, value; ClockResult clock; SendResult sent; bool received, clockMessage; };
     // "cut during the table": the clock packet and reply (40 bytes), the request and reply (40), then 100 of
     // the 1296 table bytes. "cut during the send": the clock and the receive go through (1376 bytes); the
     // send is cut inside its first chunk.
-    // clang-format off
     const std::vector<Case> cases = {
         {"none", "timing", "instant", ClockResult::Set, SendResult::Sent, true, false},
         {"clock reply of 19", "clock_reply_bytes", "19", ClockResult::WrongReply, SendResult::Sent, true, true},
