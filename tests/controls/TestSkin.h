@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -84,9 +85,8 @@ inline QRect BoundsOf(const QImage& image, QColor c, bool except = false) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor p = image.pixelColor(x, y);
-            const bool near = qAbs(p.red() - c.red()) <= 60 && qAbs(p.green() - c.green()) <= 60 &&
-                              qAbs(p.blue() - c.blue()) <= 60;
-            if (except ? Rgb(p) != Rgb(c) : near)
+            if (except ? Rgb(p) != Rgb(c)
+                       : std::max({qAbs(p.red() - c.red()), qAbs(p.green() - c.green()), qAbs(p.blue() - c.blue())}) <= 60)
                 bounds |= QRect(x, y, 1, 1);
         }
     return bounds;
