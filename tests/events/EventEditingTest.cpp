@@ -239,12 +239,10 @@ TEST_F(EventEditing, RandomWeekClockEditsKeepBothGroupsSortedAndApart) {
             add(kWeek, panel, "w");
         } else if (action == 1) {
             const int day = pick(1, 3);
-            auto panel = test::DatedPanel({2026, pick(1, 2), day, 0}, {pick(0, 1), 0, 0}, {2026, 2, day + pick(0, 1), 0}, {pick(0, 1), 30, 0});
-            add(kWeek, panel, "d");
+            add(kWeek, test::DatedPanel({2026, pick(1, 2), day, 0}, {pick(0, 1), 0, 0}, {2026, 2, day + pick(0, 1), 0}, {pick(0, 1), 30, 0}), "d");
         } else {
-            const bool weekly = action == 2;
-            const auto count = weekly ? before.entryCount : before.datedEntryCount;
-            DeleteEvent(folder.path(), kWeek, weekly, pick(-1, static_cast<int>(count)));
+            const auto count = action == 2 ? before.entryCount : before.datedEntryCount;
+            DeleteEvent(folder.path(), kWeek, action == 2, pick(-1, static_cast<int>(count)));
         }
         const auto bytes = file(kWeek);
         ASSERT_TRUE(IsValidEventFile(bytes, kWeek));

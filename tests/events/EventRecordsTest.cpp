@@ -74,10 +74,8 @@ TEST(EventKind, ParsesNamesInAnyCaseAndDigits) {
 
 TEST(EventDescription, LinesOfEveryKind) {
     using W = WeekClockRecord;
-    using T = TimecodeRecord;
     using M = MidiRecord;
     using A = AudioRecord;
-    using R = RelayRecord;
     using S = SensorRecord;
     using G = AnalogRecord;
     using enum EventKind;
@@ -94,7 +92,7 @@ TEST(EventDescription, LinesOfEveryKind) {
         {WeekClock, Encoded(W{0, 0, 7, 23, 0, 0, 0, 0, 1, 1, 0, 0, 1, 2, 3, 4, 0, "Night"}), "Night:(SAT/23: 0: 0toSUN/ 1: 0: 0) (Ch:1to2,i:3,l:4)"},
         {WeekClock, Encoded(W{12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 512, 1, 255, 1, "Xmas"}), "Xmas:(12/24/18: 0: 0to12/26/ 6: 0: 0) DMX(ch:1to512,i:1,l:255)", false},
         {WeekClock, Encoded(W{0, 0, 0, 1, 2, 3, 0, 0, 9, 4, 5, 6, 1, 1, 1, 1, 0, ""}), ":(0/ 1: 2: 3to9/ 4: 5: 6) (Ch:1to1,i:1,l:1)"},
-        {Timecode, Encoded(T{0, 0, 10, 0, 1, 2, 3, 29, 1, 65535, 1, 255, "Tc"}), "Tc:T(0/0/10:0 to 1/2/3:29)-DMX(ch:1to65535,i=1,l=255)"},
+        {Timecode, Encoded(TimecodeRecord{0, 0, 10, 0, 1, 2, 3, 29, 1, 65535, 1, 255, "Tc"}), "Tc:T(0/0/10:0 to 1/2/3:29)-DMX(ch:1to65535,i=1,l=255)"},
         {Midi, Encoded(M{1, 60, 0xFF, 0, 1, 512, 1, 255, "Event"}), "Event:MIDI(ch:1,note:60,On) (Ch:1to512,i=1,l=255,Hold)"},
         {Midi, Encoded(M{17, 60, 0x00, 0, 1, 512, 1, 255, "Event"}), "Event:MIDI(All,node:60,Off) (Ch:1to512,i=1,l=255,Hold)"},
         {Midi, Encoded(M{17, 1, 0x01, 1, 2, 3, 4, 5, "A"}), "A:MIDI(ch:All,note:1,On) (Ch:2to3,i=4,l=5,INC)"},
@@ -107,8 +105,8 @@ TEST(EventDescription, LinesOfEveryKind) {
         {Audio, Encoded(A{2, 14, 5, 6, 2, 1, 1, "A"}), "A:(All,42Hz) (Ch:5to6,i=2),(1,1)"},
         {Audio, Encoded(A{3, 0, 5, 6, 2, 1, 1, "X"}), "X:(3,0) (Ch:5to6,i=2),(1,1)"},
         {Audio, Encoded(A{0, 15, 5, 6, 2, 1, 0, "Y"}), "Y:(Left,15) (Ch:5to6,i=2),(1,0)"},
-        {Relay, Encoded(R{12, 10, 200, 3, 0, "R"}), "R:ch=12 Level(low:10,high:200)-Relay(No.=3:Status=On)"},
-        {Relay, Encoded(R{12, 10, 200, 3, 7, "R"}), "R:ch=12 Level(low:10,high:200)-Relay(No.=3:Status=Off)"},
+        {Relay, Encoded(RelayRecord{12, 10, 200, 3, 0, "R"}), "R:ch=12 Level(low:10,high:200)-Relay(No.=3:Status=On)"},
+        {Relay, Encoded(RelayRecord{12, 10, 200, 3, 7, "R"}), "R:ch=12 Level(low:10,high:200)-Relay(No.=3:Status=Off)"},
         {Sensor, Encoded(S{0, 0, 30, 0, 1, 512, 1, 255, "S"}), "S:Contact1,(ch:1to512,i=1,L=255)"},
         {Sensor, Encoded(S{7, 0, 30, 1, 8, 0, 1, 0, "S"}), "S:Contact8,Relay8:On"},
         {Sensor, Encoded(S{2, 0, 30, 1, 1, 0, 0, 0, "S"}), "S:Contact3,Relay1:Off"},

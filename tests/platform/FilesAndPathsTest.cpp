@@ -74,9 +74,7 @@ TEST(SplitPath, BothSeparatorsAndADrive) {
 
 TEST(Paths, NativeAbsoluteJoinedAndTheProgramFile) {
     EXPECT_EQ(NativePath("Skins\\Corvane\\the.ui"), "Skins/Corvane/the.ui");
-    EXPECT_TRUE(IsAbsolutePath("/tmp"));
-    EXPECT_TRUE(IsAbsolutePath("c:\\x"));
-    EXPECT_FALSE(IsAbsolutePath("Skins\\x"));
+    EXPECT_EQ(std::tuple(IsAbsolutePath("/tmp"), IsAbsolutePath("c:\\x"), IsAbsolutePath("Skins\\x")), std::tuple(true, true, false));
     for (const auto& [folder, name] : {std::pair{"/work/events", "\\midiEvent.bin"}, {"/work/events/", "midiEvent.bin"}})
         EXPECT_EQ(JoinPath(folder, name), "/work/events/midiEvent.bin");
     EXPECT_EQ(JoinPath("", "midiEvent.bin"), "/midiEvent.bin");

@@ -21,10 +21,7 @@ public:
         if (!::mkdtemp(root.data()))
             throw std::runtime_error("mkdtemp failed");
     }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-    }
+    ~TempFolder() { std::filesystem::remove_all(root, ignored); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
@@ -49,6 +46,7 @@ public:
 
 private:
     std::string root;
+    std::error_code ignored;
 };
 
 } // namespace corvane::test
