@@ -82,10 +82,8 @@ TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     elsewhere.write("damaged.rel", std::vector<std::uint8_t>(relays.begin(), relays.end() - 1));
     elsewhere.write("empty.rel", {});
     const std::string invalid = "The file is not a valid event file for this kind!";
-    const std::pair<std::string, std::string> cases[] = {{"missing.rel", "The file does not exist!"},
-                                                         {"sensors.sen", invalid},
-                                                         {"damaged.rel", invalid},
-                                                         {"empty.rel", invalid}};
+    const std::pair<std::string, std::string> cases[] = {
+        {"missing.rel", "The file does not exist!"}, {"sensors.sen", invalid}, {"damaged.rel", invalid}, {"empty.rel", invalid}};
     for (const auto& [name, message] : cases) {
         folder.write("relayEvent.bin", relays);
         prompter.messages.clear();

@@ -7,16 +7,14 @@
 
 namespace corvane::test {
 
-// An EventListView over a vector of lines. `current` is what currentLine()
-// answers.
+// An EventListView over a vector of lines, with no line selected.
 class VectorEventList : public EventListView {
 public:
     void reset() override { lines.clear(); }
     void addLine(const std::string& line) override { lines.push_back(line); }
-    int currentLine() const override { return current; }
+    int currentLine() const override { return -1; }
 
     std::vector<std::string> lines;
-    int current = -1;
 };
 
 } // namespace corvane::test
