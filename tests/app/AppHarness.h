@@ -34,7 +34,8 @@ public:
 inline void ConfigureSimulator(const char* key, const std::string& value = {}) {
     void* library = dlopen(CORVANE_SIM_LIBRARY, RTLD_NOW);
     ASSERT_NE(library, nullptr) << dlerror();
-    auto configure = reinterpret_cast<int (*)(const char*, const char*)>(dlsym(library, "corvaneSimConfigure"));
+    auto configure =
+        reinterpret_cast<int (*)(const char*, const char*)>(dlsym(library, "corvaneSimConfigure"));
     ASSERT_NE(configure, nullptr);
     ASSERT_EQ(configure(key, value.c_str()), 0) << key << "=" << value;
 }
@@ -58,13 +59,13 @@ protected:
 
     // Runs the start-up; the messages it showed are in prompter.messages.
     bool start() {
-        return app.initInstance() && (window().activateWindow(), QTest::qWaitForWindowExposed(&window()));
+        return app.initInstance() &&
+               (window().activateWindow(), QTest::qWaitForWindowExposed(&window()));
     }
 
     MainWindow& window() const { return *app.mainWindow(); }
     QWidget* panelControl(EventKind kind, int id) const {
-        EventPanel* panel = window().panel(kind);
-        return panel == nullptr ? nullptr : panel->control(id);
+        return window().panel(kind) ? window().panel(kind)->control(id) : nullptr;
     }
 
     // A left click in the middle of a control of the window or of a panel.
@@ -75,10 +76,13 @@ protected:
     }
     void clickPanel(EventKind kind, int id) { click(id, panelControl(kind, id)); }
     void selectKind(EventKind kind) { click(kSelectorIds[static_cast<std::size_t>(kind)]); }
-    void setEventName(const QString& name) { window().controlAs<UIEdit>(kIdEventName)->setText(name); }
+    void setEventName(const QString& name) {
+        window().controlAs<UIEdit>(kIdEventName)->setText(name);
+    }
     void selectItem(EventKind kind, int comboId, int index) {
         auto* combo = qobject_cast<QComboBox*>(panelControl(kind, comboId));
-        ASSERT_TRUE(combo && index < combo->count()) << "combo box " << comboId << " item " << index;
+        ASSERT_TRUE(combo && index < combo->count())
+            << "combo box " << comboId << " item " << index;
         combo->setCurrentIndex(index);
     }
 
@@ -103,15 +107,12 @@ protected:
     std::string folderPath(const std::string& name) const {
         return QDir(folder.path()).filePath(QString::fromStdString(name)).toStdString();
     }
-    QByteArray eventFile(EventKind kind) const { return readFile(EventFilePath(window().eventFolder(), kind)); }
+    QByteArray eventFile(EventKind kind) const {
+        return readFile(EventFilePath(window().eventFolder(), kind));
+    }
     static QByteArray readFile(const std::string& path) {
         QFile file(QString::fromStdString(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static void writeFile(const std::string& path, const QByteArray& bytes) {
-        QFile file(QString::fromStdString(path));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(file.write(bytes), bytes.size());
     }
 
     RecordingPrompter prompter;

@@ -16,7 +16,10 @@ TEST_F(CommandsTest, TimecodeEntriesAreSortedByStartAndSameSettingsReplaceTheNam
     auto* seconds = qobject_cast<SpinButton*>(panelControl(EventKind::Timecode, 112));
     ASSERT_NE(seconds, nullptr);
     // D has the settings of C, the first line of its start: it takes C's place.
-    const struct { const char* name; int seconds, firstChannel; } entries[] = {{"A", 10, 0}, {"B", 5, 0}, {"C", 10, 1}, {"D", 10, 1}};
+    const struct {
+        const char* name;
+        int seconds, firstChannel;
+    } entries[] = {{"A", 10, 0}, {"B", 5, 0}, {"C", 10, 1}, {"D", 10, 1}};
     for (const auto& e : entries) {
         while (seconds->position() != e.seconds) // the operator steps the spin button
             seconds->step(seconds->position() < e.seconds);
@@ -29,7 +32,8 @@ TEST_F(CommandsTest, TimecodeEntriesAreSortedByStartAndSameSettingsReplaceTheNam
     EXPECT_TRUE(lines[0].startsWith("B:T(0/0/5:0"));
     EXPECT_TRUE(lines[1].startsWith("D:T(0/0/10:0 to 0/0/0:0)-DMX(ch:2to512"));
     EXPECT_TRUE(lines[2].startsWith("A:T(0/0/10:0"));
-    EXPECT_EQ(eventFile(EventKind::Timecode).size(), 16 + 3 * qsizetype(InfoOf(EventKind::Timecode).recordSize));
+    EXPECT_EQ(eventFile(EventKind::Timecode).size(),
+              16 + 3 * qsizetype(InfoOf(EventKind::Timecode).recordSize));
 }
 
 TEST_F(CommandsTest, ChannelsOutOfOrderAreRefusedAndStoreNothing) {
@@ -39,7 +43,8 @@ TEST_F(CommandsTest, ChannelsOutOfOrderAreRefusedAndStoreNothing) {
     selectItem(EventKind::Midi, 1085, 0);
     click(kIdAdd);
     EXPECT_TRUE(listLines().isEmpty());
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{"Setting data is error,please change setting"});
+    EXPECT_EQ(prompter.messages,
+              std::vector<std::string>{"Setting data is error,please change setting"});
     EXPECT_EQ(eventFile(EventKind::Midi), QByteArray(16, '\0'));
 }
 
@@ -88,14 +93,19 @@ TEST_F(RelayListTest, ImportRefusesMissingAndForeignFiles) {
     // A sensor table of three entries: 16 + 3 * 36 bytes do not fit relay records.
     QByteArray sensorTable(16 + 3 * 36, '\0');
     sensorTable[0] = 3;
-    writeFile(folderPath("three.sen"), sensorTable);
-    for (const auto& answer : {std::optional(folderPath("missing.rel")), std::optional(folderPath("three.sen")),
-                               std::optional<std::string>()}) {
+    QFile sensorFile(QString::fromStdString(folderPath("three.sen")));
+    ASSERT_TRUE(sensorFile.open(QIODevice::WriteOnly) &&
+                sensorFile.write(sensorTable) == sensorTable.size());
+    sensorFile.close();
+    for (const auto& answer :
+         {std::optional(folderPath("missing.rel")), std::optional(folderPath("three.sen")),
+          std::optional<std::string>()}) {
         prompter.answerOpen(answer);
         click(kIdImport);
     }
-    EXPECT_EQ(prompter.messages, (std::vector<std::string>{"The file does not exist!",
-                                                           "The file is not a valid event file for this kind!"}));
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{"The file does not exist!",
+                                        "The file is not a valid event file for this kind!"}));
     EXPECT_EQ(eventFile(EventKind::Relay), stored);
     EXPECT_EQ(names(), QStringList({"A"}));
 }

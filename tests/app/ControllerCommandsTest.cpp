@@ -67,7 +67,9 @@ TEST_F(ControllerTest, CutTransferLeavesTheEventFileAndSaysSo) {
     receive(folderPath("cut.rel"));
     EXPECT_EQ(eventFile(EventKind::Relay), stored);
     EXPECT_EQ(listLines().size(), 3);
-    EXPECT_EQ(prompter.messages, std::vector<std::string>{"Receive failed: the table from the controller is incomplete!"});
+    EXPECT_EQ(
+        prompter.messages,
+        std::vector<std::string>{"Receive failed: the table from the controller is incomplete!"});
 }
 
 TEST_F(ControllerTest, WithoutControllerEveryCommandSearchesAgain) {
@@ -82,7 +84,7 @@ TEST_F(ControllerTest, WithoutControllerEveryCommandSearchesAgain) {
 
 struct KindCase {
     EventKind kind;
-    const char* linePrefix; // of the line a default event shows
+    const char* linePrefix; /* of the line a default event shows */
 };
 
 class EveryKindTest : public ControllerTest, public testing::WithParamInterface<KindCase> {};
@@ -129,7 +131,8 @@ TEST_P(EveryKindTest, CommandsRoundTripTheKindsTable) {
     for (const auto& requests : {prompter.openRequests, prompter.saveRequests})
         for (const auto& request : requests)
             EXPECT_EQ(std::tie(request.defaultExtension, request.filter, request.initialName),
-                      std::make_tuple(extension, std::string(InfoOf(kind).dialogFilter), std::string("EventFile")));
+                      std::make_tuple(extension, std::string(InfoOf(kind).dialogFilter),
+                                      std::string("EventFile")));
 }
 
 // clang-format off

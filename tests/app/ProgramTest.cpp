@@ -10,7 +10,8 @@ namespace {
 
 // Runs program in folder with the screenshot run's settings, so that no
 // message box waits for an operator; the exit status (-1: crashed) and errors.
-std::pair<int, std::string> RunProgram(const QString& program, const QString& folder, const QString& screenshot) {
+std::pair<int, std::string> RunProgram(const QString& program, const QString& folder,
+                                       const QString& screenshot) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -32,7 +33,8 @@ TEST(ProgramTest, ScreenshotRunSavesTheMainWindowAtTheSkinsSize) {
     const auto [status, errors] = RunProgram(CORVANE_PROGRAM, folder.path(), shot);
     EXPECT_EQ(status, 0) << errors;
     ASSERT_FALSE(QImage(shot).isNull());
-    EXPECT_EQ(QImage(shot).size(), QImage(QString(CORVANE_PROGRAM_DIR) + "/Skins/Corvane/main_n.bmp").size());
+    EXPECT_EQ(QImage(shot).size(),
+              QImage(QString(CORVANE_PROGRAM_DIR) + "/Skins/Corvane/main_n.bmp").size());
     EXPECT_TRUE(QFile::exists(folder.filePath("EventWeekInfo.bin")));
 }
 
@@ -43,7 +45,9 @@ TEST(ProgramTest, WithoutItsSkinTheProgramSaysSoAndEndsWithStatusOne) {
     const QString shot = folder.filePath("corvane.png");
     const auto [status, errors] = RunProgram(program, folder.path(), shot);
     EXPECT_EQ(status, 1);
-    EXPECT_NE(errors.find("Failed to set the ui path or the ui path isn't exist!"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("Failed to set the ui path or the ui path isn't exist!"),
+              std::string::npos)
+        << errors;
     EXPECT_FALSE(QFile::exists(shot));
 }
 

@@ -11,7 +11,10 @@ namespace corvane {
 namespace {
 
 TEST(FileFilterTest, BecomesQtNameFilter) {
-    const struct { const char* dialogFilter; const char* qtFilter; } cases[] = {{"Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||",
+    const struct {
+        const char* dialogFilter;
+        const char* qtFilter;
+    } cases[] = {{"Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||",
                   "Real Time Clock(*.trc) (*.trc);;All Files(*.*) (*)"},
                  // Several patterns in one entry, and a filter without the closing bars.
                  {"Tables(*.trc;*.tic)|*.trc;*.tic", "Tables(*.trc;*.tic) (*.trc *.tic)"},

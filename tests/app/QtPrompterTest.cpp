@@ -53,8 +53,10 @@ TEST(QtPrompterTest, FileDialogsOfferTheKindAndTheSaveDialogNeverAsksToOverwrite
         WhenModal([&, save](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-            EXPECT_EQ(dialog->nameFilters(), QStringList({"Relay(*.rel) (*.rel)", "All Files(*.*) (*)"}));
+            EXPECT_EQ(dialog->acceptMode(),
+                      save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+            EXPECT_EQ(dialog->nameFilters(),
+                      QStringList({"Relay(*.rel) (*.rel)", "All Files(*.*) (*)"}));
             EXPECT_EQ(dialog->defaultSuffix(), "rel");
             EXPECT_TRUE(!save || dialog->testOption(QFileDialog::DontConfirmOverwrite));
             initialName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
@@ -68,7 +70,8 @@ TEST(QtPrompterTest, FileDialogsOfferTheKindAndTheSaveDialogNeverAsksToOverwrite
     EXPECT_EQ(prompter.chooseSaveFile(kRelayRequest), std::optional(existing.toStdString()));
     answer(false); // a cancelled dialog chooses nothing
     EXPECT_FALSE(prompter.chooseOpenFile(kRelayRequest).has_value());
-    EXPECT_EQ(initialName.toStdString(), "EventFile.rel"); // the initial name with the kind's extension
+    EXPECT_EQ(initialName.toStdString(),
+              "EventFile.rel"); // the initial name with the kind's extension
 }
 
 } // namespace

@@ -7,7 +7,8 @@ namespace {
 // window; the tests check the mask region itself, so that note is only noise.
 QtMessageHandler previousHandler = nullptr;
 void QuietMaskNote(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (previousHandler != nullptr && !message.contains(QLatin1String("does not support setting window masks")))
+    if (previousHandler != nullptr &&
+        !message.contains(QLatin1String("does not support setting window masks")))
         previousHandler(type, context, message);
 }
 

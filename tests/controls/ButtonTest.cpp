@@ -9,14 +9,17 @@ namespace {
 using namespace test;
 
 // The checked images: one colour per look, so a pixel tells the look.
-const QColor kCheckedN(0, 0, 200), kCheckedH(0, 200, 200), kCheckedS(200, 0, 200), kCheckedD(40, 40, 40);
+const QColor kCheckedN(0, 0, 200), kCheckedH(0, 200, 200), kCheckedS(200, 0, 200),
+    kCheckedD(40, 40, 40);
 const std::string kCheckImages = "BKCN=cn.bmp\nBKCH=ch.bmp\nBKCS=cs.bmp\nBKCD=cd.bmp\n";
 
 class ButtonTest : public SkinWindowTest {
 protected:
     ButtonTest() {
-        for (const auto& [name, color] : {std::pair{"cn.bmp", kCheckedN}, {"ch.bmp", kCheckedH},
-                                          {"cs.bmp", kCheckedS}, {"cd.bmp", kCheckedD}})
+        for (const auto& [name, color] : {std::pair{"cn.bmp", kCheckedN},
+                                          {"ch.bmp", kCheckedH},
+                                          {"cs.bmp", kCheckedS},
+                                          {"cd.bmp", kCheckedD}})
             skin_.flat(name, {40, 20}, color);
     }
     UIButton* button(int id) { return window_.controlAs<UIButton>(id); }
@@ -26,12 +29,14 @@ TEST_F(ButtonTest, ShowsTheLookOfItsCheckEnablingMouseButtonAndHover) {
     UIButton* check = single<UIButton>("Type=CHECK\nRect=10,10,50,30\n" + kCheckImages);
     const QPoint inside(20, 10), outside = check->mapFrom(&window_, QPoint(120, 80));
     // held: left button pressed on the button and still down; hover: cursor over it.
-    const struct { bool checked, enabled, held, hover; QColor shows; } rows[] = {
-        {false, false, false, true, kDisabled}, {false, true, true, true, kPressed},
-        {false, true, true, false, kHover},     {false, true, false, true, kHover},
-        {false, true, false, false, kNormal},   {true, false, true, true, kCheckedD},
-        {true, true, true, true, kCheckedS},    {true, true, true, false, kCheckedH},
-        {true, true, false, true, kCheckedH},   {true, true, false, false, kCheckedN}};
+    const struct {
+        bool checked, enabled, held, hover;
+        QColor shows;
+    } rows[] = {{false, false, false, true, kDisabled}, {false, true, true, true, kPressed},
+                {false, true, true, false, kHover},     {false, true, false, true, kHover},
+                {false, true, false, false, kNormal},   {true, false, true, true, kCheckedD},
+                {true, true, true, true, kCheckedS},    {true, true, true, false, kCheckedH},
+                {true, true, false, true, kCheckedH},   {true, true, false, false, kCheckedN}};
     for (const auto& row : rows) {
         check->setChecked(row.checked);
         check->setEnabled(row.enabled);
@@ -41,7 +46,8 @@ TEST_F(ButtonTest, ShowsTheLookOfItsCheckEnablingMouseButtonAndHover) {
             QTest::mousePress(check, Qt::LeftButton, {}, inside);
         }
         QTest::mouseMove(check, row.hover ? inside + QPoint(1, 0) : outside);
-        EXPECT_EQ(shown(check), Rgb(row.shows)) << row.checked << row.enabled << row.held << row.hover;
+        EXPECT_EQ(shown(check), Rgb(row.shows))
+            << row.checked << row.enabled << row.held << row.hover;
         if (row.held)
             QTest::mouseRelease(check, Qt::LeftButton, {}, outside);
         EXPECT_EQ(check->isChecked(), row.checked); // released elsewhere: no toggle
@@ -59,7 +65,8 @@ TEST_F(ButtonTest, DraggedOffReleaseSendsNoClickAndSpaceShowsNoPressedLook) {
     }
     QTest::mouseRelease(push, Qt::LeftButton, {}, {100, 50});
     looks.push_back(shown(push));
-    EXPECT_EQ(looks, (std::vector<QRgb>{Rgb(kPressed), Rgb(kHover), Rgb(kPressed), Rgb(kHover), Rgb(kNormal)}));
+    EXPECT_EQ(looks, (std::vector<QRgb>{Rgb(kPressed), Rgb(kHover), Rgb(kPressed), Rgb(kHover),
+                                        Rgb(kNormal)}));
     EXPECT_TRUE(window_.commands.empty());
 
     push->setFocus();
@@ -96,8 +103,10 @@ TEST_F(ButtonTest, CheckBoxTogglesAndRadioGroupsStayExclusive) {
     }
     button(103)->setChecked(false); // the code may uncheck any radio button
     after.push_back(checkedRadios());
-    EXPECT_EQ(after, (std::vector<std::vector<int>>{{102}, {102, 104}, {103, 104}, {103, 104}, {104}}));
-    EXPECT_EQ(window_.commands, (Commands{{101, 0}, {101, 0}, {102, 0}, {104, 0}, {103, 0}, {103, 0}}));
+    EXPECT_EQ(after,
+              (std::vector<std::vector<int>>{{102}, {102, 104}, {103, 104}, {103, 104}, {104}}));
+    EXPECT_EQ(window_.commands,
+              (Commands{{101, 0}, {101, 0}, {102, 0}, {104, 0}, {103, 0}, {103, 0}}));
     // An arrow key moves to the group's next radio button, wrapping, and clicks it.
     window_.commands.clear();
     QApplication::setActiveWindow(&window_);
@@ -120,7 +129,8 @@ TEST_F(ButtonTest, FocusRectangleOnlyWithTheTabStopKey) {
         const QRgb corner = id == 101 ? Rgb(kNormal) ^ 0xFFFFFF : Rgb(kNormal);
         EXPECT_EQ((std::vector<QRgb>{shown(button(id), {0, 0}), shown(button(id), {39, 19}),
                                      shown(button(id), {1, 0}), shown(button(id), {20, 10})}),
-                  (std::vector<QRgb>{corner, corner, Rgb(kNormal), Rgb(kNormal)})) << id; // dotted
+                  (std::vector<QRgb>{corner, corner, Rgb(kNormal), Rgb(kNormal)}))
+            << id; // dotted
     }
 }
 
@@ -140,12 +150,18 @@ TEST_F(ButtonTest, PlacesTheCaptionByModeAndOffset) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
         UIButton* push = single<UIButton>(
-            std::string("Type=PUSHBUTTON\nRect=0,0,100,40\nCaption=HHH\nColorN=16777215\n") + c.keys, fresh());
+            std::string("Type=PUSHBUTTON\nRect=0,0,100,40\nCaption=HHH\nColorN=16777215\n") +
+                c.keys,
+            fresh());
         const QRect ink = BoundsExcept(push->renderFace({false, kStateNormal}), kNormal);
         ASSERT_FALSE(ink.isEmpty());
         // The glyphs' ink lies a little inside the line's top and bottom.
-        const std::pair<double, double> measured[] = {{(ink.left() + ink.right() + 1) / 2.0, 1.5}, {ink.left(), 2},
-            {ink.right() + 1, 2}, {(ink.top() + ink.bottom() + 1) / 2.0, 3}, {ink.top() - 4, 4.5}, {ink.bottom() + 5, 4.5}};
+        const std::pair<double, double> measured[] = {{(ink.left() + ink.right() + 1) / 2.0, 1.5},
+                                                      {ink.left(), 2},
+                                                      {ink.right() + 1, 2},
+                                                      {(ink.top() + ink.bottom() + 1) / 2.0, 3},
+                                                      {ink.top() - 4, 4.5},
+                                                      {ink.bottom() + 5, 4.5}};
         const int expected[] = {c.centerX, c.left, c.right, c.centerY, c.top, c.bottom};
         for (int i = 0; i < 6; ++i)
             if (expected[i] >= 0)
@@ -155,12 +171,15 @@ TEST_F(ButtonTest, PlacesTheCaptionByModeAndOffset) {
 
 TEST_F(ButtonTest, CheckedNormalTextIsBlackUnlessTheOwnerSetsIt) {
     UIButton* check = single<UIButton>("Type=CHECK\nRect=0,0,100,40\nCaption=HHH\nColorN=16777215\n"
-                                       "IsHSameNColor=0\nColorH=65280\n" + kCheckImages);
+                                       "IsHSameNColor=0\nColorH=65280\n" +
+                                       kCheckImages);
     auto inked = [check](ButtonLook look, QColor color) {
         return !BoundsOf(check->renderFace(look), color).isEmpty();
     };
-    EXPECT_EQ((std::vector<bool>{inked({false, kStateNormal}, Qt::white), inked({true, kStateNormal}, Qt::black),
-                                 inked({true, kStateNormal}, Qt::white), inked({true, kStateHover}, QColor(0, 255, 0))}),
+    EXPECT_EQ((std::vector<bool>{inked({false, kStateNormal}, Qt::white),
+                                 inked({true, kStateNormal}, Qt::black),
+                                 inked({true, kStateNormal}, Qt::white),
+                                 inked({true, kStateHover}, QColor(0, 255, 0))}),
               (std::vector<bool>{true, true, false, true}));
     check->setCheckedTextColors({qRgb(255, 255, 255), 0, 0, 0});
     EXPECT_TRUE(inked({true, kStateNormal}, Qt::white));

@@ -1,6 +1,6 @@
 #include "TestSkin.h"
-#include "skin/controls/UIComboBox.h"
 #include "skin/controls/SpinButton.h"
+#include "skin/controls/UIComboBox.h"
 #include "skin/controls/UISlider.h"
 
 #include <QAbstractItemView>
@@ -22,7 +22,8 @@ TEST_F(ComboTest, InsertsSortedUnlessToldNotToAndSelectsNothing) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
-        auto* combo = single<UIComboBox>(std::string("Type=COMBOBOX\nRect=0,0,80,20\n") + c.keys, fresh());
+        auto* combo =
+            single<UIComboBox>(std::string("Type=COMBOBOX\nRect=0,0,80,20\n") + c.keys, fresh());
         for (const char* item : {"b", "C", "a"})
             combo->addItem(item);
         EXPECT_EQ(combo->currentIndex(), -1);
@@ -38,11 +39,13 @@ TEST_F(ComboTest, InsertsSortedUnlessToldNotToAndSelectsNothing) {
 }
 
 TEST_F(ComboTest, DropDownListFaceFollowsHoverAndKeepsTheButtonWidthFree) {
-    auto* list = single<UIComboBox>("Type=COMBOBOX\nRect=0,0,120,24\nComboStyle=2\nHorAlig=5\n", fresh());
+    auto* list =
+        single<UIComboBox>("Type=COMBOBOX\nRect=0,0,120,24\nComboStyle=2\nHorAlig=5\n", fresh());
     list->addItem(QString(40, QChar(u'H')));
     list->setCurrentIndex(0);
     const QRect ink = BoundsOf(list->renderFace(kStateNormal), Qt::black);
-    EXPECT_TRUE(ink.right() + 1 <= 120 - 18 && ink.right() + 1 >= 120 - 28) << ink.right(); // the default button
+    EXPECT_TRUE(ink.right() + 1 <= 120 - 18 && ink.right() + 1 >= 120 - 28)
+        << ink.right(); // the default button
     EXPECT_NEAR(ink.left(), 5, 2);
     // The face follows hover and the mouse button, not the enabling.
     auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=10,10,90,30\nComboStyle=2\n");
@@ -63,7 +66,8 @@ TEST_F(ComboTest, DropDownListFaceFollowsHoverAndKeepsTheButtonWidthFree) {
 }
 
 TEST_F(ComboTest, DropDownGetsAnEditableLineOverItsFace) {
-    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=10,10,110,34\nBtnWidth=30\nIsUppercase=1\n");
+    auto* combo =
+        single<UIComboBox>("Type=COMBOBOX\nRect=10,10,110,34\nBtnWidth=30\nIsUppercase=1\n");
     ASSERT_TRUE(combo->isEditable());
     combo->showPopup(); // an empty list does not drop
     EXPECT_FALSE(combo->view()->isVisible());
@@ -77,7 +81,8 @@ TEST_F(ComboTest, DropDownGetsAnEditableLineOverItsFace) {
 
 // Thumbs: a coloured square in a magenta frame that must not show.
 const QColor kThumbs[] = {{0, 0, 250}, {0, 250, 250}, {250, 0, 249}, {30, 30, 30}};
-const std::string kThumbKeys = "Type=SLIDER\nRect=10,10,130,40\nThumbN=t0.bmp\nThumbH=t1.bmp\nThumbS=t2.bmp\nThumbD=t3.bmp\n";
+const std::string kThumbKeys =
+    "Type=SLIDER\nRect=10,10,130,40\nThumbN=t0.bmp\nThumbH=t1.bmp\nThumbS=t2.bmp\nThumbD=t3.bmp\n";
 
 class SliderTest : public SkinWindowTest {
 protected:
@@ -103,7 +108,8 @@ TEST_F(SliderTest, ShowsTheWindowImageAndItsThumbImages) {
     QTest::mouseMove(slider, thumb.center());
     EXPECT_EQ(shown(slider, thumb.center()), Rgb(kThumbs[kStateHover]));
     QTest::mousePress(slider, Qt::LeftButton, {}, thumb.center());
-    EXPECT_EQ(Pixel(slider->renderFace(slider->thumbState()), thumb.center()), Rgb(kThumbs[kStatePressed]));
+    EXPECT_EQ(Pixel(slider->renderFace(slider->thumbState()), thumb.center()),
+              Rgb(kThumbs[kStatePressed]));
     QTest::mouseRelease(slider, Qt::LeftButton, {}, thumb.center());
     slider->setEnabled(false);
     EXPECT_EQ(shown(slider, slider->thumbRect().center()), Rgb(kThumbs[kStateDisabled]));
@@ -131,9 +137,16 @@ TEST(SpinButtonTest, StepsWithinTheRangeAndClampsWhatTheCodeSets) {
     spin.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&spin));
     QSignalSpy spy(&spin, &SpinButton::scrolled);
-    // Set by the code: clamped, not reported. Up moves towards the upper end even when it is the smaller.
-    const struct { int lower, upper, set, expected; bool up; int stepped; } cases[] = {
-        {0, 59, 75, 59, true, 59}, {0, 59, -3, 0, false, 0}, {10, 0, 11, 10, false, 10}, {5, 0, 2, 2, true, 1}};
+    // Set by the code: clamped, not reported. Up moves towards the upper end even when it is the
+    // smaller.
+    const struct {
+        int lower, upper, set, expected;
+        bool up;
+        int stepped;
+    } cases[] = {{0, 59, 75, 59, true, 59},
+                 {0, 59, -3, 0, false, 0},
+                 {10, 0, 11, 10, false, 10},
+                 {5, 0, 2, 2, true, 1}};
     for (const auto& c : cases) {
         spin.setRange(c.lower, c.upper);
         spin.setPosition(c.set);
@@ -145,7 +158,8 @@ TEST(SpinButtonTest, StepsWithinTheRangeAndClampsWhatTheCodeSets) {
     }
     spin.setRange(1, 3);
     spin.setPosition(2);
-    for (QPoint at : {QPoint(8, 5), QPoint(8, 5), QPoint(8, 25), QPoint(8, 25), QPoint(8, 25)}) // twice at each end
+    for (QPoint at : {QPoint(8, 5), QPoint(8, 5), QPoint(8, 25), QPoint(8, 25),
+                      QPoint(8, 25)}) // twice at each end
         QTest::mouseClick(&spin, Qt::LeftButton, {}, at);
     QTest::keyClick(&spin, Qt::Key_Up);
     std::vector<int> reported;
@@ -153,7 +167,6 @@ TEST(SpinButtonTest, StepsWithinTheRangeAndClampsWhatTheCodeSets) {
         reported.push_back(arguments.at(0).toInt());
     EXPECT_EQ(reported, (std::vector<int>{3, 2, 1, 2}));
 }
-
 
 } // namespace
 } // namespace corvane

@@ -38,7 +38,8 @@ TEST(MaskRegion, CutsExactlyTheKeyPixelsAndApplyingItNeedsAnImage) {
         EXPECT_TRUE(region.subtracted(QRegion(QRect(QPoint(0, 0), c.widget))).isEmpty());
         for (int y = 0; y < c.widget.height(); ++y)
             for (int x = 0; x < c.widget.width(); ++x)
-                EXPECT_EQ(region.contains(QPoint(x, y)), !(x < c.image.width() && y < c.image.height() && c.keyed(x, y)))
+                EXPECT_EQ(region.contains(QPoint(x, y)),
+                          !(x < c.image.width() && y < c.image.height() && c.keyed(x, y)))
                     << "pixel " << x << "," << y;
     }
     // A null image or a missing file leaves the shape; an all-key one leaves nothing.
@@ -60,8 +61,8 @@ TEST(DrawTransparent, CopiesOrStretchesAllButTheKeyPixels) {
     source.setPixel(3, 1, kDark);
     QImage target = Filled({6, 4}, kWhite);
     DrawTransparent(target, QRect(1, 1, 4, 2), source, source.rect(), kKey);
-    EXPECT_EQ((std::vector<QRgb>{target.pixel(0, 0), target.pixel(1, 1), target.pixel(2, 1), target.pixel(4, 2),
-                                 target.pixel(5, 2)}),
+    EXPECT_EQ((std::vector<QRgb>{target.pixel(0, 0), target.pixel(1, 1), target.pixel(2, 1),
+                                 target.pixel(4, 2), target.pixel(5, 2)}),
               (std::vector<QRgb>{kWhite, kPlain, kWhite, kDark, kWhite}));
     // A larger target stretches each source pixel.
     source = Filled({2, 1}, kPlain);

@@ -35,10 +35,14 @@ TEST_F(StaticTest, PlacesAndWrapsItsCaption) {
     // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
-        auto* label = single<UIStatic>(std::string("Type=STATIC\nRect=0,0,80,60\nColorN=16777215\n") + c.keys, fresh());
+        auto* label = single<UIStatic>(
+            std::string("Type=STATIC\nRect=0,0,80,60\nColorN=16777215\n") + c.keys, fresh());
         const QRect ink = BoundsExcept(label->renderFace(UIStatic::kLookNormal), kNormal);
         ASSERT_FALSE(ink.isEmpty());
-        EXPECT_NEAR(c.left >= 0 ? ink.left() : c.right >= 0 ? ink.right() + 1 : 0, std::max(c.left, c.right), 2);
+        EXPECT_NEAR(c.left >= 0    ? ink.left()
+                    : c.right >= 0 ? ink.right() + 1
+                                   : 0,
+                    std::max(c.left, c.right), 2);
         EXPECT_EQ(ink.height() > QFontMetrics(label->font()).height(), c.wrapped) << ink.height();
     }
 }
@@ -79,10 +83,14 @@ TEST_F(EditTest, StyleBitsRuleWhatTypingEntersAndHowTheLineShowsIt) {
 
 TEST_F(EditTest, LineWithoutSidewaysScrollingTakesOnlyWhatFits) {
     for (const char* scrolls : {"0", "1"}) {
-        auto* edit = single<UIEdit>(std::string("Type=EDIT\nRect=0,0,60,20\nIsMultiline=0\nIsAutoHScroll=") + scrolls, fresh());
+        auto* edit = single<UIEdit>(
+            std::string("Type=EDIT\nRect=0,0,60,20\nIsMultiline=0\nIsAutoHScroll=") + scrolls,
+            fresh());
         QTest::keyClicks(edit->editor(), QString(40, QChar(u'W')));
         const int taken = edit->text().size();
-        EXPECT_TRUE(*scrolls == '1' ? taken == 40 : taken > 0 && edit->fontMetrics().horizontalAdvance(edit->text()) <= 56)
+        EXPECT_TRUE(*scrolls == '1'
+                        ? taken == 40
+                        : taken > 0 && edit->fontMetrics().horizontalAdvance(edit->text()) <= 56)
             << scrolls << " " << taken;
     }
 }

@@ -48,7 +48,8 @@ public:
         std::string ui;
         for (const auto& [name, body] : sections_)
             ui += "[" + name + "]\n" + body + "\n";
-        for (const auto& [name, text] : {std::pair{"the.ui", ui}, std::pair{"Resource.h", header_}}) {
+        for (const auto& [name, text] :
+             {std::pair{"the.ui", ui}, std::pair{"Resource.h", header_}}) {
             QFile file(dir_.filePath(name));
             file.open(QIODevice::WriteOnly | QIODevice::Truncate);
             file.write(text.data(), qint64(text.size()));
@@ -75,8 +76,12 @@ public:
 using Commands = std::vector<std::pair<int, int>>;
 
 // Colours without alpha.
-inline QRgb Rgb(const QColor& color) { return color.rgb() & 0x00FFFFFF; }
-inline QRgb Pixel(const QImage& image, QPoint at) { return Rgb(image.pixel(at)); }
+inline QRgb Rgb(const QColor& color) {
+    return color.rgb() & 0x00FFFFFF;
+}
+inline QRgb Pixel(const QImage& image, QPoint at) {
+    return Rgb(image.pixel(at));
+}
 
 // The bounding box of the pixels that have the colour, give or take the
 // blending of anti-aliased text edges (or, with except, that differ from it).
@@ -86,7 +91,8 @@ inline QRect BoundsOf(const QImage& image, QColor c, bool except = false) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor p = image.pixelColor(x, y);
             if (except ? Rgb(p) != Rgb(c)
-                       : std::max({qAbs(p.red() - c.red()), qAbs(p.green() - c.green()), qAbs(p.blue() - c.blue())}) <= 60)
+                       : std::max({qAbs(p.red() - c.red()), qAbs(p.green() - c.green()),
+                                   qAbs(p.blue() - c.blue())}) <= 60)
                 bounds |= QRect(x, y, 1, 1);
         }
     return bounds;
@@ -96,7 +102,8 @@ inline QRect BoundsExcept(const QImage& image, QColor background) {
 }
 
 // The colours of the flat state images of the test window.
-inline const QColor kNormal(200, 0, 0), kHover(0, 200, 0), kPressed(200, 200, 0), kDisabled(90, 90, 90);
+inline const QColor kNormal(200, 0, 0), kHover(0, 200, 0), kPressed(200, 200, 0),
+    kDisabled(90, 90, 90);
 
 // A test window with skin number 1000 and flat 200x100 state images; the
 // tests add its control sections (ids IDC_101 .. IDC_106 are defined).
@@ -106,8 +113,10 @@ protected:
         skin_.define("IDW_MAIN", 1000);
         for (int id = 101; id <= 106; ++id)
             skin_.define("IDC_" + std::to_string(id), id);
-        for (const auto& [name, color] : {std::pair{"n.bmp", kNormal}, {"h.bmp", kHover},
-                                          {"s.bmp", kPressed}, {"d.bmp", kDisabled}})
+        for (const auto& [name, color] : {std::pair{"n.bmp", kNormal},
+                                          {"h.bmp", kHover},
+                                          {"s.bmp", kPressed},
+                                          {"d.bmp", kDisabled}})
             skin_.flat(name, {200, 100}, color);
     }
     // Installs the skin, then creates and shows the window.

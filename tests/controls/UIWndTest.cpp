@@ -1,8 +1,8 @@
 #include "TestSkin.h"
-#include "skin/controls/UIButton.h"
-#include "skin/controls/UIComboBox.h"
 #include "skin/ControlReader.h"
 #include "skin/SkinFiles.h"
+#include "skin/controls/UIButton.h"
+#include "skin/controls/UIComboBox.h"
 #include "skin/controls/UIEdit.h"
 
 #include <QAbstractItemView>
@@ -127,7 +127,8 @@ TEST_F(UIWndTest, ControlsGetTheirIdsRectanglesAndFlags) {
     EXPECT_FALSE(controls[1].control->isEnabled());
     // The combo box shows its closed rectangle; its images reach over the list.
     EXPECT_EQ(controls[2].control->geometry(), QRect(5, 6, 40, 20));
-    EXPECT_EQ(window_.controlAs<UIComboBox>(103)->stateImages()[kStateNormal].size(), QSize(40, 70));
+    EXPECT_EQ(window_.controlAs<UIComboBox>(103)->stateImages()[kStateNormal].size(),
+              QSize(40, 70));
     EXPECT_FALSE(controls[2].control->isVisible());
     EXPECT_EQ(window_.controlAs<UIEdit>(103), nullptr);
     // Controls the code adds are found once they carry an id.
@@ -137,8 +138,10 @@ TEST_F(UIWndTest, ControlsGetTheirIdsRectanglesAndFlags) {
 }
 
 TEST_F(UIWndTest, RoutesTheOperatorsActionsToOnCommand) {
-    controls({"Type=PUSHBUTTON\nIDs=IDC_101\nRect=0,0,20,10", "Type=EDIT\nIDs=IDC_102\nRect=0,10,60,20\nIsMultiline=0",
-              "Type=COMBOBOX\nIDs=IDC_103\nRect=0,20,60,30\nComboStyle=2\nIsSort=0", "Type=STATIC\nIDs=IDC_104\nRect=30,0,60,10"});
+    controls({"Type=PUSHBUTTON\nIDs=IDC_101\nRect=0,0,20,10",
+              "Type=EDIT\nIDs=IDC_102\nRect=0,10,60,20\nIsMultiline=0",
+              "Type=COMBOBOX\nIDs=IDC_103\nRect=0,20,60,30\nComboStyle=2\nIsSort=0",
+              "Type=STATIC\nIDs=IDC_104\nRect=30,0,60,10"});
     create();
     auto* combo = window_.controlAs<UIComboBox>(103);
     auto* edit = window_.controlAs<UIEdit>(102);
@@ -161,8 +164,11 @@ TEST_F(UIWndTest, RoutesTheOperatorsActionsToOnCommand) {
         QTest::keyClick(combo->view(), Qt::Key_Return);
         EXPECT_EQ(combo->currentIndex(), row);
     }
-    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked}, {104, kButtonClicked}, {102, kEditChange},
-                                          {103, kSelectionChange}, {103, kSelectionChange}}));
+    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked},
+                                          {104, kButtonClicked},
+                                          {102, kEditChange},
+                                          {103, kSelectionChange},
+                                          {103, kSelectionChange}}));
 }
 
 // The main window and the seven editor panels of the default skin.
@@ -178,17 +184,18 @@ TEST(DefaultSkin, BuildsEveryWindowWithAllItsControls) {
     for (const int number : kSkinNumbers) {
         TestWindow panel(number, &main);
         ASSERT_TRUE(panel.createSkin()) << number;
-        const auto descriptions = ReadControlDescriptions(SkinFiles::current(), panel.sectionName().toStdString());
+        const auto descriptions =
+            ReadControlDescriptions(SkinFiles::current(), panel.sectionName().toStdString());
         EXPECT_FALSE(descriptions.empty()) << number;
         EXPECT_EQ(panel.controls().size(), descriptions.size()) << number;
         for (const ControlEntry& entry : panel.controls()) {
             EXPECT_EQ(entry.control->parentWidget(), &panel);
-            EXPECT_FALSE(entry.control->size().isEmpty()) << number << " " << entry.typeName.toStdString();
+            EXPECT_FALSE(entry.control->size().isEmpty())
+                << number << " " << entry.typeName.toStdString();
         }
         EXPECT_EQ(panel.size(), panel.image(kImageNormal).size());
     }
 }
-
 
 } // namespace
 } // namespace corvane
