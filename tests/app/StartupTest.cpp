@@ -43,15 +43,6 @@ INSTANTIATE_TEST_SUITE_P(Devices, StartupMessagesTest, testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST_F(StartupTest, OpensOnTheWeekClockKindWithItsFileAsABareHeader) {
-    ASSERT_TRUE(start());
-    EXPECT_EQ(window().currentKind(), EventKind::WeekClock);
-    for (EventKind kind : kAllEventKinds)
-        EXPECT_EQ(window().panel(kind)->isVisible(), kind == EventKind::WeekClock)
-            << static_cast<int>(kind);
-    EXPECT_EQ(eventFile(EventKind::WeekClock), QByteArray(16, '\0'));
-}
-
 TEST_F(StartupTest, ClosingEndsTheLoopExitDeletesTheWindowOnceAndEventsSurviveARestart) {
     ASSERT_TRUE(start());
     selectKind(EventKind::Relay);
