@@ -16,10 +16,9 @@ TEST_F(CommandsTest, TimecodeEntriesAreSortedByStartAndSameSettingsReplaceTheNam
     auto* seconds = qobject_cast<SpinButton*>(panelControl(EventKind::Timecode, 112));
     ASSERT_NE(seconds, nullptr);
     // D has the settings of C, the first line of its start: it takes C's place.
-    const struct {
-        const char* name;
-        int seconds, firstChannel;
-    } entries[] = {{"A", 10, 0}, {"B", 5, 0}, {"C", 10, 1}, {"D", 10, 1}};
+    // clang-format off
+    const struct { const char* name; int seconds, firstChannel; } entries[] = {{"A", 10, 0}, {"B", 5, 0}, {"C", 10, 1}, {"D", 10, 1}};
+    // clang-format on
     for (const auto& e : entries) {
         while (seconds->position() != e.seconds) // the operator steps the spin button
             seconds->step(seconds->position() < e.seconds);

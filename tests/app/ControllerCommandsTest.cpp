@@ -84,7 +84,7 @@ TEST_F(ControllerTest, WithoutControllerEveryCommandSearchesAgain) {
 
 struct KindCase {
     EventKind kind;
-    const char* linePrefix; /* of the line a default event shows */
+    const char* linePrefix; // of the line a default event shows
 };
 
 class EveryKindTest : public ControllerTest, public testing::WithParamInterface<KindCase> {};

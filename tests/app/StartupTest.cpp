@@ -10,14 +10,10 @@ namespace {
 
 using StartupTest = AppHarness;
 
-// library nullptr: the simulated controller.
-struct DeviceCase {
-    const char* name;
-    const char* library;
-    const char* devices;
-    const char* clockReplyBytes;
-    std::vector<std::string> messages;
-};
+// clang-format off
+struct DeviceCase { const char* name; const char* library; /* nullptr: the simulated controller */
+                    const char* devices; const char* clockReplyBytes; std::vector<std::string> messages; };
+// clang-format on
 
 class StartupMessagesTest : public AppHarness, public testing::WithParamInterface<DeviceCase> {};
 

@@ -137,16 +137,11 @@ TEST(SpinButtonTest, StepsWithinTheRangeAndClampsWhatTheCodeSets) {
     spin.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&spin));
     QSignalSpy spy(&spin, &SpinButton::scrolled);
-    // Set by the code: clamped, not reported. Up moves towards the upper end even when it is the
-    // smaller.
-    const struct {
-        int lower, upper, set, expected;
-        bool up;
-        int stepped;
-    } cases[] = {{0, 59, 75, 59, true, 59},
-                 {0, 59, -3, 0, false, 0},
-                 {10, 0, 11, 10, false, 10},
-                 {5, 0, 2, 2, true, 1}};
+    // Set by the code: clamped, not reported. Up moves towards the upper end even when smaller.
+    // clang-format off
+    const struct { int lower, upper, set, expected; bool up; int stepped; } cases[] = {
+        {0, 59, 75, 59, true, 59}, {0, 59, -3, 0, false, 0}, {10, 0, 11, 10, false, 10}, {5, 0, 2, 2, true, 1}};
+    // clang-format on
     for (const auto& c : cases) {
         spin.setRange(c.lower, c.upper);
         spin.setPosition(c.set);
