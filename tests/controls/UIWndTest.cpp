@@ -164,11 +164,10 @@ TEST_F(UIWndTest, RoutesTheOperatorsActionsToOnCommand) {
         QTest::keyClick(combo->view(), Qt::Key_Return);
         EXPECT_EQ(combo->currentIndex(), row);
     }
-    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked},
-                                          {104, kButtonClicked},
-                                          {102, kEditChange},
-                                          {103, kSelectionChange},
-                                          {103, kSelectionChange}}));
+    // clang-format off
+    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked}, {104, kButtonClicked}, {102, kEditChange},
+                                          {103, kSelectionChange}, {103, kSelectionChange}}));
+    // clang-format on
 }
 
 // The main window and the seven editor panels of the default skin.
