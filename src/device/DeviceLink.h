@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/ControllerLink.h"
 #include "device/D2xx.h"
 #include "device/DynamicLibrary.h"
 
@@ -12,13 +13,6 @@
 namespace corvane {
 
 class Prompter;
-
-// The line the controller speaks: every caller opens it with this baud rate.
-inline constexpr d2xx::Ulong kControllerBaudRate = 1000000;
-
-// USB descriptions of the two devices the link opens.
-inline constexpr std::string_view kControllerDescription = "Velmora";
-inline constexpr std::string_view kSecondDeviceDescription = "tarnel_20";
 
 // The D2XX entry points in the order BindDriver looks them up.
 inline constexpr std::array<const char*, 13> kD2xxEntryPointNames = {
