@@ -8,14 +8,13 @@
 #include "device/ControllerProtocol.h"
 #include "device/DeviceLink.h"
 #include "device/DynamicLibrary.h"
+#include "platform/ByteOrder.h"
 #include "platform/Progress.h"
 #include "platform/Prompter.h"
 #include "platform/SystemPacer.h"
-#include "platform/ByteOrder.h"
-
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -25,13 +24,18 @@ namespace corvane {
 namespace {
 
 constexpr double kByteMs = 0.011; // 11 bits at 1,000,000 baud
-constexpr double kOpenPause = 10, kDrainTimeout = 500, kReplyPause = 100, kChunkPause = 5, kReadTimeout = 500;
+constexpr double kOpenPause = 10, kDrainTimeout = 500, kReplyPause = 100, kChunkPause = 5,
+                 kReadTimeout = 500;
 
 class QuietPrompter final : public Prompter {
 public:
     void showMessage(const std::string&) override {}
-    std::optional<std::string> chooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> chooseOpenFile(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseSaveFile(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
 };
 
 class NoProgress final : public Progress {
@@ -77,11 +81,14 @@ struct Bench {
     NoProgress progress;
     DeviceLink link{prompter};
     ControllerProtocol protocol{link, pacer, prompter};
-    std::string folder = (std::filesystem::temp_directory_path() / ("corvane-bench-" + std::to_string(getpid()))).string();
+    std::string folder =
+        (std::filesystem::temp_directory_path() / ("corvane-bench-" + std::to_string(getpid())))
+            .string();
 
     Bench() {
         sim.load(CORVANE_SIM_LIBRARY);
-        auto configure = reinterpret_cast<int (*)(const char*, const char*)>(sim.symbol("corvaneSimConfigure"));
+        auto configure =
+            reinterpret_cast<int (*)(const char*, const char*)>(sim.symbol("corvaneSimConfigure"));
         configure("reset", "");
         configure("timing", "real");
         link.BindDriver(CORVANE_SIM_LIBRARY);
@@ -96,8 +103,9 @@ struct Bench {
         for (std::size_t i = kEventFileHeaderSize; i < bytes.size(); ++i)
             bytes[i] = static_cast<std::uint8_t>(i * 13);
         const std::string path = folder + "/full.bin";
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         return path;
     }
 };
@@ -108,7 +116,8 @@ Bench& Shared() {
 }
 
 double ElapsedMs(std::chrono::steady_clock::time_point since) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
+        .count();
 }
 
 void BM_SendFullTable(benchmark::State& state) {

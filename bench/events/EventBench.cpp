@@ -36,9 +36,24 @@ std::vector<std::uint8_t> FullTable(EventKind kind) {
         record[0] = static_cast<std::uint8_t>(i);
         record[1] = static_cast<std::uint8_t>(i >> 8);
         if (kind == EventKind::WeekClock) {
-            const WeekClockRecord saturday{0, 0, 7, static_cast<std::uint8_t>(i / 60 % 24),
-                                           static_cast<std::uint8_t>(i % 60), static_cast<std::uint8_t>(i / 1440),
-                                           0, 0, 7, 23, 59, 59, 1, 512, 1, 255, 0, ""};
+            const WeekClockRecord saturday{0,
+                                           0,
+                                           7,
+                                           static_cast<std::uint8_t>(i / 60 % 24),
+                                           static_cast<std::uint8_t>(i % 60),
+                                           static_cast<std::uint8_t>(i / 1440),
+                                           0,
+                                           0,
+                                           7,
+                                           23,
+                                           59,
+                                           59,
+                                           1,
+                                           512,
+                                           1,
+                                           255,
+                                           0,
+                                           ""};
             const auto encoded = saturday.encode();
             record.assign(encoded.begin(), encoded.end());
         }
@@ -94,7 +109,8 @@ void BM_WeeklyAddInFrontOfFullTable(benchmark::State& state) {
         state.ResumeTiming();
         AddEvent(folder.path(), EventKind::WeekClock, panel, "first", prompter, list);
     }
-    if (ReadEventFile(folder.path(), EventKind::WeekClock)->size() != bytes.size() + WeekClockRecord::kSize)
+    if (ReadEventFile(folder.path(), EventKind::WeekClock)->size() !=
+        bytes.size() + WeekClockRecord::kSize)
         state.SkipWithError("the entry was not added");
 }
 BENCHMARK(BM_WeeklyAddInFrontOfFullTable)->Unit(benchmark::kMillisecond);

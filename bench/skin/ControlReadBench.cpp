@@ -6,7 +6,6 @@
 #include "skin/UiFile.h"
 
 #include <benchmark/benchmark.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -36,7 +35,8 @@ std::string ControlSection(const std::string& window, int n, int id) {
     s += "IDs=IDC_" + window + "_" + std::to_string(id) + "\n";
     s += "Caption=Control " + std::to_string(n) + "\n";
     s += "IsVisible=1\nIsDisabled=0\nIsTabStop=1\nIsMultiline=0\n";
-    s += "BKCN=check_n.bmp\nBKCH=check_h.bmp\nBKCS=check_s.bmp\nBKCD=check_d.bmp\nMaskBmp=mask.bmp\n";
+    s += "BKCN=check_n.bmp\nBKCH=check_h.bmp\nBKCS=check_s.bmp\nBKCD=check_d.bmp\nMaskBmp=mask."
+         "bmp\n";
     s += "FontN=" + FontValue(12) + "\nIsHSameNFont=0\nFontH=" + FontValue(13) + "\n";
     s += "IsSSameNFont=1\nIsDSameNFont=1\n";
     s += "ColorN=16777215\nIsHSameNColor=0\nColorH=65535\nIsSSameNColor=1\nIsDSameNColor=1\n";
@@ -50,7 +50,8 @@ struct BenchSkin {
     SkinFiles files;
 
     BenchSkin() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "corvane-bench-XXXXXX").string();
         folder = ::mkdtemp(pattern.data());
         std::ofstream ui(folder / "the.ui");
         std::ofstream header(folder / "Resource.h");
@@ -58,7 +59,8 @@ struct BenchSkin {
         for (int w = 0; w < kWindows; ++w) {
             const std::string window = "IDD_WINDOW" + std::to_string(w);
             header << "#define " << window << " " << id++ << "\n";
-            ui << "[" << window << "]\nBKN=bk_n.bmp\nBKNO=bk_no.bmp\nBKH=bk_h.bmp\nBKS=bk_s.bmp\nBKD=bk_d.bmp\n";
+            ui << "[" << window
+               << "]\nBKN=bk_n.bmp\nBKNO=bk_no.bmp\nBKH=bk_h.bmp\nBKS=bk_s.bmp\nBKD=bk_d.bmp\n";
             for (int n = 0; n < kControlsPerWindow; ++n) {
                 header << "#define IDC_" << window << "_" << id << " " << id << "\n";
                 ui << ControlSection(window, n, id++);
@@ -69,7 +71,8 @@ struct BenchSkin {
         // Files just written are read afresh each time; these are settled.
         for (const char* name : {"the.ui", "Resource.h"}) {
             const auto path = folder / name;
-            std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) - std::chrono::hours(1));
+            std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) -
+                                                       std::chrono::hours(1));
         }
         files = SkinFiles::forUiFile((folder / "the.ui").string());
     }
@@ -91,7 +94,8 @@ void BM_ReadWindowControls(benchmark::State& state) {
         auto controls = ReadControlDescriptions(skin.files, "IDD_WINDOW7");
         benchmark::DoNotOptimize(controls);
     }
-    state.counters["ui_bytes"] = static_cast<double>(std::filesystem::file_size(skin.folder / "the.ui"));
+    state.counters["ui_bytes"] =
+        static_cast<double>(std::filesystem::file_size(skin.folder / "the.ui"));
 }
 BENCHMARK(BM_ReadWindowControls)->Unit(benchmark::kMillisecond);
 

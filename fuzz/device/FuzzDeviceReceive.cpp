@@ -2,10 +2,9 @@
 // of the exchange gets the next answer cut from the input. Whatever arrives, the
 // kind's event file must end up either untouched or a valid table.
 
-#include "device/FakeD2xx.h" // tests/device
-
 #include "device/ControllerCommands.h"
 #include "device/DeviceLink.h"
+#include "device/FakeD2xx.h" // tests/device
 #include "events/EventFileHeader.h"
 #include "events/EventFiles.h"
 #include "platform/ByteOrder.h"
@@ -34,8 +33,9 @@ struct ScratchFolder {
     ScratchFolder() {
         // Memory-backed when possible: every replace of the event file syncs it to disk.
         std::error_code error;
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm", error) ? "/dev/shm" : std::filesystem::temp_directory_path();
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                               ? "/dev/shm"
+                                               : std::filesystem::temp_directory_path();
         path = (base / ("fuzz_device_receive-" + std::to_string(getpid()))).string();
         std::filesystem::create_directories(path);
     }
@@ -58,7 +58,8 @@ std::deque<test::ReadAnswer> Answers(const std::uint8_t* data, std::size_t size)
     while (at + 3 <= size) {
         test::ReadAnswer answer;
         answer.status = data[at] == 0xFF ? d2xx::kIoError : d2xx::kOk;
-        const std::size_t length = std::min<std::size_t>(data[at + 1] | (data[at + 2] << 8), size - at - 3);
+        const std::size_t length =
+            std::min<std::size_t>(data[at + 1] | (data[at + 2] << 8), size - at - 3);
         answer.bytes.assign(data + at + 3, data + at + 3 + length);
         answers.push_back(std::move(answer));
         at += 3 + length;
@@ -78,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PutU32(before, 4, 0);
     {
         std::ofstream out(eventFile, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(before.data()), static_cast<std::streamsize>(before.size()));
+        out.write(reinterpret_cast<const char*>(before.data()),
+                  static_cast<std::streamsize>(before.size()));
     }
 
     test::DeviceCallLog log;
@@ -96,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> after = ReadAll(eventFile);
     if (after != before && !IsValidEventFile(after, kind))
         std::abort(); // a damaged event file was left behind
-    if (outcome.result != ReceiveResult::Received && outcome.result != ReceiveResult::EmptyTable && after != before)
+    if (outcome.result != ReceiveResult::Received && outcome.result != ReceiveResult::EmptyTable &&
+        after != before)
         std::abort(); // a failed receive changed the event file
     if (outcome.bytesReceived > std::uint64_t{outcome.announcedLength} + 1024)
         std::abort(); // the read loop went past its bound

@@ -12,9 +12,9 @@
 #include "support/VectorEventList.h"
 
 #include <cstdlib>
-#include <system_error>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
@@ -25,7 +25,8 @@ using namespace corvane;
 // every edit flushes its file. Removed when the process ends.
 struct ScratchFolder {
     ScratchFolder() {
-        const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
+        const std::filesystem::path base =
+            std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
         path = (base / ("corvane-fuzz-" + std::to_string(::getpid()))).string();
         std::filesystem::create_directories(path);
     }
@@ -46,7 +47,8 @@ test::TablePanelValues Panel(bool weekly) {
     panel.weekly = weekly;
     panel.checkDay(1).checkDay(7);
     panel.pickerValues.endDate.day = 2;
-    for (int id : {ids::kWeekLastChannel, ids::kTcLastChannel, ids::kMidiLastChannel, ids::kAudioLastChannel})
+    for (int id : {ids::kWeekLastChannel, ids::kTcLastChannel, ids::kMidiLastChannel,
+                   ids::kAudioLastChannel})
         panel.setText(id, "512");
     panel.setSelection(ids::kSensorAction, 0).setSelection(ids::kAnalogAction, 1);
     panel.setText(ids::kAnalogHigh, "10.00v");

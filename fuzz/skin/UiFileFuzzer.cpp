@@ -5,11 +5,10 @@
 #include "skin/SkinRect.h"
 #include "skin/UiFile.h"
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <unistd.h>
 
 namespace {
 

@@ -8,7 +8,9 @@ TerminalProgress::TerminalProgress() : terminal_(isatty(STDERR_FILENO) == 1) {}
 
 // The range is one step longer than the chunk count when the table fills its
 // last chunk, so it is shown as a bound, not as the total.
-void TerminalProgress::setRange(int lowest, int highest) { highest_ = highest - lowest; }
+void TerminalProgress::setRange(int lowest, int highest) {
+    highest_ = highest - lowest;
+}
 
 void TerminalProgress::stepIt() {
     position_ += step_;

@@ -11,9 +11,15 @@ namespace corvane::cli {
 // is nobody to answer a file dialog, so none is ever shown.
 class StderrPrompter final : public Prompter {
 public:
-    void showMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-    std::optional<std::string> chooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    void showMessage(const std::string& text) override {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+    std::optional<std::string> chooseOpenFile(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseSaveFile(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
 };
 
 // Send progress as "sending: k of at most n chunks" on stderr, rewritten in place, only

@@ -26,7 +26,9 @@ struct Session {
     Session() { link.BindDriver(); }
 };
 
-void Say(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
+void Say(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
 
 int Devices(std::span<const std::string_view> args) {
     if (!args.empty())
@@ -51,15 +53,23 @@ int Clock(std::span<const std::string_view> args) {
 
 std::string SendFailure(SendResult result, const std::string& file) {
     switch (result) {
-    case SendResult::FileUnopenable: return "cannot open " + file;
-    case SendResult::NoRecords: return file + " holds no records; nothing was sent";
-    case SendResult::FileTooShort: return file + " is shorter than its header counts say; nothing was sent";
-    case SendResult::TooLarge: return ""; // the exchange has said why
-    case SendResult::AnnounceFailed: return "the table announce could not be written";
-    case SendResult::NoReply: return "the controller did not answer the table announce";
-    case SendResult::ChunkFailed: return "the transfer broke off; the controller holds part of the table";
+    case SendResult::FileUnopenable:
+        return "cannot open " + file;
+    case SendResult::NoRecords:
+        return file + " holds no records; nothing was sent";
+    case SendResult::FileTooShort:
+        return file + " is shorter than its header counts say; nothing was sent";
+    case SendResult::TooLarge:
+        return ""; // the exchange has said why
+    case SendResult::AnnounceFailed:
+        return "the table announce could not be written";
+    case SendResult::NoReply:
+        return "the controller did not answer the table announce";
+    case SendResult::ChunkFailed:
+        return "the transfer broke off; the controller holds part of the table";
     case SendResult::Sent:
-    case SendResult::Cancelled: break;
+    case SendResult::Cancelled:
+        break;
     }
     return "";
 }
@@ -86,15 +96,20 @@ int Send(std::span<const std::string_view> args) {
 
 std::string ReceiveFailure(const ReceiveOutcome& outcome, const std::string& file) {
     switch (outcome.result) {
-    case ReceiveResult::RequestFailed: return "the table request could not be written";
-    case ReceiveResult::FileUnwritable: return "cannot write " + file;
-    case ReceiveResult::NoReply: return "the controller did not answer the table request";
+    case ReceiveResult::RequestFailed:
+        return "the table request could not be written";
+    case ReceiveResult::FileUnwritable:
+        return "cannot write " + file;
+    case ReceiveResult::NoReply:
+        return "the controller did not answer the table request";
     case ReceiveResult::Incomplete:
-        return std::string(kIncompleteTableMessage) + " (" + std::to_string(outcome.bytesReceived) + " of " +
-               std::to_string(outcome.announcedLength) + " bytes arrived; they are in " + file + ")";
+        return std::string(kIncompleteTableMessage) + " (" + std::to_string(outcome.bytesReceived) +
+               " of " + std::to_string(outcome.announcedLength) + " bytes arrived; they are in " +
+               file + ")";
     case ReceiveResult::Received:
     case ReceiveResult::EmptyTable:
-    case ReceiveResult::Cancelled: break;
+    case ReceiveResult::Cancelled:
+        break;
     }
     return "";
 }
@@ -124,15 +139,15 @@ int Empty(std::span<const std::string_view> args) {
 }
 
 constexpr CliCommand kDeviceCommands[] = {
-    {"devices", "devices", &Devices},
-    {"clock", "clock", &Clock},
-    {"send", "send KIND FILE", &Send},
-    {"receive", "receive KIND FILE", &Receive},
+    {"devices", "devices", &Devices},  {"clock", "clock", &Clock},
+    {"send", "send KIND FILE", &Send}, {"receive", "receive KIND FILE", &Receive},
     {"empty", "empty KIND", &Empty},
 };
 
 } // namespace
 
-std::span<const CliCommand> DeviceCommands() { return kDeviceCommands; }
+std::span<const CliCommand> DeviceCommands() {
+    return kDeviceCommands;
+}
 
 } // namespace corvane::cli

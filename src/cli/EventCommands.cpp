@@ -20,7 +20,8 @@ struct KindAndFile {
     bool flag = false;
 };
 
-std::optional<KindAndFile> ParseKindAndFile(std::span<const std::string_view> args, std::string_view flag) {
+std::optional<KindAndFile> ParseKindAndFile(std::span<const std::string_view> args,
+                                            std::string_view flag) {
     std::vector<std::string_view> positional;
     bool flagSeen = false;
     for (const auto arg : args) {
@@ -78,6 +79,8 @@ constexpr std::array kCommands = {
 
 } // namespace
 
-std::span<const CliCommand> EventCommands() { return kCommands; }
+std::span<const CliCommand> EventCommands() {
+    return kCommands;
+}
 
 } // namespace corvane::cli

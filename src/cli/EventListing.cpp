@@ -8,12 +8,14 @@ namespace corvane::cli {
 namespace {
 
 std::string NotValid(std::string_view label, EventKind kind) {
-    return std::string(label) + " is not a valid " + std::string(InfoOf(kind).cliName) + " event file\n";
+    return std::string(label) + " is not a valid " + std::string(InfoOf(kind).cliName) +
+           " event file\n";
 }
 
 } // namespace
 
-CommandOutput ListEvents(std::span<const std::uint8_t> file, EventKind kind, bool dated, std::string_view label) {
+CommandOutput ListEvents(std::span<const std::uint8_t> file, EventKind kind, bool dated,
+                         std::string_view label) {
     const auto lines = EventListLines(file, kind, !dated);
     if (!lines)
         return {1, {}, NotValid(label, kind)};
@@ -23,20 +25,27 @@ CommandOutput ListEvents(std::span<const std::uint8_t> file, EventKind kind, boo
     return output;
 }
 
-CommandOutput CheckEvents(std::span<const std::uint8_t> file, EventKind kind, std::string_view label) {
+CommandOutput CheckEvents(std::span<const std::uint8_t> file, EventKind kind,
+                          std::string_view label) {
     const auto header = EventFileHeader::decode(file);
     if (!header)
-        return {1, {}, NotValid(label, kind) + "  it holds " + std::to_string(file.size()) +
-                           " bytes, too short for the 16-byte header\n"};
+        return {1,
+                {},
+                NotValid(label, kind) + "  it holds " + std::to_string(file.size()) +
+                    " bytes, too short for the 16-byte header\n"};
     const std::uint64_t expected = header->expectedLength(InfoOf(kind).recordSize);
     if (file.size() != expected)
-        return {1, {}, NotValid(label, kind) + "  its length " + std::to_string(file.size()) +
-                           " does not match the counts " + std::to_string(header->entryCount) + " + " +
-                           std::to_string(header->datedEntryCount) + ", which need " + std::to_string(expected) +
-                           " bytes\n"};
+        return {1,
+                {},
+                NotValid(label, kind) + "  its length " + std::to_string(file.size()) +
+                    " does not match the counts " + std::to_string(header->entryCount) + " + " +
+                    std::to_string(header->datedEntryCount) + ", which need " +
+                    std::to_string(expected) + " bytes\n"};
     if (kind == EventKind::WeekClock)
-        return {0, "valid: " + std::to_string(header->entryCount) + " weekly, " +
-                       std::to_string(header->datedEntryCount) + " dated\n", {}};
+        return {0,
+                "valid: " + std::to_string(header->entryCount) + " weekly, " +
+                    std::to_string(header->datedEntryCount) + " dated\n",
+                {}};
     return {0, "valid: " + std::to_string(header->totalEntries()) + " entries\n", {}};
 }
 

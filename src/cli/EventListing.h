@@ -20,10 +20,12 @@ struct CommandOutput {
 // `list`: the event list lines of an event file's bytes, one per line (week
 // clock: the weekly group, or the dated one when dated). A file that breaks the
 // validity rule gives "<label> is not a valid <kind> event file" and status 1.
-CommandOutput ListEvents(std::span<const std::uint8_t> file, EventKind kind, bool dated, std::string_view label);
+CommandOutput ListEvents(std::span<const std::uint8_t> file, EventKind kind, bool dated,
+                         std::string_view label);
 
 // `check`: "valid: N entries" (week clock: "valid: W weekly, D dated") or, with
 // status 1, why the file is not valid.
-CommandOutput CheckEvents(std::span<const std::uint8_t> file, EventKind kind, std::string_view label);
+CommandOutput CheckEvents(std::span<const std::uint8_t> file, EventKind kind,
+                          std::string_view label);
 
 } // namespace corvane::cli

@@ -18,13 +18,16 @@ ClockResult ConnectAndSetClock(ControllerProtocol& protocol, const ClockTime& ti
 }
 
 SendResult SendTableCommand(ControllerProtocol& protocol, EventKind kind, Progress& progress) {
-    const std::optional<std::string> path = protocol.prompter().chooseOpenFile(ExchangeFileDialog(kind));
+    const std::optional<std::string> path =
+        protocol.prompter().chooseOpenFile(ExchangeFileDialog(kind));
     if (!path)
         return SendResult::Cancelled;
     return protocol.sendTable(kind, *path, progress);
 }
 
-EmptyResult EmptyTableCommand(ControllerProtocol& protocol, EventKind kind) { return protocol.emptyTable(kind); }
+EmptyResult EmptyTableCommand(ControllerProtocol& protocol, EventKind kind) {
+    return protocol.emptyTable(kind);
+}
 
 namespace {
 
@@ -33,15 +36,18 @@ namespace {
 // breaks off cannot leave the event file cut.
 std::string ReceivingFile(const std::string& chosen, const std::string& eventFile) {
     std::error_code error;
-    return std::filesystem::equivalent(chosen, eventFile, error) ? eventFile + ".receiving" : chosen;
+    return std::filesystem::equivalent(chosen, eventFile, error) ? eventFile + ".receiving"
+                                                                 : chosen;
 }
 
 } // namespace
 
-ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind, const std::string& eventFolder,
-                                   bool weeklyMode, EventListView& list) {
+ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind,
+                                   const std::string& eventFolder, bool weeklyMode,
+                                   EventListView& list) {
     ReceiveOutcome outcome{ReceiveResult::Cancelled};
-    if (const std::optional<std::string> chosen = protocol.prompter().chooseSaveFile(ExchangeFileDialog(kind))) {
+    if (const std::optional<std::string> chosen =
+            protocol.prompter().chooseSaveFile(ExchangeFileDialog(kind))) {
         const std::string path = ReceivingFile(*chosen, EventFilePath(eventFolder, kind));
         outcome = protocol.receiveTable(kind, path);
         switch (outcome.result) {

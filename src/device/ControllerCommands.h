@@ -19,7 +19,8 @@ inline constexpr std::string_view kIncompleteTableMessage =
 //   ControllerProtocol protocol(deviceLink, pacer, prompter);
 
 // Start-up: opens the controller, pauses 10 ms and sets its clock to `time`.
-ClockResult ConnectAndSetClock(ControllerProtocol& protocol, const ClockTime& time = LocalClockTime());
+ClockResult ConnectAndSetClock(ControllerProtocol& protocol,
+                               const ClockTime& time = LocalClockTime());
 
 // Command 1007: asks for an exchange file of the kind and sends it as the
 // kind's table; the progress bar advances once per chunk.
@@ -34,7 +35,8 @@ EmptyResult EmptyTableCommand(ControllerProtocol& protocol, EventKind kind);
 // event file as it was and says so; the chosen file keeps what arrived unless it
 // is the event file itself). The list is refilled in every case, weeklyMode
 // choosing the week-clock group it shows.
-ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind, const std::string& eventFolder,
-                                   bool weeklyMode, EventListView& list);
+ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind,
+                                   const std::string& eventFolder, bool weeklyMode,
+                                   EventListView& list);
 
 } // namespace corvane

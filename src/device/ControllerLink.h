@@ -23,11 +23,11 @@ inline constexpr std::uint32_t kLinkWriteTimeoutMs = 150;
 
 // A controller found on this machine, as `corvanectl devices` lists it.
 struct FoundDevice {
-    std::string link;          // "serial" or "d2xx"
-    std::string location;      // a port path, or the D2XX index as text
-    std::string description;   // the USB product string
-    std::string serialNumber;  // empty when unknown
-    std::string latency;       // "1ms", "16ms", or empty when unknown
+    std::string link;         // "serial" or "d2xx"
+    std::string location;     // a port path, or the D2XX index as text
+    std::string description;  // the USB product string
+    std::string serialNumber; // empty when unknown
+    std::string latency;      // "1ms", "16ms", or empty when unknown
 };
 
 // What the exchanges with the controller need from the wire. The D2XX driver

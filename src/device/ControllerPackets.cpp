@@ -15,7 +15,9 @@ Packet Header(std::uint8_t command) {
     return packet;
 }
 
-std::uint8_t Byte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
+std::uint8_t Byte(int value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
 
 } // namespace
 
@@ -24,7 +26,7 @@ ClockTime LocalClockTime() {
     std::tm local{};
     localtime_r(&now, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_wday + 1,
-            local.tm_hour, local.tm_min, local.tm_sec};
+            local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 Packet BuildSetClockRequest(const ClockTime& time) {
@@ -46,7 +48,9 @@ Packet BuildTableAnnounce(std::uint8_t announceCommand, std::uint16_t tableLengt
     return packet;
 }
 
-Packet BuildTableRequest(std::uint8_t requestCommand) { return Header(requestCommand); }
+Packet BuildTableRequest(std::uint8_t requestCommand) {
+    return Header(requestCommand);
+}
 
 std::uint16_t ReplyTableLength(const Packet& reply) {
     return static_cast<std::uint16_t>(reply[3] | (reply[4] << 8));

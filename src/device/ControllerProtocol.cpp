@@ -60,7 +60,8 @@ bool ControllerProtocol::writeAll(const std::uint8_t* bytes, std::uint32_t count
     return status == d2xx::kOk && written == count;
 }
 
-bool ControllerProtocol::readSome(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& received) {
+bool ControllerProtocol::readSome(std::uint8_t* buffer, std::uint32_t count,
+                                  std::uint32_t& received) {
     d2xx::Dword got = 0;
     const d2xx::Status status = link_.Read(buffer, count, &got);
     received = std::min<std::uint32_t>(got, count); // a driver never gets to claim more than asked
@@ -96,7 +97,8 @@ EmptyResult ControllerProtocol::emptyTable(EventKind kind) {
     return EmptyResult::Announced;
 }
 
-SendResult ControllerProtocol::sendTable(EventKind kind, const std::string& path, Progress& progress) {
+SendResult ControllerProtocol::sendTable(EventKind kind, const std::string& path,
+                                         Progress& progress) {
     std::optional<BinaryFile> file = BinaryFile::open(path, BinaryFile::Mode::Keep);
     if (!file)
         return SendResult::FileUnopenable;
@@ -114,7 +116,8 @@ SendResult ControllerProtocol::sendTable(EventKind kind, const std::string& path
         return SendResult::TooLarge;
     }
 
-    const Packet announce = BuildTableAnnounce(InfoOf(kind).announceCommand, static_cast<std::uint16_t>(length));
+    const Packet announce =
+        BuildTableAnnounce(InfoOf(kind).announceCommand, static_cast<std::uint16_t>(length));
     if (!writeAll(announce.data(), kPacketSize))
         return SendResult::AnnounceFailed;
     pacer_.sleep(kReplyPause);
@@ -133,7 +136,8 @@ bool ControllerProtocol::sendChunks(BinaryFile& file, std::uint64_t length, Prog
     bool complete = true;
     std::array<std::uint8_t, kSendChunk> chunk{};
     for (std::uint64_t offset = 0; offset < length; offset += kSendChunk) {
-        const auto size = static_cast<std::uint32_t>(std::min<std::uint64_t>(kSendChunk, length - offset));
+        const auto size =
+            static_cast<std::uint32_t>(std::min<std::uint64_t>(kSendChunk, length - offset));
         const bool loaded = file.seek(offset) && file.read(std::span(chunk.data(), size)) == size;
         if (loaded)
             pacer_.sleep(kChunkPause);
@@ -180,7 +184,8 @@ ReceiveOutcome ControllerProtocol::receiveTable(EventKind kind, const std::strin
     while (table.size() < outcome.announcedLength) {
         if (!readSome(block.data(), kReceiveBlock, received))
             break;
-        written = written && file->seek(table.size()) && file->write(std::span(block.data(), received));
+        written =
+            written && file->seek(table.size()) && file->write(std::span(block.data(), received));
         table.insert(table.end(), block.begin(), block.begin() + received);
         if (received < kReceiveBlock)
             break;
@@ -189,7 +194,8 @@ ReceiveOutcome ControllerProtocol::receiveTable(EventKind kind, const std::strin
     if (!written)
         outcome.result = ReceiveResult::FileUnwritable;
     else
-        outcome.result = IsValidEventFile(table, kind) ? ReceiveResult::Received : ReceiveResult::Incomplete;
+        outcome.result =
+            IsValidEventFile(table, kind) ? ReceiveResult::Received : ReceiveResult::Incomplete;
     return outcome;
 }
 

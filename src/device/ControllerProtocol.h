@@ -20,22 +20,22 @@ inline constexpr std::string_view kClockErrorMessage = "Time Set is Error!";
 inline constexpr std::string_view kTableTooLargeMessage = "The event table is too large to send!";
 
 enum class ClockResult {
-    Set,           // the controller answered with 20 bytes
-    WriteFailed,   // silent: no controller, or the link is gone
-    ReadFailed,    // silent
-    WrongReply,    // "Time Set is Error!" was shown
+    Set,         // the controller answered with 20 bytes
+    WriteFailed, // silent: no controller, or the link is gone
+    ReadFailed,  // silent
+    WrongReply,  // "Time Set is Error!" was shown
 };
 
 enum class SendResult {
-    Sent,            // every chunk went out whole
-    Cancelled,       // the operator closed the file dialog
-    FileUnopenable,  // the chosen file could not be opened
-    NoRecords,       // its header counts no records
-    FileTooShort,    // it holds fewer bytes than its counts need
-    TooLarge,        // "The event table is too large to send!" was shown
-    AnnounceFailed,  // the announce packet could not be written
-    NoReply,         // the controller did not answer the announce with 20 bytes
-    ChunkFailed,     // a data chunk could not be written; the controller holds part of the table
+    Sent,           // every chunk went out whole
+    Cancelled,      // the operator closed the file dialog
+    FileUnopenable, // the chosen file could not be opened
+    NoRecords,      // its header counts no records
+    FileTooShort,   // it holds fewer bytes than its counts need
+    TooLarge,       // "The event table is too large to send!" was shown
+    AnnounceFailed, // the announce packet could not be written
+    NoReply,        // the controller did not answer the announce with 20 bytes
+    ChunkFailed,    // a data chunk could not be written; the controller holds part of the table
 };
 
 enum class EmptyResult { Announced, WriteFailed };

@@ -15,8 +15,7 @@ constexpr d2xx::Dword kOpenFlags = d2xx::kListByIndex | d2xx::kOpenByDescription
 constexpr d2xx::Ulong kReadTimeoutMs = 500;
 constexpr d2xx::Ulong kWriteTimeoutMs = 150;
 
-template <auto Member>
-void Store(d2xx::EntryPoints& entries, void* address) {
+template <auto Member> void Store(d2xx::EntryPoints& entries, void* address) {
     using Fn = std::remove_reference_t<decltype(entries.*Member)>;
     entries.*Member = reinterpret_cast<Fn>(address);
 }
@@ -24,15 +23,19 @@ void Store(d2xx::EntryPoints& entries, void* address) {
 using StoreFn = void (*)(d2xx::EntryPoints&, void*);
 
 // Indexed like kD2xxEntryPointNames.
-constexpr std::array<StoreFn, 13> kStores = {
-    &Store<&d2xx::EntryPoints::listDevices>, &Store<&d2xx::EntryPoints::write>,
-    &Store<&d2xx::EntryPoints::read>,        &Store<&d2xx::EntryPoints::open>,
-    &Store<&d2xx::EntryPoints::openEx>,      &Store<&d2xx::EntryPoints::close>,
-    &Store<&d2xx::EntryPoints::setTimeouts>, &Store<&d2xx::EntryPoints::setBaudRate>,
-    &Store<&d2xx::EntryPoints::setDataCharacteristics>,
-    &Store<&d2xx::EntryPoints::setFlowControl>,
-    &Store<&d2xx::EntryPoints::resetDevice>, &Store<&d2xx::EntryPoints::purge>,
-    &Store<&d2xx::EntryPoints::getStatus>};
+constexpr std::array<StoreFn, 13> kStores = {&Store<&d2xx::EntryPoints::listDevices>,
+                                             &Store<&d2xx::EntryPoints::write>,
+                                             &Store<&d2xx::EntryPoints::read>,
+                                             &Store<&d2xx::EntryPoints::open>,
+                                             &Store<&d2xx::EntryPoints::openEx>,
+                                             &Store<&d2xx::EntryPoints::close>,
+                                             &Store<&d2xx::EntryPoints::setTimeouts>,
+                                             &Store<&d2xx::EntryPoints::setBaudRate>,
+                                             &Store<&d2xx::EntryPoints::setDataCharacteristics>,
+                                             &Store<&d2xx::EntryPoints::setFlowControl>,
+                                             &Store<&d2xx::EntryPoints::resetDevice>,
+                                             &Store<&d2xx::EntryPoints::purge>,
+                                             &Store<&d2xx::EntryPoints::getStatus>};
 
 } // namespace
 
@@ -49,7 +52,9 @@ std::string DriverLibraryFile() {
 
 DeviceLink::DeviceLink(Prompter& prompter) : prompter_(prompter) {}
 
-void DeviceLink::BindDriver() { BindDriver(DriverLibraryFile()); }
+void DeviceLink::BindDriver() {
+    BindDriver(DriverLibraryFile());
+}
 
 void DeviceLink::BindDriver(const std::string& libraryFile) {
     entries_ = {}; // loading releases the library bound before, and its entry points with it
@@ -155,12 +160,14 @@ d2xx::Status DeviceLink::SetBaudRate(d2xx::Ulong baudRate) {
 
 d2xx::Status DeviceLink::SetDataCharacteristics(d2xx::Uchar wordLength, d2xx::Uchar stopBits,
                                                 d2xx::Uchar parity) {
-    return call<&d2xx::EntryPoints::setDataCharacteristics>("FT_SetDataCharacteristics", handle_, wordLength,
-                                                            stopBits, parity);
+    return call<&d2xx::EntryPoints::setDataCharacteristics>("FT_SetDataCharacteristics", handle_,
+                                                            wordLength, stopBits, parity);
 }
 
-d2xx::Status DeviceLink::SetFlowControl(d2xx::Ushort flowControl, d2xx::Uchar xon, d2xx::Uchar xoff) {
-    return call<&d2xx::EntryPoints::setFlowControl>("FT_SetFlowControl", handle_, flowControl, xon, xoff);
+d2xx::Status DeviceLink::SetFlowControl(d2xx::Ushort flowControl, d2xx::Uchar xon,
+                                        d2xx::Uchar xoff) {
+    return call<&d2xx::EntryPoints::setFlowControl>("FT_SetFlowControl", handle_, flowControl, xon,
+                                                    xoff);
 }
 
 } // namespace corvane

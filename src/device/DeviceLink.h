@@ -16,9 +16,10 @@ class Prompter;
 
 // The D2XX entry points in the order BindDriver looks them up.
 inline constexpr std::array<const char*, 13> kD2xxEntryPointNames = {
-    "FT_ListDevices", "FT_Write",         "FT_Read",        "FT_Open",
-    "FT_OpenEx",      "FT_Close",         "FT_SetTimeouts", "FT_SetBaudRate",
-    "FT_SetDataCharacteristics", "FT_SetFlowControl", "FT_ResetDevice", "FT_Purge",
+    "FT_ListDevices",    "FT_Write",       "FT_Read",
+    "FT_Open",           "FT_OpenEx",      "FT_Close",
+    "FT_SetTimeouts",    "FT_SetBaudRate", "FT_SetDataCharacteristics",
+    "FT_SetFlowControl", "FT_ResetDevice", "FT_Purge",
     "FT_GetStatus"};
 
 // The file BindDriver loads: $CORVANE_D2XX_LIBRARY when set and not empty,
@@ -67,7 +68,8 @@ public:
     d2xx::Status Read(void* buffer, d2xx::Dword count, d2xx::Dword* read);
     d2xx::Status SetTimeouts(d2xx::Ulong readMs, d2xx::Ulong writeMs);
     d2xx::Status SetBaudRate(d2xx::Ulong baudRate);
-    d2xx::Status SetDataCharacteristics(d2xx::Uchar wordLength, d2xx::Uchar stopBits, d2xx::Uchar parity);
+    d2xx::Status SetDataCharacteristics(d2xx::Uchar wordLength, d2xx::Uchar stopBits,
+                                        d2xx::Uchar parity);
     d2xx::Status SetFlowControl(d2xx::Ushort flowControl, d2xx::Uchar xon, d2xx::Uchar xoff);
 
     const d2xx::EntryPoints& entryPoints() const { return entries_; }
@@ -77,8 +79,7 @@ private:
     bool openController(char* description, d2xx::Ulong baudRate);
     d2xx::Status missing(const char* name);
     // The entry point called with args, or missing(name) when it is not bound.
-    template <auto Entry, typename... Args>
-    d2xx::Status call(const char* name, Args... args) {
+    template <auto Entry, typename... Args> d2xx::Status call(const char* name, Args... args) {
         return entries_.*Entry == nullptr ? missing(name) : (entries_.*Entry)(args...);
     }
 

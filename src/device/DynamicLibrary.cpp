@@ -10,7 +10,9 @@
 
 namespace corvane {
 
-DynamicLibrary::~DynamicLibrary() { release(); }
+DynamicLibrary::~DynamicLibrary() {
+    release();
+}
 
 DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
     : handle_(std::exchange(other.handle_, nullptr)) {}

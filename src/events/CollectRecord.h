@@ -17,8 +17,7 @@ namespace corvane {
 
 // A record read from an editor panel and whether its values are acceptable.
 // The name is left empty; the add command names the record.
-template <typename Record>
-struct Collected {
+template <typename Record> struct Collected {
     Record record;
     bool acceptable = false;
 };
@@ -42,20 +41,27 @@ CollectedBytes CollectRecord(EventKind kind, PanelValues& panel);
 
 // Control ids the collects read, by panel.
 namespace ids {
-inline constexpr int kWeekFirstChannel = 1031, kWeekLastChannel = 1032, kWeekIncrement = 1033, kWeekLevel = 1034;
+inline constexpr int kWeekFirstChannel = 1031, kWeekLastChannel = 1032, kWeekIncrement = 1033,
+                     kWeekLevel = 1034;
 inline constexpr int kTcStart = 1060; // 1060..1063 start h/m/s/f, 1064..1067 end h/m/s/f
-inline constexpr int kTcFirstChannel = 1056, kTcLastChannel = 1057, kTcIncrement = 1058, kTcLevel = 1059;
+inline constexpr int kTcFirstChannel = 1056, kTcLastChannel = 1057, kTcIncrement = 1058,
+                     kTcLevel = 1059;
 inline constexpr int kMidiChannel = 1081, kMidiNote = 1082, kMidiOnOff = 1083, kMidiAction = 1088;
-inline constexpr int kMidiFirstChannel = 1084, kMidiLastChannel = 1085, kMidiIncrement = 1086, kMidiLevel = 1087;
-inline constexpr int kAudioSide = 1099, kAudioBand = 1100, kAudioFirstChannel = 1101, kAudioLastChannel = 1102;
+inline constexpr int kMidiFirstChannel = 1084, kMidiLastChannel = 1085, kMidiIncrement = 1086,
+                     kMidiLevel = 1087;
+inline constexpr int kAudioSide = 1099, kAudioBand = 1100, kAudioFirstChannel = 1101,
+                     kAudioLastChannel = 1102;
 inline constexpr int kAudioIncrement = 1103, kAudioPixelMode = 1105;
 inline constexpr int kRelayChannel = 1105, kRelayLow = 1115, kRelayHigh = 1116, kRelayNumber = 1117;
 inline constexpr int kRelayStatus = 1118;
 inline constexpr int kSensorContact = 1134, kSensorFirstSetting = 1140, kSensorSecondSetting = 1015;
-inline constexpr int kSensorAction = 1139, kSensorTarget = 1135, kSensorSecond = 1136, kSensorLastChannel = 1137;
+inline constexpr int kSensorAction = 1139, kSensorTarget = 1135, kSensorSecond = 1136,
+                     kSensorLastChannel = 1137;
 inline constexpr int kSensorLevel = 1138;
-inline constexpr int kAnalogInput = 1139, kAnalogLow = 1140, kAnalogHigh = 1015, kAnalogAction = 1152;
-inline constexpr int kAnalogTarget = 1153, kAnalogSecond = 1154, kAnalogLastChannel = 1155, kAnalogLevel = 1156;
+inline constexpr int kAnalogInput = 1139, kAnalogLow = 1140, kAnalogHigh = 1015,
+                     kAnalogAction = 1152;
+inline constexpr int kAnalogTarget = 1153, kAnalogSecond = 1154, kAnalogLastChannel = 1155,
+                     kAnalogLevel = 1156;
 } // namespace ids
 
 } // namespace corvane

@@ -13,14 +13,21 @@ namespace corvane {
 
 namespace {
 
-void Show(Prompter& prompter, std::string_view text) { prompter.showMessage(std::string(text)); }
+void Show(Prompter& prompter, std::string_view text) {
+    prompter.showMessage(std::string(text));
+}
 
-std::tuple<int, int, int> TimeOfDay(const PickerTime& t) { return {t.hour, t.minute, t.second}; }
-std::tuple<int, int, int> CalendarDate(const PickerDate& d) { return {d.year, d.month, d.day}; }
+std::tuple<int, int, int> TimeOfDay(const PickerTime& t) {
+    return {t.hour, t.minute, t.second};
+}
+std::tuple<int, int, int> CalendarDate(const PickerDate& d) {
+    return {d.year, d.month, d.day};
+}
 
 // A file too short for a header has its header rewritten; the entry is lost.
 // Returns the table to edit, or nothing when the add must stop.
-std::optional<EventTable> OpenForAdd(const std::string& folder, EventKind kind, EventListView& list) {
+std::optional<EventTable> OpenForAdd(const std::string& folder, EventKind kind,
+                                     EventListView& list) {
     const auto bytes = ReadEventFile(folder, kind);
     if (!bytes)
         return std::nullopt;
@@ -33,8 +40,8 @@ std::optional<EventTable> OpenForAdd(const std::string& folder, EventKind kind, 
     return EventTable::fromFile(*bytes, kind);
 }
 
-void AddKeyedEvent(const std::string& folder, EventKind kind, PanelValues& panel, std::string_view eventName,
-                   Prompter& prompter, EventListView& list) {
+void AddKeyedEvent(const std::string& folder, EventKind kind, PanelValues& panel,
+                   std::string_view eventName, Prompter& prompter, EventListView& list) {
     auto table = OpenForAdd(folder, kind, list);
     if (!table)
         return;
@@ -105,7 +112,8 @@ void AddDatedEvent(const std::string& folder, WeekClockRecord record, const Pane
     const PickerValues p = panel.pickers();
     const auto startDate = CalendarDate(p.startDate);
     const auto endDate = CalendarDate(p.endDate);
-    if (startDate > endDate || (startDate == endDate && !(TimeOfDay(p.startTime) < TimeOfDay(p.endTime)))) {
+    if (startDate > endDate ||
+        (startDate == endDate && !(TimeOfDay(p.startTime) < TimeOfDay(p.endTime)))) {
         Show(prompter, messages::kTimeError);
         return;
     }
@@ -113,8 +121,9 @@ void AddDatedEvent(const std::string& folder, WeekClockRecord record, const Pane
     if (!bytes)
         return;
     // A file shorter than a header (just created) holds no entries yet.
-    auto table = bytes->size() < kEventFileHeaderSize ? EventTable::empty(EventKind::WeekClock)
-                                                      : EventTable::fromFile(*bytes, EventKind::WeekClock);
+    auto table = bytes->size() < kEventFileHeaderSize
+                     ? EventTable::empty(EventKind::WeekClock)
+                     : EventTable::fromFile(*bytes, EventKind::WeekClock);
     if (!table)
         return;
     const auto encoded = record.encode();
@@ -141,8 +150,8 @@ void AddWeekClockEvent(const std::string& folder, PanelValues& panel, std::strin
 
 } // namespace
 
-void AddEvent(const std::string& folder, EventKind kind, PanelValues& panel, std::string_view eventName,
-              Prompter& prompter, EventListView& list) {
+void AddEvent(const std::string& folder, EventKind kind, PanelValues& panel,
+              std::string_view eventName, Prompter& prompter, EventListView& list) {
     if (kind == EventKind::WeekClock)
         AddWeekClockEvent(folder, panel, eventName, prompter, list);
     else

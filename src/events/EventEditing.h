@@ -17,8 +17,8 @@ namespace corvane {
 // in sorted order). Refusals are shown through prompter. list is emptied when the
 // add meets a file too short for a header (which is then rewritten as a bare
 // header). The caller refills the list afterwards with FillEventList.
-void AddEvent(const std::string& folder, EventKind kind, PanelValues& panel, std::string_view eventName,
-              Prompter& prompter, EventListView& list);
+void AddEvent(const std::string& folder, EventKind kind, PanelValues& panel,
+              std::string_view eventName, Prompter& prompter, EventListView& list);
 
 // The delete command: removes the record shown on list line `line` (-1: none).
 // weeklyMode picks the week-clock group the list shows; other kinds ignore it.

@@ -25,7 +25,8 @@ std::optional<std::vector<std::uint8_t>> ReadEventFile(const std::string& folder
     return ReadWholeFile(path);
 }
 
-bool WriteEventFile(const std::string& folder, EventKind kind, std::span<const std::uint8_t> bytes) {
+bool WriteEventFile(const std::string& folder, EventKind kind,
+                    std::span<const std::uint8_t> bytes) {
     return WriteFileAtomically(EventFilePath(folder, kind), bytes);
 }
 

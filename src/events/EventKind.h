@@ -23,7 +23,7 @@ enum class EventKind : std::uint8_t {
 inline constexpr std::size_t kEventKindCount = 7;
 
 inline constexpr std::array<EventKind, kEventKindCount> kAllEventKinds = {
-    EventKind::WeekClock, EventKind::Timecode, EventKind::Midi,  EventKind::Audio,
+    EventKind::WeekClock, EventKind::Timecode, EventKind::Midi,   EventKind::Audio,
     EventKind::Relay,     EventKind::Sensor,   EventKind::Analog,
 };
 

@@ -7,8 +7,8 @@
 
 namespace corvane {
 
-std::optional<std::vector<std::string>> EventListLines(std::span<const std::uint8_t> file, EventKind kind,
-                                                       bool weeklyMode) {
+std::optional<std::vector<std::string>> EventListLines(std::span<const std::uint8_t> file,
+                                                       EventKind kind, bool weeklyMode) {
     if (!IsValidEventFile(file, kind))
         return std::nullopt;
     const auto header = *EventFileHeader::decode(file);
@@ -25,13 +25,15 @@ std::optional<std::vector<std::string>> EventListLines(std::span<const std::uint
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(end - first));
     for (std::uint64_t i = first; i < end; ++i) {
-        const auto record = file.subspan(kEventFileHeaderSize + static_cast<std::size_t>(i) * size, size);
+        const auto record =
+            file.subspan(kEventFileHeaderSize + static_cast<std::size_t>(i) * size, size);
         lines.push_back(DescribeEvent(kind, record, weeklyView));
     }
     return lines;
 }
 
-void FillEventList(const std::string& folder, EventKind kind, bool weeklyMode, EventListView& list) {
+void FillEventList(const std::string& folder, EventKind kind, bool weeklyMode,
+                   EventListView& list) {
     list.reset();
     const auto bytes = ReadEventFile(folder, kind);
     if (!bytes)

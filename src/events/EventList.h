@@ -19,7 +19,7 @@ void FillEventList(const std::string& folder, EventKind kind, bool weeklyMode, E
 
 // The lines FillEventList shows for the bytes of an event file, or nothing when
 // they break the validity rule. Reads nothing from disk and repairs nothing.
-std::optional<std::vector<std::string>> EventListLines(std::span<const std::uint8_t> file, EventKind kind,
-                                                       bool weeklyMode);
+std::optional<std::vector<std::string>> EventListLines(std::span<const std::uint8_t> file,
+                                                       EventKind kind, bool weeklyMode);
 
 } // namespace corvane

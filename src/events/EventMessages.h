@@ -9,6 +9,7 @@ inline constexpr std::string_view kSettingError = "Setting data is error,please 
 inline constexpr std::string_view kTimeError = "Time is Error!";
 inline constexpr std::string_view kTableFull = "The event table is full!";
 inline constexpr std::string_view kFileMissing = "The file does not exist!";
-inline constexpr std::string_view kFileNotValid = "The file is not a valid event file for this kind!";
+inline constexpr std::string_view kFileNotValid =
+    "The file is not a valid event file for this kind!";
 
 } // namespace corvane::messages

@@ -21,7 +21,8 @@ Order CompareAt(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b
 
 bool EqualRange(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b, std::size_t first,
                 std::size_t end) {
-    return std::equal(a.begin() + static_cast<std::ptrdiff_t>(first), a.begin() + static_cast<std::ptrdiff_t>(end),
+    return std::equal(a.begin() + static_cast<std::ptrdiff_t>(first),
+                      a.begin() + static_cast<std::ptrdiff_t>(end),
                       b.begin() + static_cast<std::ptrdiff_t>(first));
 }
 
@@ -29,8 +30,9 @@ bool EqualRange(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b
 // [begin, end) by the start bytes; at the first equal start, replace when the
 // remaining key bytes match, else insert in front of it.
 template <typename SameRest>
-Placement PlaceSorted(const EventTable& table, std::span<const std::uint8_t> record, std::size_t begin,
-                      std::size_t end, std::initializer_list<std::size_t> startOffsets, SameRest sameRest) {
+Placement PlaceSorted(const EventTable& table, std::span<const std::uint8_t> record,
+                      std::size_t begin, std::size_t end,
+                      std::initializer_list<std::size_t> startOffsets, SameRest sameRest) {
     for (std::size_t i = begin; i < end; ++i) {
         const auto existing = table.record(i);
         switch (CompareAt(existing, record, startOffsets)) {
@@ -75,7 +77,8 @@ Placement PlaceDated(const EventTable& table, std::span<const std::uint8_t> reco
     });
 }
 
-StoreResult StoreAt(EventTable& table, Placement placement, std::span<const std::uint8_t> record, bool dated) {
+StoreResult StoreAt(EventTable& table, Placement placement, std::span<const std::uint8_t> record,
+                    bool dated) {
     if (placement.replaces) {
         table.overwrite(placement.position, record);
         return StoreResult::Replaced;

@@ -35,6 +35,7 @@ enum class StoreResult { Stored, Replaced, TableFull };
 // Puts record into the table at placement and counts it in the group of
 // entryCount (dated: datedEntryCount). A new entry beyond the kind's capacity is
 // refused; a replacement always succeeds.
-StoreResult StoreAt(EventTable& table, Placement placement, std::span<const std::uint8_t> record, bool dated);
+StoreResult StoreAt(EventTable& table, Placement placement, std::span<const std::uint8_t> record,
+                    bool dated);
 
 } // namespace corvane

@@ -6,7 +6,8 @@
 
 namespace corvane {
 
-std::optional<EventTable> EventTable::fromFile(std::span<const std::uint8_t> bytes, EventKind kind) {
+std::optional<EventTable> EventTable::fromFile(std::span<const std::uint8_t> bytes,
+                                               EventKind kind) {
     if (!IsValidEventFile(bytes, kind))
         return std::nullopt;
     EventTable table(kind);
@@ -15,25 +16,34 @@ std::optional<EventTable> EventTable::fromFile(std::span<const std::uint8_t> byt
     return table;
 }
 
-EventTable EventTable::empty(EventKind kind) { return EventTable(kind); }
+EventTable EventTable::empty(EventKind kind) {
+    return EventTable(kind);
+}
 
-EventFileHeader EventTable::header() const { return *EventFileHeader::decode(header_); }
+EventFileHeader EventTable::header() const {
+    return *EventFileHeader::decode(header_);
+}
 
-void EventTable::setEntryCount(std::uint32_t count) { PutU32(header_, 0, count); }
+void EventTable::setEntryCount(std::uint32_t count) {
+    PutU32(header_, 0, count);
+}
 
-void EventTable::setDatedEntryCount(std::uint32_t count) { PutU32(header_, 4, count); }
+void EventTable::setDatedEntryCount(std::uint32_t count) {
+    PutU32(header_, 4, count);
+}
 
 std::span<const std::uint8_t> EventTable::record(std::size_t index) const {
     return std::span(records_).subspan(index * recordSize(), recordSize());
 }
 
 void EventTable::insert(std::size_t position, std::span<const std::uint8_t> record) {
-    records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(position * recordSize()), record.begin(),
-                    record.end());
+    records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(position * recordSize()),
+                    record.begin(), record.end());
 }
 
 void EventTable::overwrite(std::size_t position, std::span<const std::uint8_t> record) {
-    std::copy(record.begin(), record.end(), records_.begin() + static_cast<std::ptrdiff_t>(position * recordSize()));
+    std::copy(record.begin(), record.end(),
+              records_.begin() + static_cast<std::ptrdiff_t>(position * recordSize()));
 }
 
 void EventTable::remove(std::size_t position) {

@@ -10,8 +10,8 @@
 
 namespace corvane {
 
-ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string& folder, EventKind kind,
-                               ReplaceCheck check) {
+ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string& folder,
+                               EventKind kind, ReplaceCheck check) {
     if (!PathExists(sourcePath))
         return ReplaceResult::SourceMissing;
     const auto bytes = ReadWholeFile(sourcePath);
@@ -19,7 +19,8 @@ ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string&
         return ReplaceResult::SourceUnreadable;
     if (check == ReplaceCheck::RequireValid && !IsValidEventFile(*bytes, kind))
         return ReplaceResult::NotValidForKind;
-    return WriteEventFile(folder, kind, *bytes) ? ReplaceResult::Replaced : ReplaceResult::WriteFailed;
+    return WriteEventFile(folder, kind, *bytes) ? ReplaceResult::Replaced
+                                                : ReplaceResult::WriteFailed;
 }
 
 bool CopyOutEventFile(const std::string& folder, EventKind kind, const std::string& targetPath) {

@@ -23,8 +23,8 @@ enum class ReplaceResult {
 
 // Makes the bytes of sourcePath the kind's event file in folder. Used by the
 // import command and by the receive exchange; callers refill the list after.
-ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string& folder, EventKind kind,
-                               ReplaceCheck check = ReplaceCheck::AnyContent);
+ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string& folder,
+                               EventKind kind, ReplaceCheck check = ReplaceCheck::AnyContent);
 
 // Writes the bytes of the kind's event file to targetPath (an empty file when
 // the event file does not exist). False when the target cannot be written.

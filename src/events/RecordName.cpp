@@ -5,7 +5,8 @@
 namespace corvane {
 
 std::string DecodeRecordName(std::span<const std::uint8_t> record, std::size_t offset) {
-    const auto field = record.subspan(offset, std::min(kEventNameFieldSize, record.size() - offset));
+    const auto field =
+        record.subspan(offset, std::min(kEventNameFieldSize, record.size() - offset));
     const auto end = std::find(field.begin(), field.end(), std::uint8_t{0});
     return std::string(field.begin(), end);
 }

@@ -7,8 +7,7 @@ constexpr int kOutputType = 1152;
 constexpr int kRelayOutput = 1;
 } // namespace
 
-void AnalogPanel::fillControls()
-{
+void AnalogPanel::fillControls() {
     appendNumbers({1153, 1155}, 1, 512);
     selectItem(1153, 0);
     selectItem(1155, 511);
@@ -23,8 +22,7 @@ void AnalogPanel::fillControls()
     setControlText(1015, "10.00v");
 }
 
-void AnalogPanel::onCommand(int id, int notification)
-{
+void AnalogPanel::onCommand(int id, int notification) {
     if (id == kOutputType && notification == kSelectionChange)
         applyOutputType(selection(kOutputType));
     EventPanel::onCommand(id, notification);
@@ -33,8 +31,7 @@ void AnalogPanel::onCommand(int id, int notification)
 // Relay output turns the first two boxes into relay and relay state and drops
 // the last channel and level; anything else restores the DMX range. Last
 // channel and level are never refilled, so they keep the operator's choice.
-void AnalogPanel::applyOutputType(int type)
-{
+void AnalogPanel::applyOutputType(int type) {
     clearItems(1153);
     clearItems(1154);
     if (type == kRelayOutput) {
@@ -42,8 +39,8 @@ void AnalogPanel::applyOutputType(int type)
         setControlText(1149, "Relay State:");
         setControlText(1150, "");
         setControlText(1151, "");
-        appendItems(1153, {"Relay1", "Relay2", "Relay3", "Relay4",
-                           "Relay5", "Relay6", "Relay7", "Relay8"});
+        appendItems(
+            1153, {"Relay1", "Relay2", "Relay3", "Relay4", "Relay5", "Relay6", "Relay7", "Relay8"});
         appendItems(1154, {"OFF", "ON"});
         setControlsVisible({1155, 1156}, false);
     } else {

@@ -11,8 +11,7 @@ namespace corvane {
 namespace {
 
 // The window text of the kinds of control a panel holds.
-QString WidgetText(const QWidget* widget)
-{
+QString WidgetText(const QWidget* widget) {
     if (auto* label = qobject_cast<const UIStatic*>(widget))
         return label->text();
     if (auto* combo = qobject_cast<const QComboBox*>(widget))
@@ -24,8 +23,7 @@ QString WidgetText(const QWidget* widget)
     return QString();
 }
 
-void SetWidgetText(QWidget* widget, const QString& text)
-{
+void SetWidgetText(QWidget* widget, const QString& text) {
     if (auto* label = qobject_cast<UIStatic*>(widget))
         return label->setText(text);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -41,20 +39,15 @@ void SetWidgetText(QWidget* widget, const QString& text)
 
 } // namespace
 
-QString SpinDisplayText(int position)
-{
+QString SpinDisplayText(int position) {
     return QStringLiteral("%1").arg(position, 2, 10, QLatin1Char(' '));
 }
 
-EventPanel::EventPanel(QWidget* parent)
-    : UIWnd(parent)
-{
-}
+EventPanel::EventPanel(QWidget* parent) : UIWnd(parent) {}
 
 EventPanel::~EventPanel() = default;
 
-bool EventPanel::create(QWidget* parent)
-{
+bool EventPanel::create(QWidget* parent) {
     if (parent && parent != parentWidget())
         setParent(parent);
     if (!createSkin())
@@ -65,20 +58,17 @@ bool EventPanel::create(QWidget* parent)
     return true;
 }
 
-std::string EventPanel::text(int controlId) const
-{
+std::string EventPanel::text(int controlId) const {
     const QWidget* widget = control(controlId);
     return widget ? WidgetText(widget).toStdString() : std::string();
 }
 
-int EventPanel::selection(int controlId) const
-{
+int EventPanel::selection(int controlId) const {
     const auto* combo = controlAs<QComboBox>(controlId);
     return combo ? combo->currentIndex() : -1;
 }
 
-void EventPanel::appendNumbers(std::initializer_list<int> ids, int first, int last)
-{
+void EventPanel::appendNumbers(std::initializer_list<int> ids, int first, int last) {
     QStringList numbers;
     numbers.reserve(last - first + 1);
     for (int n = first; n <= last; ++n)
@@ -87,57 +77,48 @@ void EventPanel::appendNumbers(std::initializer_list<int> ids, int first, int la
         appendItems(id, numbers);
 }
 
-void EventPanel::appendItems(int id, const QStringList& items)
-{
+void EventPanel::appendItems(int id, const QStringList& items) {
     if (auto* combo = controlAs<QComboBox>(id))
         combo->addItems(items);
 }
 
-void EventPanel::clearItems(int id)
-{
+void EventPanel::clearItems(int id) {
     if (auto* combo = controlAs<QComboBox>(id))
         combo->clear();
 }
 
-void EventPanel::selectItem(int id, int index)
-{
+void EventPanel::selectItem(int id, int index) {
     if (auto* combo = controlAs<QComboBox>(id))
         combo->setCurrentIndex(index);
 }
 
-QString EventPanel::controlText(int id) const
-{
+QString EventPanel::controlText(int id) const {
     const QWidget* widget = control(id);
     return widget ? WidgetText(widget) : QString();
 }
 
-void EventPanel::setControlText(int id, const QString& text)
-{
+void EventPanel::setControlText(int id, const QString& text) {
     if (QWidget* widget = control(id))
         SetWidgetText(widget, text);
 }
 
-bool EventPanel::isChecked(int id) const
-{
+bool EventPanel::isChecked(int id) const {
     const auto* button = controlAs<QAbstractButton>(id);
     return button && button->isChecked();
 }
 
-void EventPanel::setChecked(int id, bool checked)
-{
+void EventPanel::setChecked(int id, bool checked) {
     if (auto* button = controlAs<QAbstractButton>(id))
         button->setChecked(checked);
 }
 
-void EventPanel::setControlsVisible(std::initializer_list<int> ids, bool visible)
-{
+void EventPanel::setControlsVisible(std::initializer_list<int> ids, bool visible) {
     for (int id : ids)
         if (QWidget* widget = control(id))
             widget->setVisible(visible);
 }
 
-void EventPanel::fillChannelBlock(int firstId, int lastId, int incrementId, int levelId)
-{
+void EventPanel::fillChannelBlock(int firstId, int lastId, int incrementId, int levelId) {
     appendNumbers({firstId, lastId}, 1, 512);
     selectItem(firstId, 0);
     selectItem(lastId, 511);

@@ -2,8 +2,7 @@
 
 namespace corvane {
 
-void MidiPanel::fillControls()
-{
+void MidiPanel::fillControls() {
     fillChannelBlock(1084, 1085, 1086, 1087);
     appendItems(1088, {"Hold", "INC", "DEC", "Toggle"});
     selectItem(1088, 0);

@@ -2,8 +2,7 @@
 
 namespace corvane {
 
-void RelayPanel::fillControls()
-{
+void RelayPanel::fillControls() {
     appendNumbers({1105}, 1, 512);
     selectItem(1105, 0);
     appendNumbers({1115, 1116}, 0, 255);

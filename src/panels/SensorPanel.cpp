@@ -18,8 +18,7 @@ enum OutputType { kDmx = 0, kRelay = 1, kAudio = 2 };
 
 // The settings' spin buttons exist but stay hidden, so the settings keep
 // their initial 0 and 30; the controller expects those values.
-bool SensorPanel::createOwnControls()
-{
+bool SensorPanel::createOwnControls() {
     auto makeSpin = [this](int id, const QRect& rect, int position) {
         auto* spin = new SpinButton(this);
         SetControlId(spin, id);
@@ -36,8 +35,7 @@ bool SensorPanel::createOwnControls()
     return true;
 }
 
-void SensorPanel::fillControls()
-{
+void SensorPanel::fillControls() {
     setControlText(kFirstSettingText, "0");
     setControlText(kSecondSettingText, "30");
     fillChannelBlock(1135, 1137, 1136, 1138);
@@ -50,8 +48,7 @@ void SensorPanel::fillControls()
     selectItem(kOutputType, kDmx);
 }
 
-SpinButton* SensorPanel::spin(int id) const
-{
+SpinButton* SensorPanel::spin(int id) const {
     if (id == kFirstSettingSpin)
         return firstSetting_;
     if (id == kSecondSettingSpin)
@@ -59,15 +56,13 @@ SpinButton* SensorPanel::spin(int id) const
     return nullptr;
 }
 
-void SensorPanel::onCommand(int id, int notification)
-{
+void SensorPanel::onCommand(int id, int notification) {
     if (id == kOutputType && notification == kSelectionChange)
         applyOutputType(selection(kOutputType));
     EventPanel::onCommand(id, notification);
 }
 
-void SensorPanel::showSpinPosition(int spinId, int position)
-{
+void SensorPanel::showSpinPosition(int spinId, int position) {
     if (spinId == kFirstSettingSpin)
         setControlText(kFirstSettingText, SpinDisplayText(position));
     else if (spinId == kSecondSettingSpin)
@@ -77,8 +72,7 @@ void SensorPanel::showSpinPosition(int spinId, int position)
 // The first two boxes change meaning with the output type; last channel
 // (1137) and level (1138) are only hidden or shown, never refilled, so they
 // keep the operator's choice across type changes.
-void SensorPanel::applyOutputType(int type)
-{
+void SensorPanel::applyOutputType(int type) {
     switch (type) {
     case kDmx:
         setControlText(1128, "DMX First Ch:");

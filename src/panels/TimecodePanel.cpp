@@ -19,8 +19,7 @@ struct SpinLayout {
 constexpr int kRowTops[4] = {55, 93, 132, 170};
 constexpr int kUppers[4] = {23, 59, 59, 29};
 
-SpinLayout LayoutOf(int index)
-{
+SpinLayout LayoutOf(int index) {
     const int left = index < 4 ? 115 : 202;
     const int top = kRowTops[index % 4];
     return {kUppers[index % 4], QRect(left, top, 40, 23)};
@@ -28,8 +27,7 @@ SpinLayout LayoutOf(int index)
 
 } // namespace
 
-bool TimecodePanel::createOwnControls()
-{
+bool TimecodePanel::createOwnControls() {
     for (int index = 0; index < 8; ++index) {
         const SpinLayout layout = LayoutOf(index);
         const int id = kFirstSpin + index;
@@ -46,21 +44,18 @@ bool TimecodePanel::createOwnControls()
     return true;
 }
 
-void TimecodePanel::fillControls()
-{
+void TimecodePanel::fillControls() {
     fillChannelBlock(1056, 1057, 1058, 1059);
     for (int index = 0; index < 8; ++index)
         setControlText(kFirstDisplay + index, SpinDisplayText(0));
 }
 
-SpinButton* TimecodePanel::spin(int id) const
-{
+SpinButton* TimecodePanel::spin(int id) const {
     const int index = id - kFirstSpin;
     return index >= 0 && index < 8 ? spins_[index] : nullptr;
 }
 
-void TimecodePanel::showSpinPosition(int spinId, int position)
-{
+void TimecodePanel::showSpinPosition(int spinId, int position) {
     const int index = spinId - kFirstSpin;
     if (index >= 0 && index < 8)
         setControlText(kFirstDisplay + index, SpinDisplayText(position));

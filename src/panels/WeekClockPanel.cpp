@@ -15,27 +15,23 @@ constexpr int kDatedMode = 1030;
 constexpr int kMonday = 1021;
 constexpr int kSunday = 1027;
 
-PickerDate ToPickerDate(const QDate& date)
-{
+PickerDate ToPickerDate(const QDate& date) {
     // Qt counts Monday 1 .. Sunday 7; pickers count Sunday 0 .. Saturday 6.
     return {date.year(), date.month(), date.day(), date.dayOfWeek() % 7};
 }
 
-PickerTime ToPickerTime(const QTime& time)
-{
+PickerTime ToPickerTime(const QTime& time) {
     return {time.hour(), time.minute(), time.second()};
 }
 
 // Left, top, right, bottom as the panel's layout gives them.
-QRect Edges(int left, int top, int right, int bottom)
-{
+QRect Edges(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
 }
 
 } // namespace
 
-bool WeekClockPanel::createOwnControls()
-{
+bool WeekClockPanel::createOwnControls() {
     startDate_ = addDatePicker(104, Edges(192, 69, 282, 94));
     endDate_ = addDatePicker(105, Edges(192, 115, 282, 140));
     startTime_ = addTimePicker(106, Edges(94, 175, 219, 200));
@@ -44,15 +40,13 @@ bool WeekClockPanel::createOwnControls()
     return true;
 }
 
-QDateEdit* WeekClockPanel::addDatePicker(int id, const QRect& rect)
-{
+QDateEdit* WeekClockPanel::addDatePicker(int id, const QRect& rect) {
     auto* picker = new QDateEdit(QDate::currentDate(), this);
     placePicker(picker, id, rect);
     return picker;
 }
 
-QTimeEdit* WeekClockPanel::addTimePicker(int id, const QRect& rect)
-{
+QTimeEdit* WeekClockPanel::addTimePicker(int id, const QRect& rect) {
     // Whole seconds, as the picker shows them: a hidden fraction would make
     // two times the operator sees as equal compare unequal.
     const QTime now = QTime::currentTime();
@@ -62,22 +56,19 @@ QTimeEdit* WeekClockPanel::addTimePicker(int id, const QRect& rect)
     return picker;
 }
 
-void WeekClockPanel::placePicker(QDateTimeEdit* picker, int id, const QRect& rect)
-{
+void WeekClockPanel::placePicker(QDateTimeEdit* picker, int id, const QRect& rect) {
     picker->setGeometry(rect);
     SetControlId(picker, id);
     connect(picker, &QDateTimeEdit::dateTimeChanged, this, [this] { refresh(); });
     picker->show();
 }
 
-void WeekClockPanel::fillControls()
-{
+void WeekClockPanel::fillControls() {
     fillChannelBlock(1031, 1032, 1033, 1034);
     setChecked(kWeeklyMode, true);
 }
 
-void WeekClockPanel::refresh()
-{
+void WeekClockPanel::refresh() {
     if (!startDate_)
         return;
     exchanged_.startDate = ToPickerDate(startDate_->date());
@@ -86,18 +77,15 @@ void WeekClockPanel::refresh()
     exchanged_.endTime = ToPickerTime(endTime_->time());
 }
 
-PickerValues WeekClockPanel::pickers() const
-{
+PickerValues WeekClockPanel::pickers() const {
     return exchanged_;
 }
 
-bool WeekClockPanel::weeklyMode() const
-{
+bool WeekClockPanel::weeklyMode() const {
     return isChecked(kWeeklyMode);
 }
 
-std::array<bool, 7> WeekClockPanel::checkedDays() const
-{
+std::array<bool, 7> WeekClockPanel::checkedDays() const {
     std::array<bool, 7> days{};
     days[0] = isChecked(kSunday);
     for (int day = 1; day < 7; ++day)
@@ -105,8 +93,7 @@ std::array<bool, 7> WeekClockPanel::checkedDays() const
     return days;
 }
 
-void WeekClockPanel::onCommand(int id, int notification)
-{
+void WeekClockPanel::onCommand(int id, int notification) {
     if (notification == kButtonClicked) {
         if (id == kAllDays)
             applyAllDays();
@@ -116,8 +103,7 @@ void WeekClockPanel::onCommand(int id, int notification)
     EventPanel::onCommand(id, notification);
 }
 
-void WeekClockPanel::applyAllDays()
-{
+void WeekClockPanel::applyAllDays() {
     const bool all = isChecked(kAllDays);
     for (int id = kMonday; id <= kSunday; ++id)
         setChecked(id, all);

@@ -23,14 +23,16 @@ constexpr TypeName kTypeNames[] = {
 
 std::optional<ControlType> ControlTypeFromName(std::string_view name) {
     for (const TypeName& entry : kTypeNames) {
-        if (textrules::EqualsNoCase(name, entry.name)) return entry.type;
+        if (textrules::EqualsNoCase(name, entry.name))
+            return entry.type;
     }
     return std::nullopt;
 }
 
 std::string_view CanonicalTypeName(ControlType type) {
     for (const TypeName& entry : kTypeNames) {
-        if (entry.type == type) return entry.name;
+        if (entry.type == type)
+            return entry.name;
     }
     return {};
 }

@@ -39,7 +39,7 @@ constexpr std::uint32_t kDefPushButton = 0x1;
 constexpr std::uint32_t kAutoCheckBox = 0x3;
 constexpr std::uint32_t kAutoRadioButton = 0x9;
 constexpr std::uint32_t kButtonTypeMask = 0xF;
-constexpr std::uint32_t kMultiline = 0x2000;  // BS_MULTILINE
+constexpr std::uint32_t kMultiline = 0x2000; // BS_MULTILINE
 // edit boxes
 constexpr std::uint32_t kEditCenter = 0x1;
 constexpr std::uint32_t kEditRight = 0x2;
@@ -70,8 +70,7 @@ constexpr std::uint32_t kSliderVertical = 0x2;
 
 // Visual states, in the order every per-state array uses.
 enum VisualState : int { kStateNormal = 0, kStateHover = 1, kStatePressed = 2, kStateDisabled = 3 };
-template <typename T>
-using PerState = std::array<T, 4>;
+template <typename T> using PerState = std::array<T, 4>;
 
 enum class HorizontalMode : int { Default = 0, Left = 1, Right = 2, Center = 3 };
 enum class VerticalMode : int { Default = 0, Top = 1, Bottom = 2, Center = 3 };
@@ -82,8 +81,8 @@ StateImages StateImagesOf(ControlType type);
 
 // Caption offsets and alignment modes; one value for every state.
 struct TextLayout {
-    std::int32_t horOffset = 0;  // HorAlig
-    std::int32_t verOffset = 0;  // VerAlig
+    std::int32_t horOffset = 0; // HorAlig
+    std::int32_t verOffset = 0; // VerAlig
     HorizontalMode horMode = HorizontalMode::Default;
     VerticalMode verMode = VerticalMode::Default;
 };
@@ -91,11 +90,11 @@ struct TextLayout {
 // What every control section gives.
 struct ControlCommon {
     ControlType type = ControlType::Static;
-    std::string section;  // the control's section; the widget may read more keys
-    SkinRect rect;        // Rect as parsed (the closed box for a combo box)
-    std::string idName;   // IDs as written
-    std::int32_t id = 0;  // IDs through Resource.h: 0 undefined, -1 no Resource.h
-    std::uint32_t style = 0;  // always includes style::kChild
+    std::string section;     // the control's section; the widget may read more keys
+    SkinRect rect;           // Rect as parsed (the closed box for a combo box)
+    std::string idName;      // IDs as written
+    std::int32_t id = 0;     // IDs through Resource.h: 0 undefined, -1 no Resource.h
+    std::uint32_t style = 0; // always includes style::kChild
 
     bool visible() const { return (style & style::kVisible) != 0; }
     bool disabled() const { return (style & style::kDisabled) != 0; }
@@ -105,28 +104,28 @@ struct ControlCommon {
 // PUSHBUTTON, CHECK and RADIO.
 struct ButtonDescription : ControlCommon {
     std::string caption;
-    std::string maskFile;  // full path, "" when none is named; key colour kControlMaskColor
-    PerState<LOGFONTA> fonts{};      // the checked set uses the same structures
+    std::string maskFile;       // full path, "" when none is named; key colour kControlMaskColor
+    PerState<LOGFONTA> fonts{}; // the checked set uses the same structures
     PerState<ColorRef> colors{};
-    PerState<ColorRef> checkedColors{};  // check and radio: N is always 0 (black)
-    TextLayout layout;                   // both sets
+    PerState<ColorRef> checkedColors{}; // check and radio: N is always 0 (black)
+    TextLayout layout;                  // both sets
     bool hasToolTip = false;
     std::string toolTip;
-    PerState<std::string> checkedImageFiles;  // check and radio; "" when none is named
-    bool focusRectFlag = false;  // IsTabStop as the button reads it itself (default 0)
+    PerState<std::string> checkedImageFiles; // check and radio; "" when none is named
+    bool focusRectFlag = false;              // IsTabStop as the button reads it itself (default 0)
 
     bool isCheckable() const { return type == ControlType::Check || type == ControlType::Radio; }
 };
 
 // EDIT.
 struct EditDescription : ControlCommon {
-    LOGFONTA font;  // FontN
+    LOGFONTA font; // FontN
 };
 
 // COMBOBOX.
 struct ComboBoxDescription : ControlCommon {
     std::int32_t dropListHeight = 16;
-    LOGFONTA font;  // FontN
+    LOGFONTA font; // FontN
     std::int32_t horOffset = 0;
     std::int32_t verOffset = 0;
     std::int32_t buttonWidth = 18;
@@ -143,13 +142,13 @@ struct StaticDescription : ControlCommon {
     bool noWrap = false;
     bool hasToolTip = false;
     std::string toolTip;
-    std::array<LOGFONTA, 2> fonts{};   // N, D
-    std::array<ColorRef, 2> colors{};  // N, D
+    std::array<LOGFONTA, 2> fonts{};  // N, D
+    std::array<ColorRef, 2> colors{}; // N, D
 };
 
 // SLIDER.
 struct SliderDescription : ControlCommon {
-    PerState<std::string> thumbFiles;  // full paths; "" when none is named
+    PerState<std::string> thumbFiles; // full paths; "" when none is named
     bool useMark = false;
     bool vertical() const { return (style & style::kSliderVertical) != 0; }
 };

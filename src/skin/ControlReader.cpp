@@ -21,16 +21,22 @@ constexpr char kStateLetters[4] = {'N', 'H', 'S', 'D'};
 
 HorizontalMode HorizontalModeFromWord(std::string_view word) {
     // Compared with regard to case: "center" is the default mode.
-    if (word == "LEFT") return HorizontalMode::Left;
-    if (word == "RIGHT") return HorizontalMode::Right;
-    if (word == "CENTER") return HorizontalMode::Center;
+    if (word == "LEFT")
+        return HorizontalMode::Left;
+    if (word == "RIGHT")
+        return HorizontalMode::Right;
+    if (word == "CENTER")
+        return HorizontalMode::Center;
     return HorizontalMode::Default;
 }
 
 VerticalMode VerticalModeFromWord(std::string_view word) {
-    if (word == "TOP") return VerticalMode::Top;
-    if (word == "BOTTOM") return VerticalMode::Bottom;
-    if (word == "CENTER") return VerticalMode::Center;
+    if (word == "TOP")
+        return VerticalMode::Top;
+    if (word == "BOTTOM")
+        return VerticalMode::Bottom;
+    if (word == "CENTER")
+        return VerticalMode::Center;
     return VerticalMode::Default;
 }
 
@@ -46,7 +52,9 @@ public:
     std::int32_t number(std::string_view key, std::int32_t fallback) const {
         return ui_.readInt(section_, key, fallback);
     }
-    bool flag(std::string_view key, bool fallback) const { return number(key, fallback ? 1 : 0) != 0; }
+    bool flag(std::string_view key, bool fallback) const {
+        return number(key, fallback ? 1 : 0) != 0;
+    }
     std::uint32_t bit(std::string_view key, bool fallback, std::uint32_t value) const {
         return flag(key, fallback) ? value : 0;
     }
@@ -54,8 +62,9 @@ public:
     std::uint32_t choice(std::string_view key, std::int32_t fallback,
                          std::initializer_list<std::uint32_t> bitsOfValue) const {
         const std::int32_t value = number(key, fallback);
-        return value >= 0 && static_cast<std::size_t>(value) < bitsOfValue.size() ? bitsOfValue.begin()[value]
-                                                                                  : 0;
+        return value >= 0 && static_cast<std::size_t>(value) < bitsOfValue.size()
+                   ? bitsOfValue.begin()[value]
+                   : 0;
     }
     std::string imageFile(std::string_view key) const {
         return skinpath::SkinFile(files_.skinFolder, text(key, "", kNameBuffer));
@@ -63,7 +72,8 @@ public:
     // The image files of the keys prefix + N, H, S and D.
     PerState<std::string> stateImageFiles(std::string_view prefix) const {
         PerState<std::string> files;
-        for (int s = 0; s < 4; ++s) files[s] = imageFile(std::string(prefix) + kStateLetters[s]);
+        for (int s = 0; s < 4; ++s)
+            files[s] = imageFile(std::string(prefix) + kStateLetters[s]);
         return files;
     }
     LOGFONTA font(std::string_view key) const {
@@ -101,13 +111,15 @@ public:
         return sameAsNormal(state, "Font") ? normal : font(std::string("Font") + state);
     }
     ColorRef stateColor(char state, ColorRef normal) const {
-        return sameAsNormal(state, "Color") ? normal
-                                            : static_cast<ColorRef>(number(std::string("Color") + state, 0));
+        return sameAsNormal(state, "Color")
+                   ? normal
+                   : static_cast<ColorRef>(number(std::string("Color") + state, 0));
     }
 
     void toolTip(bool& has, std::string& text) const {
         has = flag("UseToolTip", false);
-        if (has) text = this->text("ToolTips", "", kToolTipBuffer);
+        if (has)
+            text = this->text("ToolTips", "", kToolTipBuffer);
     }
 
 private:
@@ -121,13 +133,17 @@ ButtonDescription ReadButton(const SectionReader& in, ControlType type) {
     d.caption = in.text("Caption", "", kNameBuffer);
     in.readCommon(type, d);
     const bool checkable = d.isCheckable();
-    if (type == ControlType::Check) d.style |= style::kAutoCheckBox;
-    if (type == ControlType::Radio) d.style |= style::kAutoRadioButton | in.bit("IsGroup", false, style::kGroup);
+    if (type == ControlType::Check)
+        d.style |= style::kAutoCheckBox;
+    if (type == ControlType::Radio)
+        d.style |= style::kAutoRadioButton | in.bit("IsGroup", false, style::kGroup);
     d.style |= in.bit("IsTabStop", checkable, style::kTabStop);
-    if (!checkable) d.style |= in.bit("IsDefPushButton", false, style::kDefPushButton);
+    if (!checkable)
+        d.style |= in.bit("IsDefPushButton", false, style::kDefPushButton);
     d.style |= in.bit("IsMultiline", false, style::kMultiline);
 
-    if (checkable) d.checkedImageFiles = in.stateImageFiles("BKC");
+    if (checkable)
+        d.checkedImageFiles = in.stateImageFiles("BKC");
     d.maskFile = in.imageFile("MaskBmp");
 
     d.fonts[kStateNormal] = in.font("FontN");
@@ -149,13 +165,15 @@ ButtonDescription ReadButton(const SectionReader& in, ControlType type) {
 EditDescription ReadEdit(const SectionReader& in) {
     EditDescription d;
     in.readCommon(ControlType::Edit, d);
-    d.style |= in.bit("IsTabStop", true, style::kTabStop) | in.bit("IsHScroll", false, style::kHScroll) |
+    d.style |= in.bit("IsTabStop", true, style::kTabStop) |
+               in.bit("IsHScroll", false, style::kHScroll) |
                in.bit("IsVScroll", false, style::kVScroll) |
                in.bit("IsWantReturn", false, style::kEditWantReturn) |
                in.bit("IsAutoHScroll", true, style::kEditAutoHScroll) |
                in.bit("IsAutoVScroll", false, style::kEditAutoVScroll) |
                in.bit("IsLowerCase", false, style::kEditLowerCase) |
-               in.bit("IsUpperCase", false, style::kEditUpperCase) | in.bit("IsNumber", false, style::kEditNumber) |
+               in.bit("IsUpperCase", false, style::kEditUpperCase) |
+               in.bit("IsNumber", false, style::kEditNumber) |
                in.bit("IsPassword", false, style::kEditPassword) |
                in.bit("IsReadOnly", false, style::kEditReadOnly) |
                in.bit("IsMultiline", true, style::kEditMultiline);
@@ -170,10 +188,12 @@ ComboBoxDescription ReadComboBox(const SectionReader& in) {
     d.style |= in.choice("ComboStyle", 1,
                          {style::kComboSimple, style::kComboDropDown, style::kComboDropDownList});
     d.dropListHeight = in.number("DropListHeight", 16);
-    d.style |= in.bit("IsTabStop", true, style::kTabStop) | in.bit("IsVScroll", true, style::kVScroll) |
+    d.style |= in.bit("IsTabStop", true, style::kTabStop) |
+               in.bit("IsVScroll", true, style::kVScroll) |
                in.bit("IsAutoHScroll", false, style::kComboAutoHScroll) |
                in.bit("IsDisableNoScroll", false, style::kComboDisableNoScroll) |
-               in.bit("IsSort", true, style::kComboSort) | in.bit("IsUppercase", false, style::kComboUpperCase) |
+               in.bit("IsSort", true, style::kComboSort) |
+               in.bit("IsUppercase", false, style::kComboUpperCase) |
                in.bit("IsLowercase", false, style::kComboLowerCase);
     d.font = in.font("FontN");
     d.horOffset = in.number("HorAlig", 0);
@@ -201,7 +221,8 @@ SliderDescription ReadSlider(const SectionReader& in) {
     SliderDescription d;
     in.readCommon(ControlType::Slider, d);
     // Only exactly 1 makes the slider vertical.
-    if (in.number("IsVertical", 0) == 1) d.style |= style::kSliderVertical;
+    if (in.number("IsVertical", 0) == 1)
+        d.style |= style::kSliderVertical;
     d.thumbFiles = in.stateImageFiles("Thumb");
     d.useMark = in.flag("IsUseMark", false);
     return d;
@@ -231,22 +252,27 @@ std::string ControlSectionName(std::string_view windowSection, int n) {
     return std::string(windowSection) + "_" + std::to_string(n);
 }
 
-std::optional<ControlDescription> ReadControlDescription(const SkinFiles& files, std::string_view section) {
+std::optional<ControlDescription> ReadControlDescription(const SkinFiles& files,
+                                                         std::string_view section) {
     const SectionReader in(files, section);
     const auto type = ControlTypeFromName(in.text("Type", "", kTypeBuffer));
-    if (!type) return std::nullopt;
+    if (!type)
+        return std::nullopt;
     return ReadOfType(in, *type);
 }
 
-std::vector<ControlDescription> ReadControlDescriptions(const SkinFiles& files, std::string_view windowSection) {
+std::vector<ControlDescription> ReadControlDescriptions(const SkinFiles& files,
+                                                        std::string_view windowSection) {
     std::vector<ControlDescription> controls;
     const UiFile ui(files.uiFile);
     for (int n = 0; n < std::numeric_limits<int>::max(); ++n) {
         const std::string section = ControlSectionName(windowSection, n);
         const std::string typeName = ui.readString(section, "Type", "", kTypeBuffer);
-        if (typeName.empty()) break;
+        if (typeName.empty())
+            break;
         const auto type = ControlTypeFromName(typeName);
-        if (type) controls.push_back(ReadOfType(SectionReader(files, section), *type));
+        if (type)
+            controls.push_back(ReadOfType(SectionReader(files, section), *type));
     }
     return controls;
 }

@@ -12,8 +12,7 @@ unsigned char LowerAscii(char c) {
 }
 
 // Splits at "\n", "\r\n" or a lone "\r".
-template <typename Fn>
-void ForEachLine(std::string_view text, Fn&& fn) {
+template <typename Fn> void ForEachLine(std::string_view text, Fn&& fn) {
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find_first_of("\r\n", start);
@@ -23,7 +22,8 @@ void ForEachLine(std::string_view text, Fn&& fn) {
         }
         fn(text.substr(start, end - start));
         start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
     }
 }
 
@@ -54,7 +54,8 @@ void IniDocument::addLine(std::string_view line, KeyMap*& current) {
     line = textrules::TrimWhiteSpace(line);
     if (!line.empty() && line.front() == '[') {
         const std::size_t close = line.rfind(']');
-        if (close == std::string_view::npos) return;  // not a header: ignored
+        if (close == std::string_view::npos)
+            return; // not a header: ignored
         const std::string_view name = textrules::TrimWhiteSpace(line.substr(1, close - 1));
         const auto [it, added] = sectionIndex_.try_emplace(std::string(name), sections_.size());
         if (added) {
@@ -67,7 +68,8 @@ void IniDocument::addLine(std::string_view line, KeyMap*& current) {
         return;
     }
     const std::size_t equals = line.find('=');
-    if (current == nullptr || equals == std::string_view::npos) return;
+    if (current == nullptr || equals == std::string_view::npos)
+        return;
     const std::string_view key = textrules::TrimWhiteSpaceRight(line.substr(0, equals));
     const std::string_view value = textrules::TrimWhiteSpaceLeft(line.substr(equals + 1));
     current->try_emplace(std::string(key), std::string(value));
@@ -75,7 +77,8 @@ void IniDocument::addLine(std::string_view line, KeyMap*& current) {
 
 const std::string* IniDocument::find(std::string_view section, std::string_view key) const {
     const auto sectionIt = sectionIndex_.find(section);
-    if (sectionIt == sectionIndex_.end()) return nullptr;
+    if (sectionIt == sectionIndex_.end())
+        return nullptr;
     const KeyMap& keys = sections_[sectionIt->second];
     const auto keyIt = keys.find(key);
     return keyIt == keys.end() ? nullptr : &keyIt->second;

@@ -7,15 +7,17 @@ namespace corvane {
 namespace {
 
 std::int32_t ReadInt32(std::span<const std::uint8_t, LOGFONTA::kSize> bytes, std::size_t offset) {
-    const std::uint32_t value = std::uint32_t{bytes[offset]} | (std::uint32_t{bytes[offset + 1]} << 8) |
-                                (std::uint32_t{bytes[offset + 2]} << 16) |
-                                (std::uint32_t{bytes[offset + 3]} << 24);
+    const std::uint32_t value =
+        std::uint32_t{bytes[offset]} | (std::uint32_t{bytes[offset + 1]} << 8) |
+        (std::uint32_t{bytes[offset + 2]} << 16) | (std::uint32_t{bytes[offset + 3]} << 24);
     return static_cast<std::int32_t>(value);
 }
 
-void WriteInt32(std::array<std::uint8_t, LOGFONTA::kSize>& bytes, std::size_t offset, std::int32_t value) {
+void WriteInt32(std::array<std::uint8_t, LOGFONTA::kSize>& bytes, std::size_t offset,
+                std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
-    for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(bits >> (8 * i));
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<std::uint8_t>(bits >> (8 * i));
 }
 
 // Offsets of the fields in the stored structure.
@@ -60,7 +62,8 @@ LOGFONTA LOGFONTA::decode(std::span<const std::uint8_t, kSize> bytes) {
     font.lfClipPrecision = bytes[kClipPrecision];
     font.lfQuality = bytes[kQuality];
     font.lfPitchAndFamily = bytes[kPitchAndFamily];
-    for (std::size_t i = 0; i < kFaceNameSize; ++i) font.lfFaceName[i] = static_cast<char>(bytes[kFaceName + i]);
+    for (std::size_t i = 0; i < kFaceNameSize; ++i)
+        font.lfFaceName[i] = static_cast<char>(bytes[kFaceName + i]);
     return font;
 }
 
@@ -79,7 +82,8 @@ std::array<std::uint8_t, LOGFONTA::kSize> LOGFONTA::encode() const {
     bytes[kClipPrecision] = lfClipPrecision;
     bytes[kQuality] = lfQuality;
     bytes[kPitchAndFamily] = lfPitchAndFamily;
-    for (std::size_t i = 0; i < kFaceNameSize; ++i) bytes[kFaceName + i] = static_cast<std::uint8_t>(lfFaceName[i]);
+    for (std::size_t i = 0; i < kFaceNameSize; ++i)
+        bytes[kFaceName + i] = static_cast<std::uint8_t>(lfFaceName[i]);
     return bytes;
 }
 

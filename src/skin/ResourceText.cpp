@@ -2,9 +2,8 @@
 
 #include "skin/TextRules.h"
 
-#include <string.h>
-
 #include <algorithm>
+#include <string.h>
 
 namespace corvane {
 
@@ -33,11 +32,14 @@ std::int32_t ValueAfterName(std::string_view piece, std::string_view name) {
 // The name in a "#define" piece whose value text (after its last blank) is
 // wanted; nothing when the value is another.
 bool NameBeforeValue(std::string_view piece, std::string_view wanted, std::string& name) {
-    if (!Contains(piece, kDefine)) return false;
+    if (!Contains(piece, kDefine))
+        return false;
     piece = TrimWhiteSpaceRight(piece);
     const std::size_t lastSpace = piece.rfind(' ');
-    const std::string_view value = lastSpace == std::string_view::npos ? piece : piece.substr(lastSpace + 1);
-    if (!EqualsNoCase(value, wanted)) return false;
+    const std::string_view value =
+        lastSpace == std::string_view::npos ? piece : piece.substr(lastSpace + 1);
+    if (!EqualsNoCase(value, wanted))
+        return false;
     piece = TrimSetRight(piece, value);
     piece = TrimWhiteSpaceRight(piece);
     piece = TrimSetLeft(piece, kDefine);
@@ -49,9 +51,12 @@ bool NameBeforeValue(std::string_view piece, std::string_view wanted, std::strin
 // Where part next occurs in text from offset on; text.size() when it does
 // not. The C library's memmem is far quicker here than a generic search.
 std::size_t FindFrom(std::string_view text, std::string_view part, std::size_t from) {
-    if (part.empty()) return from;
+    if (part.empty())
+        return from;
     const void* found = ::memmem(text.data() + from, text.size() - from, part.data(), part.size());
-    return found == nullptr ? text.size() : static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+    return found == nullptr
+               ? text.size()
+               : static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
 }
 
 } // namespace
@@ -63,7 +68,8 @@ ResourceText::ResourceText(std::string bytes) : bytes_(std::move(bytes)) {
         piece.begin = begin;
         piece.length = std::min(bytes_.size() - begin, kPieceSize);
         const std::size_t lineEnd = bytes_.find('\n', begin);
-        if (lineEnd != std::string::npos && lineEnd < begin + piece.length) piece.length = lineEnd + 1 - begin;
+        if (lineEnd != std::string::npos && lineEnd < begin + piece.length)
+            piece.length = lineEnd + 1 - begin;
         const std::size_t nul = std::string_view(bytes_).substr(begin, piece.length).find('\0');
         piece.textLength = nul == std::string_view::npos ? piece.length : nul;
         pieces_.push_back(piece);
@@ -76,8 +82,9 @@ std::string_view ResourceText::textOf(const Piece& piece) const {
 }
 
 const ResourceText::Piece& ResourceText::pieceAt(std::size_t offset) const {
-    const auto after = std::upper_bound(pieces_.begin(), pieces_.end(), offset,
-                                        [](std::size_t value, const Piece& piece) { return value < piece.begin; });
+    const auto after =
+        std::upper_bound(pieces_.begin(), pieces_.end(), offset,
+                         [](std::size_t value, const Piece& piece) { return value < piece.begin; });
     return *(after - 1);
 }
 
@@ -88,16 +95,18 @@ const ResourceText::Piece& ResourceText::pieceAt(std::size_t offset) const {
 // only checks the pieces where the name occurs.
 std::int32_t ResourceText::findId(std::string_view name) const {
     const std::string_view all(bytes_);
-        std::size_t from = 0;
+    std::size_t from = 0;
     while (from < all.size()) {
         const std::size_t at = FindFrom(all, name, from);
-        if (at >= all.size()) break;
+        if (at >= all.size())
+            break;
         const Piece& piece = pieceAt(at);
         if (at + name.size() > piece.begin + piece.textLength) {
-            from = at + 1;  // crosses the piece's end: not in this piece
+            from = at + 1; // crosses the piece's end: not in this piece
             continue;
         }
-        if (Contains(textOf(piece), kDefine)) return ValueAfterName(textOf(piece), name);
+        if (Contains(textOf(piece), kDefine))
+            return ValueAfterName(textOf(piece), name);
         from = piece.begin + piece.length;
     }
     return 0;
@@ -110,13 +119,15 @@ std::int32_t ResourceText::findId(std::string_view name) const {
 std::string ResourceText::findName(std::int32_t number) const {
     const std::string wanted = std::to_string(number);
     const std::string_view all(bytes_);
-        std::size_t from = 0;
+    std::size_t from = 0;
     std::string name;
     while (from < all.size()) {
         const std::size_t at = FindFrom(all, wanted, from);
-        if (at >= all.size()) break;
+        if (at >= all.size())
+            break;
         const Piece& piece = pieceAt(at);
-        if (NameBeforeValue(textOf(piece), wanted, name)) return name;
+        if (NameBeforeValue(textOf(piece), wanted, name))
+            return name;
         from = piece.begin + piece.length;
     }
     return {};

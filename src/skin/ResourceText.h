@@ -29,8 +29,8 @@ public:
 private:
     struct Piece {
         std::size_t begin = 0;
-        std::size_t length = 0;      // bytes taken from the file
-        std::size_t textLength = 0;  // up to the first NUL
+        std::size_t length = 0;     // bytes taken from the file
+        std::size_t textLength = 0; // up to the first NUL
     };
 
     std::string_view textOf(const Piece& piece) const;

@@ -9,7 +9,7 @@ namespace corvane {
 struct SkinFiles {
     std::string uiFile;
     std::string resourceHeader;
-    std::string skinFolder;  // ends in "/"
+    std::string skinFolder; // ends in "/"
 
     // From the process-wide skin paths (SetUIPath).
     static SkinFiles current();

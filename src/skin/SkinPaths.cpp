@@ -42,12 +42,14 @@ std::string FolderOf(std::string_view path) {
 
 std::string WithTrailingSeparator(std::string_view folder) {
     std::string result(folder);
-    if (result.empty() || !IsSeparator(result.back())) result += '/';
+    if (result.empty() || !IsSeparator(result.back()))
+        result += '/';
     return result;
 }
 
 std::string SkinFile(std::string_view skinFolder, std::string_view value) {
-    if (value.empty()) return {};
+    if (value.empty())
+        return {};
     return std::string(skinFolder) + ToFileSystemPath(value);
 }
 
@@ -62,8 +64,9 @@ int SetUIPath(std::string_view path) {
 }
 
 int SetUIPath(std::string_view path, std::string_view programFile) {
-    std::string full = skinpath::IsAbsolute(path) ? std::string(path)
-                                                  : skinpath::FolderOf(programFile) + std::string(path);
+    std::string full = skinpath::IsAbsolute(path)
+                           ? std::string(path)
+                           : skinpath::FolderOf(programFile) + std::string(path);
     full = skinpath::ToFileSystemPath(full);
 
     PathStore& store = Store();

@@ -13,11 +13,13 @@ SkinRect ParseRect(std::string_view text) {
     // the first field that does not.
     bool present = true;
     for (std::int32_t& field : fields) {
-        if (!present) break;
+        if (!present)
+            break;
         const std::size_t comma = text.find(',');
         field = textrules::ParseDecimal(text.substr(0, comma));
         present = comma != std::string_view::npos;
-        if (present) text.remove_prefix(comma + 1);
+        if (present)
+            text.remove_prefix(comma + 1);
     }
     return SkinRect{fields[0], fields[1], fields[2], fields[3]};
 }
@@ -25,8 +27,9 @@ SkinRect ParseRect(std::string_view text) {
 SkinRect GrowBottom(const SkinRect& rect, std::int32_t extra) {
     const std::int64_t bottom = std::int64_t{rect.bottom} + extra;
     SkinRect grown = rect;
-    grown.bottom = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        bottom, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    grown.bottom = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(bottom, std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max()));
     return grown;
 }
 

@@ -1,17 +1,16 @@
 #pragma once
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <ctime>
+#include <fcntl.h>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvane {
 
@@ -23,8 +22,7 @@ namespace corvane {
 // right after it was read can keep its time. A copy read while the file was
 // that young is not kept for later reads; the file is read again until it
 // has been left alone for a moment.
-template <typename T>
-class StampedFileCache {
+template <typename T> class StampedFileCache {
 public:
     using Builder = std::function<T(std::string_view bytes)>;
 
@@ -33,12 +31,15 @@ public:
     // nullptr when the path names no regular file that can be read.
     std::shared_ptr<const T> get(const std::string& path) {
         struct stat info {};
-        if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
+        if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+            return nullptr;
         {
             std::lock_guard lock(mutex_);
             const auto it = entries_.find(path);
-            if (it != entries_.end() && it->second.stamp == StampOf(info)) return it->second.value;
-            if (it != entries_.end()) entries_.erase(it);
+            if (it != entries_.end() && it->second.stamp == StampOf(info))
+                return it->second.value;
+            if (it != entries_.end())
+                entries_.erase(it);
         }
         return load(path);
     }
@@ -74,18 +75,21 @@ private:
     }
 
     static Stamp StampOf(const struct stat& info) {
-        return Stamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
+        return Stamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim.tv_sec,
+                     info.st_mtim.tv_nsec};
     }
 
     // Reads through one descriptor so the stamp kept belongs to the bytes read.
     std::shared_ptr<const T> load(const std::string& path) {
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return nullptr;
+        if (fd < 0)
+            return nullptr;
         struct stat info {};
         std::string bytes;
         bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadAll(fd, bytes);
         ::close(fd);
-        if (!ok) return nullptr;
+        if (!ok)
+            return nullptr;
         auto value = std::make_shared<const T>(build_(bytes));
         if (SettledSince(info)) {
             std::lock_guard lock(mutex_);
@@ -98,8 +102,10 @@ private:
         char chunk[65536];
         for (;;) {
             const ssize_t got = ::read(fd, chunk, sizeof chunk);
-            if (got < 0) return false;
-            if (got == 0) return true;
+            if (got < 0)
+                return false;
+            if (got == 0)
+                return true;
             bytes.append(chunk, static_cast<std::size_t>(got));
         }
     }

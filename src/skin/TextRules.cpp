@@ -9,12 +9,14 @@ bool IsWhiteSpace(char c) {
 }
 
 std::string_view TrimWhiteSpaceLeft(std::string_view text) {
-    while (!text.empty() && IsWhiteSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsWhiteSpace(text.front()))
+        text.remove_prefix(1);
     return text;
 }
 
 std::string_view TrimWhiteSpaceRight(std::string_view text) {
-    while (!text.empty() && IsWhiteSpace(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsWhiteSpace(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -23,12 +25,14 @@ std::string_view TrimWhiteSpace(std::string_view text) {
 }
 
 std::string_view TrimSetLeft(std::string_view text, std::string_view set) {
-    while (!text.empty() && set.find(text.front()) != std::string_view::npos) text.remove_prefix(1);
+    while (!text.empty() && set.find(text.front()) != std::string_view::npos)
+        text.remove_prefix(1);
     return text;
 }
 
 std::string_view TrimSetRight(std::string_view text, std::string_view set) {
-    while (!text.empty() && set.find(text.back()) != std::string_view::npos) text.remove_suffix(1);
+    while (!text.empty() && set.find(text.back()) != std::string_view::npos)
+        text.remove_suffix(1);
     return text;
 }
 
@@ -39,9 +43,11 @@ char LowerAscii(char c) {
 } // namespace
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
     }
     return true;
 }
@@ -57,12 +63,17 @@ std::int32_t ParseDecimal(std::string_view text) {
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') break;
-        if (value <= kLimit) value = value * 10 + (c - '0');
+        if (c < '0' || c > '9')
+            break;
+        if (value <= kLimit)
+            value = value * 10 + (c - '0');
     }
-    if (negative) value = -value;
-    if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (value < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (value < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(value);
 }
 

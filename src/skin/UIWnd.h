@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
-
 #include <vector>
 
 namespace corvane {
@@ -11,18 +10,18 @@ namespace corvane {
 // Notification codes a control passes to UIWnd::onCommand, as the window
 // messages name them.
 enum Notification : int {
-    kButtonClicked = 0,    // BN_CLICKED (also STN_CLICKED)
-    kSelectionChange = 1,  // CBN_SELCHANGE, for changes the operator made
-    kEditChange = 0x0300,  // EN_CHANGE
+    kButtonClicked = 0,   // BN_CLICKED (also STN_CLICKED)
+    kSelectionChange = 1, // CBN_SELCHANGE, for changes the operator made
+    kEditChange = 0x0300, // EN_CHANGE
 };
 
 // Codes of the five skin images a control may ask its window for.
 enum SkinImage : int {
-    kImageBackground = 1,  // BKNO, or BKN when there is none
-    kImageNormal = 2,      // BKN
-    kImageHover = 3,       // BKH
-    kImagePressed = 4,     // BKS
-    kImageDisabled = 5,    // BKD
+    kImageBackground = 1, // BKNO, or BKN when there is none
+    kImageNormal = 2,     // BKN
+    kImageHover = 3,      // BKH
+    kImagePressed = 4,    // BKS
+    kImageDisabled = 5,   // BKD
 };
 
 // One created skinned control: the widget, its rectangle and its canonical
@@ -36,7 +35,7 @@ struct ControlEntry {
 
 // Every control, skinned or created by code, carries its numeric child id.
 void SetControlId(QWidget* control, int id);
-int ControlId(const QWidget* control);  // -1 when the widget has none
+int ControlId(const QWidget* control); // -1 when the widget has none
 
 // The skinned window: draws itself from the bitmaps of its section of the UI
 // file and creates its controls from the control sections below it.
@@ -68,10 +67,7 @@ public:
 
     // The child (skinned or created by code) with this id, or nullptr.
     QWidget* control(int id) const;
-    template <typename T>
-    T* controlAs(int id) const {
-        return qobject_cast<T*>(control(id));
-    }
+    template <typename T> T* controlAs(int id) const { return qobject_cast<T*>(control(id)); }
 
     // Called for every user signal of a child control: the control's id and
     // the notification code.

@@ -13,7 +13,8 @@ namespace corvane {
 namespace {
 
 StampedFileCache<IniDocument>& Documents() {
-    static StampedFileCache<IniDocument> cache([](std::string_view bytes) { return IniDocument::parse(bytes); });
+    static StampedFileCache<IniDocument> cache(
+        [](std::string_view bytes) { return IniDocument::parse(bytes); });
     return cache;
 }
 
@@ -25,14 +26,18 @@ std::shared_ptr<const IniDocument> DocumentAt(const std::string& path) {
 }
 
 std::string CutToBuffer(std::string_view text, std::size_t bufferSize) {
-    if (bufferSize == 0) return {};
+    if (bufferSize == 0)
+        return {};
     return std::string(text.substr(0, bufferSize - 1));
 }
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
@@ -47,36 +52,44 @@ std::string UiFile::readString(std::string_view section, std::string_view key,
     return CutToBuffer(value != nullptr ? std::string_view(*value) : defaultValue, bufferSize);
 }
 
-std::int32_t UiFile::readInt(std::string_view section, std::string_view key, std::int32_t defaultValue) const {
+std::int32_t UiFile::readInt(std::string_view section, std::string_view key,
+                             std::int32_t defaultValue) const {
     const auto document = DocumentAt(path_);
     const std::string* value = document->find(section, key);
-    if (value == nullptr || value->empty()) return defaultValue;
+    if (value == nullptr || value->empty())
+        return defaultValue;
     return textrules::ParseDecimal(*value);
 }
 
-std::optional<std::vector<std::uint8_t>> UiFile::readStruct(std::string_view section, std::string_view key,
-                                                            std::size_t size) const {
+std::optional<std::vector<std::uint8_t>>
+UiFile::readStruct(std::string_view section, std::string_view key, std::size_t size) const {
     const auto document = DocumentAt(path_);
     const std::string* value = document->find(section, key);
-    if (value == nullptr || value->size() != 2 * std::uint64_t{size} + 2) return std::nullopt;
+    if (value == nullptr || value->size() != 2 * std::uint64_t{size} + 2)
+        return std::nullopt;
     std::vector<std::uint8_t> bytes(size + 1);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const int high = HexDigit((*value)[2 * i]);
         const int low = HexDigit((*value)[2 * i + 1]);
-        if (high < 0 || low < 0) return std::nullopt;
+        if (high < 0 || low < 0)
+            return std::nullopt;
         bytes[i] = static_cast<std::uint8_t>(high * 16 + low);
     }
     std::uint8_t sum = 0;
-    for (std::size_t i = 0; i < size; ++i) sum = static_cast<std::uint8_t>(sum + bytes[i]);
-    if (sum != bytes[size]) return std::nullopt;
+    for (std::size_t i = 0; i < size; ++i)
+        sum = static_cast<std::uint8_t>(sum + bytes[i]);
+    if (sum != bytes[size])
+        return std::nullopt;
     bytes.pop_back();
     return bytes;
 }
 
 bool UiFile::readLogFont(std::string_view section, std::string_view key, LOGFONTA& font) const {
     const auto bytes = readStruct(section, key, LOGFONTA::kSize);
-    if (!bytes) return false;
-    font = LOGFONTA::decode(std::span<const std::uint8_t, LOGFONTA::kSize>(bytes->data(), LOGFONTA::kSize));
+    if (!bytes)
+        return false;
+    font = LOGFONTA::decode(
+        std::span<const std::uint8_t, LOGFONTA::kSize>(bytes->data(), LOGFONTA::kSize));
     return true;
 }
 

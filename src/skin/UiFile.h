@@ -37,9 +37,8 @@ public:
                            std::string_view defaultValue, std::size_t bufferSize) const;
     std::int32_t readInt(std::string_view section, std::string_view key,
                          std::int32_t defaultValue) const;
-    std::optional<std::vector<std::uint8_t>> readStruct(std::string_view section,
-                                                        std::string_view key,
-                                                        std::size_t size) const;
+    std::optional<std::vector<std::uint8_t>>
+    readStruct(std::string_view section, std::string_view key, std::size_t size) const;
 
     // A font key (60-byte struct). Leaves font unchanged and returns false when
     // the key is missing, has another length or fails the checksum.

@@ -14,12 +14,12 @@ namespace corvane {
 struct WindowSkin {
     std::string section;
     // Full paths; "" when the key is missing or empty.
-    std::string normalImage;      // BKN, required by the window
-    std::string backgroundImage;  // BKNO; the window falls back to BKN
-    std::string hoverImage;       // BKH
-    std::string pressedImage;     // BKS
-    std::string disabledImage;    // BKD
-    bool useMaskColor = false;    // IsUseMaskColor
+    std::string normalImage;     // BKN, required by the window
+    std::string backgroundImage; // BKNO; the window falls back to BKN
+    std::string hoverImage;      // BKH
+    std::string pressedImage;    // BKS
+    std::string disabledImage;   // BKD
+    bool useMaskColor = false;   // IsUseMaskColor
     // RValue, GValue, BValue; read only when useMaskColor, else 255, 0, 255.
     std::int32_t red = 255;
     std::int32_t green = 0;

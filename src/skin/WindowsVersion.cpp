@@ -36,8 +36,10 @@ void SystemVersion::resetCurrent() {
 
 bool IsNewerWindowsVersion() {
     const SystemVersion version = SystemVersion::current();
-    if (version.major != 5) return version.major > 5;
-    if (version.minor != 1) return version.minor > 1;
+    if (version.major != 5)
+        return version.major > 5;
+    if (version.minor != 1)
+        return version.minor > 1;
     return textrules::EqualsNoCase(version.servicePack, "Service Pack 2");
 }
 

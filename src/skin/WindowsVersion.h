@@ -13,7 +13,7 @@ struct SystemVersion {
 
     static SystemVersion current();
     static void setCurrent(const SystemVersion& version);
-    static void resetCurrent();  // back to 10.0
+    static void resetCurrent(); // back to 10.0
 };
 
 // Whether the system is newer than Windows XP before its second service pack:

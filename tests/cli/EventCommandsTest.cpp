@@ -39,17 +39,21 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
         return std::string(bytes.begin(), bytes.end());
     };
     const auto run = [&](const std::string& arguments) {
-        const auto command = std::string(CORVANECTL_PATH) + " " + arguments + " >" + folder.file("out") + " 2>" + folder.file("err");
+        const auto command = std::string(CORVANECTL_PATH) + " " + arguments + " >" +
+                             folder.file("out") + " 2>" + folder.file("err");
         const int raw = std::system(command.c_str());
         return std::tuple(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("out"), text("err"));
     };
-    const std::vector<WeekClockRecord> week = {{0, 0, 2, 8, 5, 0, 0, 0, 2, 9, 30, 0, 1, 10, 1, 255, 0, "Event"},
-                                               {12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 10, 1, 255, 1, "Xmas"}};
+    const std::vector<WeekClockRecord> week = {
+        {0, 0, 2, 8, 5, 0, 0, 0, 2, 9, 30, 0, 1, 10, 1, 255, 0, "Event"},
+        {12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 10, 1, 255, 1, "Xmas"}};
     folder.write("w.bin", EventFileBytes(1, 1, week));
-    folder.write("m.bin", EventFileBytes(std::vector<MidiRecord>{{1, 60, 0xFF, 0, 1, 512, 1, 255, "Event"}}));
+    folder.write("m.bin", EventFileBytes(
+                              std::vector<MidiRecord>{{1, 60, 0xFF, 0, 1, 512, 1, 255, "Event"}}));
     const std::vector<std::uint8_t> damaged = {1, 0, 0, 0, 9, 9};
     folder.write("d.bin", damaged);
-    const auto w = folder.file("w.bin"), m = folder.file("m.bin"), d = folder.file("d.bin"), absent = folder.file("absent.bin");
+    const auto w = folder.file("w.bin"), m = folder.file("m.bin"), d = folder.file("d.bin"),
+               absent = folder.file("absent.bin");
     const std::string usage = "usage: corvanectl";
     // clang-format off
     const std::tuple<std::string, int, std::string, std::string> cases[] = {
@@ -73,7 +77,9 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
     EXPECT_FALSE(folder.exists("d.bin.damaged"));
     EXPECT_FALSE(folder.exists("absent.bin"));
     const auto [status, help, err] = run("--help");
-    EXPECT_TRUE(status == 0 && help.contains("list KIND FILE [--dated]") && help.contains("check KIND FILE")) << help;
+    EXPECT_TRUE(status == 0 && help.contains("list KIND FILE [--dated]") &&
+                help.contains("check KIND FILE"))
+        << help;
 }
 
 } // namespace

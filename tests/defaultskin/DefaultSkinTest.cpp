@@ -11,12 +11,10 @@
 
 #include <QColor>
 #include <QImage>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <sstream>
 
@@ -26,8 +24,12 @@ namespace {
 constexpr int kMainWindow = 1000;
 constexpr int kWindows[] = {1000, 1020, 1055, 1080, 1098, 1114, 1125, 1142};
 
-SkinFiles Files() { return SkinFiles::forUiFile(CORVANE_TEST_SKIN_FILE); }
-std::string SectionOf(int window) { return ResolveSkinSection(Files(), window); }
+SkinFiles Files() {
+    return SkinFiles::forUiFile(CORVANE_TEST_SKIN_FILE);
+}
+std::string SectionOf(int window) {
+    return ResolveSkinSection(Files(), window);
+}
 std::vector<ControlDescription> ControlsOf(int window) {
     return ReadControlDescriptions(Files(), SectionOf(window));
 }
@@ -77,7 +79,8 @@ TEST(DefaultSkinResourceHeader, EveryNameIsDefinedOnceAndFindsItsOwnLine) {
         std::istringstream words(line);
         std::string directive, name;
         int value;
-        if (!(words >> directive >> name >> value) || directive != "#define") continue;
+        if (!(words >> directive >> name >> value) || directive != "#define")
+            continue;
         EXPECT_EQ(++seen[name], 1) << name << " defined twice";
         // The lookup matches substrings: a name inside an earlier name would
         // resolve to that earlier line.
@@ -87,7 +90,8 @@ TEST(DefaultSkinResourceHeader, EveryNameIsDefinedOnceAndFindsItsOwnLine) {
     ASSERT_GT(seen.size(), 90u);
     // The number lookup takes the text after the last blank: the lines must
     // end in the bare value.
-    for (const auto& [value, name] : firstNameOf) EXPECT_EQ(LookupResourceName(header, value), name);
+    for (const auto& [value, name] : firstNameOf)
+        EXPECT_EQ(LookupResourceName(header, value), name);
 }
 
 TEST(DefaultSkinResourceHeader, EveryIdTheCodeUsesBelongsToExactlyOneControlOfItsWindow) {
@@ -99,7 +103,8 @@ TEST(DefaultSkinResourceHeader, EveryIdTheCodeUsesBelongsToExactlyOneControlOfIt
             int matches = 0;
             for (const ControlDescription& control : controls) {
                 const ControlCommon& c = CommonOf(control);
-                if (c.id != id) continue;
+                if (c.id != id)
+                    continue;
                 ++matches;
                 EXPECT_EQ(c.type, r.type);
                 // The event name and the voltages are one-line fields.
@@ -155,16 +160,18 @@ TEST(DefaultSkinWindows, RenderAtOneSizeAndPlaceAndDrawTheirControls) {
         const auto images = StateImages(window);
         const QSize size = images[kStateNormal].size();
         ASSERT_FALSE(size.isEmpty());
-        for (const QImage& image : images) EXPECT_EQ(image.size(), size);
+        for (const QImage& image : images)
+            EXPECT_EQ(image.size(), size);
         if (window == kMainWindow) {
             EXPECT_EQ(size, QSize(805, 610));
-        } else {  // the main window gives every panel the week-clock panel's size
+        } else { // the main window gives every panel the week-clock panel's size
             EXPECT_EQ(size, panelSize);
             EXPECT_TRUE(size.width() <= 350 && size.height() <= 400);
         }
         const auto controls = ControlsOf(window);
         ASSERT_FALSE(controls.empty());
-        const auto owned = kCodeOwned.contains(window) ? kCodeOwned.at(window) : std::vector<SkinRect>{};
+        const auto owned =
+            kCodeOwned.contains(window) ? kCodeOwned.at(window) : std::vector<SkinRect>{};
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const ControlCommon& c = CommonOf(controls[i]);
             SCOPED_TRACE(c.section);
@@ -172,7 +179,8 @@ TEST(DefaultSkinWindows, RenderAtOneSizeAndPlaceAndDrawTheirControls) {
                         c.rect.top >= 0 && c.rect.right <= size.width() &&
                         c.rect.bottom <= size.height())
                 << "empty or outside the window";
-            for (const SkinRect& r : owned) EXPECT_FALSE(Overlap(c.rect, r)) << "covers code's widget";
+            for (const SkinRect& r : owned)
+                EXPECT_FALSE(Overlap(c.rect, r)) << "covers code's widget";
             for (std::size_t j = i + 1; j < controls.size(); ++j)
                 EXPECT_FALSE(Overlap(c.rect, CommonOf(controls[j]).rect))
                     << "overlaps " << CommonOf(controls[j]).section;
@@ -205,7 +213,8 @@ TEST(DefaultSkinMainWindow, MaskColourCutsOnlyTheRoundedCorners) {
     const QRgb key = qRgb(skin.red & 0xFF, skin.green & 0xFF, skin.blue & 0xFF);
     for (const QImage& image : StateImages(skin)) {
         const int w = image.width(), h = image.height();
-        for (const QPoint p : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+        for (const QPoint p :
+             {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
             EXPECT_EQ(image.pixel(p), key);
         int stray = 0;
         for (int y = 0; y < h; ++y)
@@ -228,8 +237,10 @@ TEST(DefaultSkinGroups, KindSelectorsAndWeekClockModesFormOneGroupEach) {
         bool inGroup = false;
         for (const ControlDescription& control : ControlsOf(window)) {
             const ControlCommon& c = CommonOf(control);
-            if (c.style & style::kGroup) inGroup = c.id == ids.front();
-            if (!inGroup || c.type != R) continue;
+            if (c.style & style::kGroup)
+                inGroup = c.id == ids.front();
+            if (!inGroup || c.type != R)
+                continue;
             order.push_back(c.id);
             if (window == kMainWindow) {
                 EXPECT_GT(c.rect.left, previousLeft) << c.id;

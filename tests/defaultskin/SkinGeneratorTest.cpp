@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace corvane::skingen {
@@ -19,8 +18,10 @@ void EnsureApplication() {
     static int argc = 1;
     static char name[] = "defaultskin_test";
     static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (QGuiApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     new QGuiApplication(argc, argv);
 }
 
@@ -72,7 +73,7 @@ TEST_F(SkinGeneratorTest, WritesStateImagesCheckedImagesAndPreviewsAndDropsStale
         ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
         const QByteArray header = bmp.read(30);
         EXPECT_EQ(header.left(2), "BM") << file;
-        EXPECT_EQ(static_cast<unsigned char>(header.at(28)), 24u) << file;  // bits per pixel
+        EXPECT_EQ(static_cast<unsigned char>(header.at(28)), 24u) << file; // bits per pixel
     }
     EXPECT_EQ(QImage(path("out/c_n.bmp")).size(), QSize(40, 20));
     EXPECT_FALSE(QFile::exists(path("out/old.bmp")));
@@ -81,7 +82,8 @@ TEST_F(SkinGeneratorTest, WritesStateImagesCheckedImagesAndPreviewsAndDropsStale
 }
 
 TEST_F(SkinGeneratorTest, RefusesAuthoringMistakes) {
-    const QByteArray check = QByteArray(kWindow) + "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nBKCN=c_n.bmp\n";
+    const QByteArray check =
+        QByteArray(kWindow) + "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nBKCN=c_n.bmp\n";
     // clang-format off
     const std::pair<QByteArray, const char*> cases[] = {
         {"[SKIN_ONE]\nBKN=one_n.bmp\nSize=10,10\n", "lists no windows"},

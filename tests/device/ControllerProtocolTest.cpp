@@ -1,5 +1,4 @@
 #include "DeviceTestRig.h"
-
 #include "device/ControllerCommands.h"
 #include "events/EventFiles.h"
 #include "support/VectorEventList.h"
@@ -21,8 +20,14 @@ Bytes PacketBytes(std::initializer_list<std::uint8_t> head) {
 
 // A link already open on the fake controller; the log starts empty.
 struct ProtocolFixture : FakeRig {
-    ProtocolFixture() { link.OpenController(kControllerBaudRate); log = {}; }
-    std::string file(const Bytes& bytes) { folder.write("table.bin", bytes); return folder.file("table.bin"); }
+    ProtocolFixture() {
+        link.OpenController(kControllerBaudRate);
+        log = {};
+    }
+    std::string file(const Bytes& bytes) {
+        folder.write("table.bin", bytes);
+        return folder.file("table.bin");
+    }
     // A fresh log, messages and writes; the driver answers as given.
     void next(const std::vector<ReadAnswer>& answers, std::deque<d2xx::Status> writeStatus = {}) {
         log = {};
@@ -52,7 +57,8 @@ TEST_F(ProtocolFixture, ClockPacketCarriesTheTimeAndItsReplyMustBeTwentyBytes) {
         EXPECT_EQ(prompter.messages, c.message ? Strings{"Time Set is Error!"} : Strings{});
         const bool written = c.writeStatus.empty();
         EXPECT_EQ(driver.writes, written ? Writes{packet} : Writes{});
-        EXPECT_EQ(log.calls, (written ? Strings{"FT_Write(20)", "sleep(100)", "FT_Read(100)"} : Strings{"FT_Write(20)"}));
+        EXPECT_EQ(log.calls, (written ? Strings{"FT_Write(20)", "sleep(100)", "FT_Read(100)"}
+                                      : Strings{"FT_Write(20)"}));
     }
 }
 
@@ -63,11 +69,13 @@ TEST_F(ProtocolFixture, ATableGoesInChunksOf512AfterItsAnnounce) {
     padded.resize(table.size() + 7, 0xEE);
     next({{Reply(20)}});
     EXPECT_EQ(protocol.sendTable(EventKind::WeekClock, file(padded), progress), SendResult::Sent);
-    EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(512)", "FT_Write(20)", "sleep(100)", "FT_Read(20)",
-                                  "progress show", "progress range(0, 2)", "progress position(0)",
-                                  "progress step size(1)", "sleep(5)", "FT_Write(512)", "progress step", "sleep(5)",
-                                  "FT_Write(32)", "progress step", "progress hide", "progress position(0)"}));
-    EXPECT_EQ(driver.writes, (Writes{PacketBytes({0xAA, 0x55, 0xA4, 0x20, 0x02}), Bytes(table.begin(), table.begin() + 512),
+    EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(512)", "FT_Write(20)", "sleep(100)",
+                                  "FT_Read(20)", "progress show", "progress range(0, 2)",
+                                  "progress position(0)", "progress step size(1)", "sleep(5)",
+                                  "FT_Write(512)", "progress step", "sleep(5)", "FT_Write(32)",
+                                  "progress step", "progress hide", "progress position(0)"}));
+    EXPECT_EQ(driver.writes, (Writes{PacketBytes({0xAA, 0x55, 0xA4, 0x20, 0x02}),
+                                     Bytes(table.begin(), table.begin() + 512),
                                      Bytes(table.begin() + 512, table.end())}));
     EXPECT_EQ(log.nowMs, 10 + 500 + 100 + 5 + 5); // the drain waits for its timeout
 }
@@ -91,8 +99,9 @@ TEST_F(ProtocolFixture, TablesThatCannotGoWholeAreNotAnnounced) {
         EXPECT_EQ(protocol.sendTable(kind, file(bytes), progress), result);
         EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(512)"}));
         EXPECT_TRUE(driver.writes.empty());
-        EXPECT_EQ(prompter.messages,
-                  result == SendResult::TooLarge ? Strings{"The event table is too large to send!"} : Strings{});
+        EXPECT_EQ(prompter.messages, result == SendResult::TooLarge
+                                         ? Strings{"The event table is too large to send!"}
+                                         : Strings{});
     }
 }
 
@@ -114,7 +123,8 @@ TEST_F(ProtocolFixture, SendStopsAtTheFirstWriteThatFails) {
         EXPECT_EQ(protocol.sendTable(EventKind::WeekClock, path, progress), c.result);
         EXPECT_EQ(driver.writes.size(), c.writes);
         EXPECT_EQ(std::ranges::count(log.calls, "progress step"), static_cast<long>(c.steps));
-        if (c.result == SendResult::ChunkFailed) // the bar goes away even when the transfer broke off
+        if (c.result ==
+            SendResult::ChunkFailed) // the bar goes away even when the transfer broke off
             EXPECT_EQ(log.calls.back(), "progress position(0)");
     }
 }
@@ -122,8 +132,8 @@ TEST_F(ProtocolFixture, SendStopsAtTheFirstWriteThatFails) {
 TEST_F(ProtocolFixture, EmptyTableAnnouncesLengthZeroAndIgnoresTheReply) {
     next({{Reply(3)}});
     EXPECT_EQ(protocol.emptyTable(EventKind::Audio), EmptyResult::Announced);
-    EXPECT_EQ(log.calls,
-              (Strings{"sleep(10)", "FT_Read(512)", "FT_Write(20)", "sleep(100)", "FT_Read(20)", "sleep(1)"}));
+    EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(512)", "FT_Write(20)", "sleep(100)",
+                                  "FT_Read(20)", "sleep(1)"}));
     EXPECT_EQ(driver.writes, Writes{PacketBytes({0xAA, 0x55, 0xA7, 0x00, 0x00})});
     EXPECT_TRUE(prompter.messages.empty());
 }
@@ -131,9 +141,10 @@ TEST_F(ProtocolFixture, EmptyTableAnnouncesLengthZeroAndIgnoresTheReply) {
 TEST_F(ProtocolFixture, ReceiveReadsBlocksUntilTheAnnouncedLength) {
     const Bytes table = EventFileBytes(EventKind::Relay, 32); // 1040 bytes
     next({{Reply(20, 0x0410)}, {table}});
-    EXPECT_EQ(protocol.receiveTable(EventKind::Relay, folder.file("in.rel")).result, ReceiveResult::Received);
-    EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(1024)", "FT_Write(20)", "sleep(100)", "FT_Read(20)",
-                                  "FT_Read(1024)", "FT_Read(1024)"}));
+    EXPECT_EQ(protocol.receiveTable(EventKind::Relay, folder.file("in.rel")).result,
+              ReceiveResult::Received);
+    EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(1024)", "FT_Write(20)", "sleep(100)",
+                                  "FT_Read(20)", "FT_Read(1024)", "FT_Read(1024)"}));
     EXPECT_EQ(driver.writes, Writes{PacketBytes({0xAA, 0x55, 0xA9})});
     EXPECT_EQ(folder.read("in.rel"), table);
     EXPECT_EQ(log.nowMs, 10 + 500 + 100 + 500);
@@ -165,7 +176,8 @@ TEST_F(ProtocolFixture, ReceiveOutcomes) {
         driver.overclaim = c.overclaim;
         EXPECT_EQ(protocol.receiveTable(EventKind::Relay, folder.file(name)).result, c.result);
         ASSERT_EQ(folder.exists(name), c.fileSize.has_value());
-        const Bytes got = folder.read(name), arrived = c.reads.size() > 1 ? c.reads[1].bytes : Bytes{};
+        const Bytes got = folder.read(name),
+                    arrived = c.reads.size() > 1 ? c.reads[1].bytes : Bytes{};
         ASSERT_EQ(got.size(), c.fileSize.value_or(0));
         if (c.overclaim == 0) // the file holds what arrived, in order
             EXPECT_EQ(got, Bytes(arrived.begin(), arrived.begin() + got.size()));
@@ -177,7 +189,8 @@ struct CommandFixture : ProtocolFixture {
     VectorEventList list;
     const Bytes before = EventFileBytes(EventKind::Relay, 2);
     const Bytes table = EventFileBytes(EventKind::Relay, 5);
-    const std::string eventFile = std::filesystem::path(EventFilePath(folder.path(), EventKind::Relay)).filename();
+    const std::string eventFile =
+        std::filesystem::path(EventFilePath(folder.path(), EventKind::Relay)).filename();
 
     CommandFixture() { folder.write(eventFile, before); }
 };
@@ -213,11 +226,14 @@ TEST_F(CommandFixture, OnlyACompleteOrEmptyTableBecomesTheEventFile) {
         prompter.messages.clear();
         folder.write(eventFile, before);
         const std::string chosen = c.onto ? eventFile : "EventFile.rel";
-        answer({{Reply(20, static_cast<std::uint16_t>(c.arrived.empty() ? 0 : table.size()))}, {c.arrived}});
+        answer({{Reply(20, static_cast<std::uint16_t>(c.arrived.empty() ? 0 : table.size()))},
+                {c.arrived}});
         prompter.answerSave(folder.file(chosen));
-        EXPECT_EQ(ReceiveTableCommand(protocol, EventKind::Relay, folder.path(), true, list).result, c.result);
+        EXPECT_EQ(ReceiveTableCommand(protocol, EventKind::Relay, folder.path(), true, list).result,
+                  c.result);
         EXPECT_EQ(folder.read(eventFile), c.eventFile);
-        EXPECT_EQ(folder.read(chosen), c.onto ? c.eventFile : c.arrived); // the chosen file keeps what arrived
+        EXPECT_EQ(folder.read(chosen),
+                  c.onto ? c.eventFile : c.arrived); // the chosen file keeps what arrived
         EXPECT_EQ(list.lines.size(), c.lines);
         EXPECT_EQ(prompter.messages, c.messages);
         EXPECT_EQ(folder.names().size(), c.onto ? 1u : 2u); // nothing left beside them

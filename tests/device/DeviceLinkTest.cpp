@@ -1,5 +1,4 @@
 #include "DeviceTestRig.h"
-
 #include "device/ControllerCommands.h"
 
 namespace corvane {
@@ -13,8 +12,10 @@ TEST_F(LinkFixture, WithoutTheLibraryStartUpShowsItsMessagesInOrderAndCallsFail)
     link.BindDriver("/nonexistent/libftd2xx.so");
     EXPECT_EQ(ConnectAndSetClock(protocol), ClockResult::WriteFailed);
     EXPECT_EQ(link.SetTimeouts(500, 150), 1u); // an unbound entry point fails with status one
-    EXPECT_EQ(prompter.messages, (Strings{"Error:Can't Load ft8u245.dll", "FT_ListDevices is not valid!", "No Device Found!",
-                                          "FT_Write is not valid!", "FT_SetTimeouts is not valid!"}));
+    EXPECT_EQ(
+        prompter.messages,
+        (Strings{"Error:Can't Load ft8u245.dll", "FT_ListDevices is not valid!", "No Device Found!",
+                 "FT_Write is not valid!", "FT_SetTimeouts is not valid!"}));
 }
 
 Strings operator+(Strings all, const Strings& more) {
@@ -22,10 +23,15 @@ Strings operator+(Strings all, const Strings& more) {
     return all;
 }
 
-Strings Listed(int index) { return {"FT_ListDevices(" + std::to_string(index) + ", 0x40000002)"}; }
-Strings Opened(const std::string& name) { return {"FT_OpenEx(" + name + ", 0x40000002)"}; }
+Strings Listed(int index) {
+    return {"FT_ListDevices(" + std::to_string(index) + ", 0x40000002)"};
+}
+Strings Opened(const std::string& name) {
+    return {"FT_OpenEx(" + name + ", 0x40000002)"};
+}
 const Strings kCount = {"FT_ListDevices(count, 0x80000000)"};
-const Strings kLine = {"FT_SetBaudRate(1000000)", "FT_SetDataCharacteristics(8, 2, 0)", "FT_SetFlowControl(0, 0, 0)"};
+const Strings kLine = {"FT_SetBaudRate(1000000)", "FT_SetDataCharacteristics(8, 2, 0)",
+                       "FT_SetFlowControl(0, 0, 0)"};
 const Strings kTimeouts = {"FT_SetTimeouts(500, 150)"};
 
 // Discovery: the devices on the bus, statuses the driver answers, and what must follow.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FakeD2xx.h"
-
 #include "device/ControllerProtocol.h"
 #include "device/DeviceLink.h"
 #include "events/EventKind.h"
@@ -35,7 +34,8 @@ inline Bytes Reply(std::size_t size, std::uint16_t length = 0) {
     return reply;
 }
 
-// The program's side of the link: prompter, virtual-time pacer and progress, link, protocol, a folder for files.
+// The program's side of the link: prompter, virtual-time pacer and progress, link, protocol, a
+// folder for files.
 struct LinkRig {
     DeviceCallLog log;
     RecordingPrompter prompter;

@@ -12,10 +12,11 @@ FakeD2xx* FakeD2xx::current = nullptr;
 
 namespace {
 
-FakeD2xx& Fake() { return *FakeD2xx::current; }
+FakeD2xx& Fake() {
+    return *FakeD2xx::current;
+}
 
-template <typename... T>
-std::vector<std::string> Args(T... values) {
+template <typename... T> std::vector<std::string> Args(T... values) {
     return {std::to_string(values)...};
 }
 
@@ -25,8 +26,7 @@ std::string Flags(Dword flags) {
 }
 
 // The front of queue, taken; otherwise when it is empty.
-template <typename T>
-T Take(std::deque<T>& queue, T otherwise) {
+template <typename T> T Take(std::deque<T>& queue, T otherwise) {
     if (queue.empty())
         return otherwise;
     const T front = queue.front();
@@ -35,7 +35,8 @@ T Take(std::deque<T>& queue, T otherwise) {
 }
 
 // Logs the call and answers the next status set for it; a null handle is refused.
-Status Call(const std::string& name, const std::vector<std::string>& args, Handle handle = FakeD2xx::current) {
+Status Call(const std::string& name, const std::vector<std::string>& args,
+            Handle handle = FakeD2xx::current) {
     std::string call = name + "(";
     for (std::size_t i = 0; i < args.size(); ++i)
         call += (i > 0 ? ", " : "") + args[i];
@@ -43,12 +44,15 @@ Status Call(const std::string& name, const std::vector<std::string>& args, Handl
     return handle == nullptr ? kInvalidHandle : Take(Fake().statuses[name], kOk);
 }
 
-Status Unused(const char* name) { return Call(std::string(name) + " (never called by the program)", {}, nullptr); }
+Status Unused(const char* name) {
+    return Call(std::string(name) + " (never called by the program)", {}, nullptr);
+}
 
 Status ListDevices(void* arg1, void* arg2, Dword flags) {
     const auto index = reinterpret_cast<std::uintptr_t>(arg1);
     const bool counting = flags == kListNumberOnly;
-    const Status status = Call("FT_ListDevices", {counting ? "count" : std::to_string(index), Flags(flags)});
+    const Status status =
+        Call("FT_ListDevices", {counting ? "count" : std::to_string(index), Flags(flags)});
     if (status == kOk && counting)
         *static_cast<Dword*>(arg1) = static_cast<Dword>(Fake().devices.size());
     if (status != kOk || counting)
@@ -105,7 +109,8 @@ Status Read(Handle handle, void* buffer, Dword count, Dword* received) {
     if (bytes.empty())
         reads.pop_front();
     if (delivered < count)
-        Fake().log.nowMs += Fake().readTimeoutMs; // a short read returns when its timeout has run out
+        Fake().log.nowMs +=
+            Fake().readTimeoutMs; // a short read returns when its timeout has run out
     *received = delivered + Fake().overclaim;
     return kOk;
 }

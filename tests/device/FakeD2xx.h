@@ -37,9 +37,9 @@ struct FakeD2xx {
     DeviceCallLog& log;
     std::vector<std::string> devices{"Velmora"};
     std::map<std::string, std::deque<d2xx::Status>> statuses; // answers of the next calls; then kOk
-    std::deque<d2xx::Dword> shortWrites;                      // bytes taken by the next writes; then all
-    std::deque<ReadAnswer> reads;                             // exhausted: reads time out empty
-    d2xx::Dword overclaim = 0; // a driver claiming bytes it never delivered
+    std::deque<d2xx::Dword> shortWrites; // bytes taken by the next writes; then all
+    std::deque<ReadAnswer> reads;        // exhausted: reads time out empty
+    d2xx::Dword overclaim = 0;           // a driver claiming bytes it never delivered
     std::vector<std::vector<std::uint8_t>> writes;
     unsigned readTimeoutMs = 0;
     static FakeD2xx* current;
@@ -47,7 +47,10 @@ struct FakeD2xx {
 
 struct FakePacer final : Pacer {
     explicit FakePacer(DeviceCallLog& callLog) : log(callLog) {}
-    void sleep(int ms) override { log.add("sleep(" + std::to_string(ms) + ")"); log.nowMs += ms; }
+    void sleep(int ms) override {
+        log.add("sleep(" + std::to_string(ms) + ")");
+        log.nowMs += ms;
+    }
     std::chrono::milliseconds now() const override { return std::chrono::milliseconds(log.nowMs); }
     DeviceCallLog& log;
 };

@@ -4,13 +4,11 @@
 // state file.
 
 #include "DeviceTestRig.h"
-
 #include "device/ControllerCommands.h"
 #include "device/DynamicLibrary.h"
 
-#include <gmock/gmock.h>
-
 #include <cstdlib>
+#include <gmock/gmock.h>
 #include <sys/wait.h>
 
 namespace corvane {
@@ -26,7 +24,8 @@ struct SimRig : LinkRig {
 
     explicit SimRig(const char* file = CORVANE_SIM_LIBRARY) {
         EXPECT_TRUE(library.load(file)) << file;
-        configure = reinterpret_cast<int (*)(const char*, const char*)>(library.symbol("corvaneSimConfigure"));
+        configure = reinterpret_cast<int (*)(const char*, const char*)>(
+            library.symbol("corvaneSimConfigure"));
         set("reset", "");
         set("timing", "instant");
         link.BindDriver(file);
@@ -39,7 +38,9 @@ struct SimRig : LinkRig {
         folder.write("sent", table);
         return protocol.sendTable(kind, folder.file("sent"), progress);
     }
-    ReceiveResult receive(EventKind kind) { return protocol.receiveTable(kind, folder.file("received")).result; }
+    ReceiveResult receive(EventKind kind) {
+        return protocol.receiveTable(kind, folder.file("received")).result;
+    }
 };
 
 // A fault configured after a table went over, and how the exchanges must end.
@@ -68,7 +69,8 @@ TEST(SimLibrary, FaultsEndTheExchangesAsTheyShould) {
         EXPECT_EQ(ConnectAndSetClock(sim.protocol, {}), c.clock);
         EXPECT_EQ(sim.receive(EventKind::Relay) == ReceiveResult::Received, c.received);
         EXPECT_EQ(sim.send(EventKind::Relay, table), c.sent);
-        EXPECT_EQ(sim.prompter.messages, c.clockMessage ? Strings{"Time Set is Error!"} : Strings{});
+        EXPECT_EQ(sim.prompter.messages,
+                  c.clockMessage ? Strings{"Time Set is Error!"} : Strings{});
     }
 }
 
@@ -86,8 +88,9 @@ TEST(SimLibrary, ALibraryWithoutOpenLeavesEverythingAfterItUnbound) {
     SimRig sim(CORVANE_SIM_WITHOUT_OPEN_LIBRARY);
     EXPECT_EQ(ConnectAndSetClock(sim.protocol, {}), ClockResult::WriteFailed);
     EXPECT_EQ(sim.prompter.messages,
-              (Strings{"Error:Can't Find FT_Open", "FT_OpenEx is not valid!", "FT_SetBaudRate is not valid!",
-                       "FT_SetDataCharacteristics is not valid!", "FT_SetFlowControl is not valid!", "No Device Found!"}));
+              (Strings{"Error:Can't Find FT_Open", "FT_OpenEx is not valid!",
+                       "FT_SetBaudRate is not valid!", "FT_SetDataCharacteristics is not valid!",
+                       "FT_SetFlowControl is not valid!", "No Device Found!"}));
 }
 
 struct CliFixture : ::testing::Test {
@@ -95,13 +98,18 @@ struct CliFixture : ::testing::Test {
 
     // The exit status of corvanectl with args; its output goes to folder/stdout and folder/stderr.
     int run(const std::string& args) {
-        const std::string command = "CORVANE_D2XX_LIBRARY='" CORVANE_SIM_LIBRARY "' CORVANE_SIM_TIMING=instant "
-                                    "CORVANE_SIM_STATE_FILE='" + folder.file("state") + "' '" CORVANECTL "' " +
-                                    args + " 2>'" + folder.file("stderr") + "' >'" + folder.file("stdout") + "'";
+        const std::string command = "CORVANE_D2XX_LIBRARY='" CORVANE_SIM_LIBRARY
+                                    "' CORVANE_SIM_TIMING=instant "
+                                    "CORVANE_SIM_STATE_FILE='" +
+                                    folder.file("state") + "' '" CORVANECTL "' " + args + " 2>'" +
+                                    folder.file("stderr") + "' >'" + folder.file("stdout") + "'";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string output(const char* stream) { const Bytes b = folder.read(stream); return {b.begin(), b.end()}; }
+    std::string output(const char* stream) {
+        const Bytes b = folder.read(stream);
+        return {b.begin(), b.end()};
+    }
 };
 
 TEST_F(CliFixture, SendThenReceiveRoundTripsEveryKind) {
@@ -111,8 +119,10 @@ TEST_F(CliFixture, SendThenReceiveRoundTripsEveryKind) {
         const std::uint32_t dated = kind == EventKind::WeekClock ? 300 : 0; // a full table
         const Bytes table = EventFileBytes(kind, InfoOf(kind).maxEntries - dated, dated);
         folder.write(name + ".sent", table);
-        EXPECT_EQ(run("send " + name + " '" + folder.file(name + ".sent") + "'"), 0) << output("stderr");
-        EXPECT_EQ(run("receive " + name + " '" + folder.file(name + ".back") + "'"), 0) << output("stderr");
+        EXPECT_EQ(run("send " + name + " '" + folder.file(name + ".sent") + "'"), 0)
+            << output("stderr");
+        EXPECT_EQ(run("receive " + name + " '" + folder.file(name + ".back") + "'"), 0)
+            << output("stderr");
         EXPECT_EQ(folder.read(name + ".back"), table);
     }
 }
@@ -122,7 +132,8 @@ TEST_F(CliFixture, DevicesClockEmptyAndRefusals) {
     EXPECT_EQ(run("devices"), 0);
     EXPECT_EQ(output("stdout"), "0\tVelmora\n");
     EXPECT_EQ(run("clock"), 0);
-    EXPECT_THAT(output("state"), ::testing::ContainsRegex("^clock [0-9a-f]{14}\n")); // for the next process
+    EXPECT_THAT(output("state"),
+                ::testing::ContainsRegex("^clock [0-9a-f]{14}\n")); // for the next process
     folder.write("a.aud", EventFileBytes(EventKind::Audio, 2));
     EXPECT_EQ(run("send audio '" + folder.file("a.aud") + "'"), 0);
     EXPECT_EQ(run("empty audio"), 0);
@@ -130,8 +141,9 @@ TEST_F(CliFixture, DevicesClockEmptyAndRefusals) {
     EXPECT_TRUE(folder.read("b.aud").empty());
     EXPECT_EQ(output("stderr"), "");
     const Bytes two = EventFileBytes(EventKind::Midi, 2);
-    for (const auto& [bytes, why] : {std::pair{EventFileBytes(EventKind::Midi, 0), "holds no records"},
-                                     std::pair{Bytes(two.begin(), two.end() - 1), "shorter than its header counts say"}}) {
+    for (const auto& [bytes, why] :
+         {std::pair{EventFileBytes(EventKind::Midi, 0), "holds no records"},
+          std::pair{Bytes(two.begin(), two.end() - 1), "shorter than its header counts say"}}) {
         folder.write("table.mdi", bytes);
         EXPECT_EQ(run("send midi '" + folder.file("table.mdi") + "'"), 1);
         EXPECT_NE(output("stderr").find(why), std::string::npos) << why;

@@ -20,21 +20,25 @@ TEST(TextToNumber, ReadsLikeAtoiAndHugeNumbersKeepTheirLowBits) {
 
 TEST(CollectMidi, MapsChannelNoteStateAndAction) {
     // channel item, on/off item -> channel, note state
-    const std::array<int, 4> cases[] = {{-1, -1, 1, 0xFF}, {0, 0, 1, 0xFF}, {1, 1, 2, 0x00}, {16, 1, 17, 0x00}};
+    const std::array<int, 4> cases[] = {
+        {-1, -1, 1, 0xFF}, {0, 0, 1, 0xFF}, {1, 1, 2, 0x00}, {16, 1, 17, 0x00}};
     for (const auto& [channelItem, onOffItem, channel, noteState] : cases) {
         auto panel = test::MidiPanel(60);
         panel.setSelection(ids::kMidiChannel, channelItem).setSelection(ids::kMidiOnOff, onOffItem);
         const auto r = CollectMidi(panel.setSelection(ids::kMidiAction, 3)).record;
         EXPECT_EQ(std::tuple(int{r.channel}, int{r.noteState}, int{r.action}, int{r.note}),
-                  std::tuple(channel, noteState, 3, 60)) << channelItem;
+                  std::tuple(channel, noteState, 3, 60))
+            << channelItem;
     }
 }
 
 TEST(CollectRelay, CapsTheRelayNumberAtEightAfterKeepingItsLowByte) {
-    const std::pair<const char*, int> cases[] = {{"12", 8}, {"264", 8}, {"0", 0}, {"8", 8}, {"-1", 8}, {"256", 0}};
+    const std::pair<const char*, int> cases[] = {{"12", 8}, {"264", 8}, {"0", 0},
+                                                 {"8", 8},  {"-1", 8},  {"256", 0}};
     for (const auto& [text, relay] : cases) {
         TablePanelValues panel;
-        EXPECT_EQ(CollectRelay(panel.setText(ids::kRelayNumber, text)).record.relayNumber, relay) << text;
+        EXPECT_EQ(CollectRelay(panel.setText(ids::kRelayNumber, text)).record.relayNumber, relay)
+            << text;
     }
 }
 
@@ -52,24 +56,30 @@ TEST(Collect, ChannelOrderDecidesOnlyForWeekClockTimecodeAndMidi) {
         EXPECT_EQ(CollectRecord(kind, panel).acceptable, acceptableWhenReversed);
         EXPECT_TRUE(CollectRecord(kind, panel.setText(lastId, "10")).acceptable);
         // Compared as stored: 65536 is 0, below 10.
-        EXPECT_EQ(CollectRecord(kind, panel.setText(lastId, "65536")).acceptable, acceptableWhenReversed);
+        EXPECT_EQ(CollectRecord(kind, panel.setText(lastId, "65536")).acceptable,
+                  acceptableWhenReversed);
     }
     TablePanelValues relay;
-    EXPECT_TRUE(CollectRelay(relay.setText(ids::kRelayLow, "200").setText(ids::kRelayHigh, "1")).acceptable);
+    EXPECT_TRUE(CollectRelay(relay.setText(ids::kRelayLow, "200").setText(ids::kRelayHigh, "1"))
+                    .acceptable);
 }
 
 TEST(CollectAudio, BandIsOneBasedAndPixelModeIsHeldTwice) {
     TablePanelValues panel;
-    panel.setSelection(ids::kAudioSide, 2).setSelection(ids::kAudioBand, 13).setSelection(ids::kAudioPixelMode, 1);
+    panel.setSelection(ids::kAudioSide, 2)
+        .setSelection(ids::kAudioBand, 13)
+        .setSelection(ids::kAudioPixelMode, 1);
     const auto r = CollectAudio(panel).record;
     EXPECT_EQ(std::tuple(r.side, r.band, r.pixelMode, r.pixelModeCopy), std::tuple(2, 14, 1, 1));
     const auto none = CollectAudio(panel = {}).record; // nothing chosen
-    EXPECT_EQ(std::tuple(none.side, none.band, none.pixelMode), std::tuple(0xFF, 0, none.pixelModeCopy));
+    EXPECT_EQ(std::tuple(none.side, none.band, none.pixelMode),
+              std::tuple(0xFF, 0, none.pixelModeCopy));
 }
 
 TEST(Collect, SensorAndAnalogFillTheTargetFieldsByAction) {
     using Fields = std::tuple<int, int, int, int>; // target, last channel, increment, level
-    // DMX: the texts; Relay: target item 4 is relay 5, state item 1 is On; Sensor Audio: the target item as is.
+    // DMX: the texts; Relay: target item 4 is relay 5, state item 1 is On; Sensor Audio: the target
+    // item as is.
     // clang-format off
     const std::tuple<EventKind, int, Fields> cases[] = {
         {EventKind::Sensor, 0, {100, 200, 3, 250}}, {EventKind::Sensor, 1, {5, 0, 1, 0}}, {EventKind::Sensor, 2, {4, 0, 0, 0}},
@@ -79,15 +89,25 @@ TEST(Collect, SensorAndAnalogFillTheTargetFieldsByAction) {
     for (const auto& [kind, action, fields] : cases) {
         SCOPED_TRACE(testing::Message() << InfoOf(kind).cliName << " " << action);
         const bool sensor = kind == EventKind::Sensor;
-        const int target = sensor ? ids::kSensorTarget : ids::kAnalogTarget, second = sensor ? ids::kSensorSecond : ids::kAnalogSecond;
-        const int last = sensor ? ids::kSensorLastChannel : ids::kAnalogLastChannel, level = sensor ? ids::kSensorLevel : ids::kAnalogLevel;
+        const int target = sensor ? ids::kSensorTarget : ids::kAnalogTarget,
+                  second = sensor ? ids::kSensorSecond : ids::kAnalogSecond;
+        const int last = sensor ? ids::kSensorLastChannel : ids::kAnalogLastChannel,
+                  level = sensor ? ids::kSensorLevel : ids::kAnalogLevel;
         TablePanelValues panel;
-        panel.setSelection(sensor ? ids::kSensorAction : ids::kAnalogAction, action).setSelection(target, 4).setSelection(second, 1);
-        panel.setText(target, "100").setText(second, "3").setText(last, "200").setText(level, "250");
+        panel.setSelection(sensor ? ids::kSensorAction : ids::kAnalogAction, action)
+            .setSelection(target, 4)
+            .setSelection(second, 1);
+        panel.setText(target, "100")
+            .setText(second, "3")
+            .setText(last, "200")
+            .setText(level, "250");
         if (sensor) {
-            panel.setSelection(ids::kSensorContact, 3).setText(ids::kSensorFirstSetting, "59").setText(ids::kSensorSecondSetting, "30");
+            panel.setSelection(ids::kSensorContact, 3)
+                .setText(ids::kSensorFirstSetting, "59")
+                .setText(ids::kSensorSecondSetting, "30");
             const auto r = CollectSensor(panel).record;
-            EXPECT_EQ(std::tuple(r.contact, r.firstSetting, r.secondSetting, r.actionType), std::tuple(3, 59, 30, action));
+            EXPECT_EQ(std::tuple(r.contact, r.firstSetting, r.secondSetting, r.actionType),
+                      std::tuple(3, 59, 30, action));
             EXPECT_EQ(Fields(r.target, r.lastChannel, r.increment, r.level), fields);
         } else {
             const auto r = CollectAnalog(panel.setSelection(ids::kAnalogInput, 2)).record;
@@ -108,10 +128,12 @@ TEST(CollectAnalog, VoltageRule) {
     // clang-format on
     for (const auto& [low, high, acceptable, expected] : cases) {
         TablePanelValues panel;
-        const auto collected = CollectAnalog(panel.setText(ids::kAnalogLow, low).setText(ids::kAnalogHigh, high));
+        const auto collected =
+            CollectAnalog(panel.setText(ids::kAnalogLow, low).setText(ids::kAnalogHigh, high));
         const auto b = collected.record.encode();
         EXPECT_EQ(collected.acceptable, acceptable) << low << " " << high;
-        EXPECT_EQ((std::array<std::uint8_t, 4>{b[1], b[2], b[3], b[4]}), expected) << low << " " << high;
+        EXPECT_EQ((std::array<std::uint8_t, 4>{b[1], b[2], b[3], b[4]}), expected)
+            << low << " " << high;
     }
 }
 
@@ -123,7 +145,8 @@ TEST(CollectWeekClock, TakesDatesAndTimesFromThePickers) {
     const auto bytes = collected.record.encode();
     EXPECT_TRUE(collected.acceptable);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 19),
-              (std::vector<std::uint8_t>{12, 24, 5, 18, 30, 15, 12, 26, 7, 6, 0, 59, 1, 0, 10, 0, 1, 255, 0}));
+              (std::vector<std::uint8_t>{12, 24, 5, 18, 30, 15, 12, 26, 7, 6, 0, 59, 1, 0, 10, 0, 1,
+                                         255, 0}));
     EXPECT_EQ(panel.refreshes, 1);
 }
 

@@ -17,7 +17,9 @@ constexpr auto kWeek = EventKind::WeekClock;
 
 class EventEditing : public ::testing::Test {
 protected:
-    std::vector<std::uint8_t> file(EventKind kind) const { return folder.read(InfoOf(kind).fileName); }
+    std::vector<std::uint8_t> file(EventKind kind) const {
+        return folder.read(InfoOf(kind).fileName);
+    }
     void setFile(EventKind kind, const std::vector<std::uint8_t>& bytes) const {
         folder.write(std::string(InfoOf(kind).fileName), bytes);
     }
@@ -25,7 +27,8 @@ protected:
         AddEvent(folder.path(), kind, panel, name, prompter, list);
     }
     EventFileHeader header(EventKind kind) const { return *EventFileHeader::decode(file(kind)); }
-    template <typename Record = WeekClockRecord> Record at(std::size_t index, EventKind kind = kWeek) const {
+    template <typename Record = WeekClockRecord>
+    Record at(std::size_t index, EventKind kind = kWeek) const {
         const auto bytes = file(kind);
         return Record::decode(std::span(bytes).subspan(16 + index * Record::kSize, Record::kSize));
     }
@@ -39,16 +42,19 @@ protected:
     test::TempFolder folder;
     test::RecordingPrompter prompter;
     test::VectorEventList list;
-    const TablePanelValues newYear = test::DatedPanel({2026, 1, 1, 4}, {0, 0, 0}, {2026, 1, 2, 5}, {0, 0, 0});
+    const TablePanelValues newYear =
+        test::DatedPanel({2026, 1, 1, 4}, {0, 0, 0}, {2026, 1, 2, 5}, {0, 0, 0});
 };
 
 TEST_F(EventEditing, SameKeyReplacesTheNameAndKeepsThePlaceNewKeyAppends) {
-    const std::vector<RelayRecord> three = {{1, 0, 255, 1, 0, "a"}, {2, 0, 255, 1, 0, "b"}, {3, 0, 255, 1, 0, "c"}};
+    const std::vector<RelayRecord> three = {
+        {1, 0, 255, 1, 0, "a"}, {2, 0, 255, 1, 0, "b"}, {3, 0, 255, 1, 0, "c"}};
     setFile(EventKind::Relay, EventFileBytes(three));
     add(EventKind::Relay, test::RelayPanel(9, 12), "New");
     add(EventKind::Relay, test::RelayPanel(2), "B");
-    EXPECT_EQ(file(EventKind::Relay), EventFileBytes(std::vector<RelayRecord>{
-                                          three[0], {2, 0, 255, 1, 0, "B"}, three[2], {9, 0, 255, 8, 0, "New"}}));
+    EXPECT_EQ(file(EventKind::Relay),
+              EventFileBytes(std::vector<RelayRecord>{
+                  three[0], {2, 0, 255, 1, 0, "B"}, three[2], {9, 0, 255, 8, 0, "New"}}));
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -59,7 +65,8 @@ TEST_F(EventEditing, TimecodeEntriesSortByStartAndTheNewestEqualStartComesFirst)
     add(EventKind::Timecode, test::TimecodePanel(0, 0, 10, 0, 3), "ten-b");
     add(EventKind::Timecode, test::TimecodePanel(1, 0, 0, 0, 4), "hour");
     add(EventKind::Timecode, test::TimecodePanel(0, 0, 5, 0, 2), "five-renamed");
-    EXPECT_EQ(names<TimecodeRecord>(EventKind::Timecode), (Strings{"five-renamed", "ten-b", "ten-a", "hour"}));
+    EXPECT_EQ(names<TimecodeRecord>(EventKind::Timecode),
+              (Strings{"five-renamed", "ten-b", "ten-a", "hour"}));
 }
 
 TEST_F(EventEditing, WeeklyAddStoresOneEntryPerCheckedDayInFrontOfTheDatedOnes) {
@@ -69,10 +76,12 @@ TEST_F(EventEditing, WeeklyAddStoresOneEntryPerCheckedDayInFrontOfTheDatedOnes) 
         {1, 1, 5, 0, 0, 0, 1, 2, 6, 0, 0, 0, 1, 512, 1, 255, 1, "dated"}};
     setFile(kWeek, EventFileBytes(2, 1, records));
     add(kWeek, test::WeekPanel({8, 0, 0}, {9, 0, 0}, {2, 6}), "new");
-    add(kWeek, test::WeekPanel({23, 0, 0}, {1, 0, 0}, {7}), "night"); // past midnight: ends on Sunday
+    add(kWeek, test::WeekPanel({23, 0, 0}, {1, 0, 0}, {7}),
+        "night"); // past midnight: ends on Sunday
     EXPECT_EQ(header(kWeek), (EventFileHeader{5, 1}));
     EXPECT_EQ(names(), (Strings{"sun", "new", "wed", "new", "night", "dated"}));
-    EXPECT_EQ(std::tuple(at(1).startWeekday, at(1).endWeekday, at(1).entryFlag, at(4).startWeekday, at(4).endWeekday),
+    EXPECT_EQ(std::tuple(at(1).startWeekday, at(1).endWeekday, at(1).entryFlag, at(4).startWeekday,
+                         at(4).endWeekday),
               std::tuple(2, 2, 0, 7, 1));
     add(kWeek, test::WeekPanel({8, 0, 0}, {9, 0, 0})); // no day checked: nothing to store
     EXPECT_EQ(header(kWeek), (EventFileHeader{5, 1}));
@@ -82,10 +91,12 @@ TEST_F(EventEditing, WeeklyAddStoresOneEntryPerCheckedDayInFrontOfTheDatedOnes) 
 TEST_F(EventEditing, DatedEntriesSortBehindTheWeeklyOnesAndReplaceOnSameKey) {
     setFile(kWeek, test::BareHeader());
     add(kWeek, test::WeekPanel({8, 0, 0}, {9, 0, 0}, {1}), "weekly");
-    add(kWeek, test::DatedPanel({2026, 12, 24, 4}, {18, 0, 0}, {2026, 12, 26, 6}, {6, 0, 0}), "xmas");
+    add(kWeek, test::DatedPanel({2026, 12, 24, 4}, {18, 0, 0}, {2026, 12, 26, 6}, {6, 0, 0}),
+        "xmas");
     add(kWeek, test::DatedPanel({2026, 3, 1, 0}, {8, 0, 0}, {2026, 3, 1, 0}, {9, 0, 0}), "march");
     // The record holds no year and the weekdays are not compared: same key.
-    add(kWeek, test::DatedPanel({2025, 12, 24, 3}, {18, 0, 0}, {2025, 12, 26, 5}, {6, 0, 0}), "again");
+    add(kWeek, test::DatedPanel({2025, 12, 24, 3}, {18, 0, 0}, {2025, 12, 26, 5}, {6, 0, 0}),
+        "again");
     EXPECT_EQ(header(kWeek), (EventFileHeader{1, 2}));
     EXPECT_EQ(names(), (Strings{"weekly", "march", "again"}));
     EXPECT_EQ(std::tuple(at(2).entryFlag, at(2).startWeekday), std::tuple(1, 4));
@@ -184,7 +195,8 @@ TEST_F(EventEditing, DeleteRemovesTheLineOfTheShownGroupAndNothingOutsideIt) {
     EXPECT_EQ(names(), (Strings{"a", "d", "e"}));
 
     // Outside the group or on a damaged file: nothing changes.
-    const auto relays = EventFileBytes(std::vector<RelayRecord>{{1, 0, 0, 1, 0, "a"}, {2, 0, 0, 1, 0, "b"}});
+    const auto relays =
+        EventFileBytes(std::vector<RelayRecord>{{1, 0, 0, 1, 0, "a"}, {2, 0, 0, 1, 0, "b"}});
     const auto weekBytes = EventFileBytes(1, 1, std::vector<WeekClockRecord>(2));
     // clang-format off
     const std::tuple<EventKind, std::vector<std::uint8_t>, bool, int> cases[] = {
@@ -226,20 +238,26 @@ TEST_F(EventEditing, AnEventFileThatIsAFolderIsLeftAlone) {
 // must be valid and both groups sorted as the list promises.
 TEST_F(EventEditing, RandomWeekClockEditsKeepBothGroupsSortedAndApart) {
     std::mt19937 random{20261206};
-    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
     setFile(kWeek, test::BareHeader());
     for (int step = 0; step < 500; ++step) {
         SCOPED_TRACE(step);
         const auto before = header(kWeek);
         const int action = pick(0, 3);
         if (action == 0) {
-            auto panel = test::WeekPanel({pick(0, 2), pick(0, 1), 0}, {pick(0, 2), 0, 0}, {}, pick(1, 2));
+            auto panel =
+                test::WeekPanel({pick(0, 2), pick(0, 1), 0}, {pick(0, 2), 0, 0}, {}, pick(1, 2));
             for (int day = 1; day <= 7; ++day)
                 panel.checkDay(day, pick(0, 3) == 0);
             add(kWeek, panel, "w");
         } else if (action == 1) {
             const int day = pick(1, 3);
-            add(kWeek, test::DatedPanel({2026, pick(1, 2), day, 0}, {pick(0, 1), 0, 0}, {2026, 2, day + pick(0, 1), 0}, {pick(0, 1), 30, 0}), "d");
+            add(kWeek,
+                test::DatedPanel({2026, pick(1, 2), day, 0}, {pick(0, 1), 0, 0},
+                                 {2026, 2, day + pick(0, 1), 0}, {pick(0, 1), 30, 0}),
+                "d");
         } else {
             const auto count = action == 2 ? before.entryCount : before.datedEntryCount;
             DeleteEvent(folder.path(), kWeek, action == 2, pick(-1, static_cast<int>(count)));
@@ -251,11 +269,13 @@ TEST_F(EventEditing, RandomWeekClockEditsKeepBothGroupsSortedAndApart) {
             stored.push_back(WeekClockRecord::decode(std::span(bytes).subspan(offset)));
         // Weekly entries (flag 0) by weekday and time, then the dated ones by date and time.
         const auto order = [](const WeekClockRecord& r) {
-            return std::tuple(r.entryFlag, r.entryFlag ? r.startMonth : r.startWeekday, r.entryFlag ? r.startDay : 0,
-                              r.startHour, r.startMinute, r.startSecond);
+            return std::tuple(r.entryFlag, r.entryFlag ? r.startMonth : r.startWeekday,
+                              r.entryFlag ? r.startDay : 0, r.startHour, r.startMinute,
+                              r.startSecond);
         };
         ASSERT_TRUE(std::ranges::is_sorted(stored, {}, order));
-        ASSERT_EQ(std::ranges::count(stored, 0, &WeekClockRecord::entryFlag), EventFileHeader::decode(bytes)->entryCount);
+        ASSERT_EQ(std::ranges::count(stored, 0, &WeekClockRecord::entryFlag),
+                  EventFileHeader::decode(bytes)->entryCount);
     }
 }
 

@@ -1,7 +1,6 @@
-#include "events/ImportExport.h"
-
 #include "EventTestPanels.h"
 #include "events/EventList.h"
+#include "events/ImportExport.h"
 
 namespace corvane {
 namespace {
@@ -27,8 +26,8 @@ protected:
     test::TempFolder folder, elsewhere;
     test::RecordingPrompter prompter;
     test::VectorEventList list;
-    const std::vector<std::uint8_t> relays =
-        EventFileBytes(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
+    const std::vector<std::uint8_t> relays = EventFileBytes(
+        std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
 };
 
 TEST_F(EventFiles, DialogsOfferTheKindsFilterExtensionAndInitialName) {
@@ -37,7 +36,8 @@ TEST_F(EventFiles, DialogsOfferTheKindsFilterExtensionAndInitialName) {
     const auto &save = prompter.saveRequests.at(0), &open = prompter.openRequests.at(0);
     EXPECT_EQ(std::tie(save.filter, save.defaultExtension, save.initialName),
               std::tuple("Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||", "trc", "EventFile"));
-    EXPECT_EQ(std::tie(open.filter, open.defaultExtension), std::tuple("Analog(*.alg)|*.alg|All Files(*.*)|*.*||", "alg"));
+    EXPECT_EQ(std::tie(open.filter, open.defaultExtension),
+              std::tuple("Analog(*.alg)|*.alg|All Files(*.*)|*.*||", "alg"));
     // Cancelled dialogs change nothing.
     EXPECT_TRUE(folder.names().empty());
     EXPECT_TRUE(prompter.messages.empty());
@@ -83,7 +83,10 @@ TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     elsewhere.write("empty.rel", {});
     const std::string invalid = "The file is not a valid event file for this kind!";
     const std::pair<std::string, std::string> cases[] = {
-        {"missing.rel", "The file does not exist!"}, {"sensors.sen", invalid}, {"damaged.rel", invalid}, {"empty.rel", invalid}};
+        {"missing.rel", "The file does not exist!"},
+        {"sensors.sen", invalid},
+        {"damaged.rel", invalid},
+        {"empty.rel", invalid}};
     for (const auto& [name, message] : cases) {
         folder.write("relayEvent.bin", relays);
         prompter.messages.clear();
@@ -103,24 +106,30 @@ TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
 
 TEST_F(EventFiles, ReplaceForTheReceiveCopiesAnyContentAndTheFillRepairsIt) {
     elsewhere.write("received.rel", {1, 2, 3});
-    EXPECT_EQ(ReplaceEventFile(elsewhere.file("received.rel"), folder.path(), EventKind::Relay), ReplaceResult::Replaced);
+    EXPECT_EQ(ReplaceEventFile(elsewhere.file("received.rel"), folder.path(), EventKind::Relay),
+              ReplaceResult::Replaced);
     EXPECT_EQ(folder.read("relayEvent.bin"), (std::vector<std::uint8_t>{1, 2, 3}));
     fill(EventKind::Relay);
     EXPECT_EQ(folder.read("relayEvent.bin"), test::BareHeader());
-    EXPECT_EQ(ReplaceEventFile(elsewhere.file("nothing"), folder.path(), EventKind::Relay), ReplaceResult::SourceMissing);
-    EXPECT_EQ(ReplaceEventFile(elsewhere.path(), folder.path(), EventKind::Relay), ReplaceResult::SourceUnreadable);
+    EXPECT_EQ(ReplaceEventFile(elsewhere.file("nothing"), folder.path(), EventKind::Relay),
+              ReplaceResult::SourceMissing);
+    EXPECT_EQ(ReplaceEventFile(elsewhere.path(), folder.path(), EventKind::Relay),
+              ReplaceResult::SourceUnreadable);
     EXPECT_EQ(folder.read("relayEvent.bin"), test::BareHeader());
 }
 
 TEST_F(EventFiles, WeekClockShowsOneGroupAtATimeOtherKindsBothCounts) {
-    const std::vector<WeekClockRecord> week = {{0, 0, 2, 8, 5, 0, 0, 0, 2, 9, 30, 0, 1, 10, 1, 255, 0, "Event"},
-                                               {12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 10, 1, 255, 1, "Xmas"}};
+    const std::vector<WeekClockRecord> week = {
+        {0, 0, 2, 8, 5, 0, 0, 0, 2, 9, 30, 0, 1, 10, 1, 255, 0, "Event"},
+        {12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 10, 1, 255, 1, "Xmas"}};
     folder.write("EventWeekInfo.bin", EventFileBytes(1, 1, week));
     fill(EventKind::WeekClock, true);
     EXPECT_EQ(list.lines, Strings{"Event:(MON/ 8: 5: 0toMON/ 9:30: 0) (Ch:1to10,i:1,l:255)"});
     fill(EventKind::WeekClock, false);
     EXPECT_EQ(list.lines, Strings{"Xmas:(12/24/18: 0: 0to12/26/ 6: 0: 0) DMX(ch:1to10,i:1,l:255)"});
-    folder.write("relayEvent.bin", EventFileBytes(1, 1, std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}}));
+    folder.write(
+        "relayEvent.bin",
+        EventFileBytes(1, 1, std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}}));
     fill(EventKind::Relay, false);
     EXPECT_EQ(list.lines, (Strings{"a:ch=1 Level(low:0,high:9)-Relay(No.=1:Status=On)",
                                    "b:ch=2 Level(low:0,high:9)-Relay(No.=2:Status=Off)"}));
@@ -142,7 +151,8 @@ TEST_F(EventFiles, EmptyValidFileStaysUnchangedAndFirstFillWritesABareHeader) {
 TEST_F(EventFiles, DamagedFileIsKeptAsideAndRepaired) {
     for (const auto& info : kEventKindTable) {
         const std::string name(info.fileName);
-        // A length one byte past a valid file, and a short file; the second repair replaces the first copy.
+        // A length one byte past a valid file, and a short file; the second repair replaces the
+        // first copy.
         std::vector<std::uint8_t> onePast(16 + 2 * info.recordSize + 1, 0);
         onePast[0] = 2;
         for (const auto& damaged : {onePast, std::vector<std::uint8_t>{1, 2, 3}}) {

@@ -21,15 +21,19 @@ template <typename Record> void ExpectLayout(const Record& record, Bytes expecte
 }
 
 TEST(RecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
-    ExpectLayout(WeekClockRecord{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0x0201, 0x0403, 13, 14, 1, "Ev"},
-                 {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 13, 14, 1});
+    ExpectLayout(
+        WeekClockRecord{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0x0201, 0x0403, 13, 14, 1, "Ev"},
+        {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 13, 14, 1});
     ExpectLayout(TimecodeRecord{1, 2, 3, 4, 5, 6, 7, 8, 0x0A09, 0x0C0B, 13, 14, "Ev"},
                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14});
-    ExpectLayout(MidiRecord{17, 60, 0xFF, 3, 0x0201, 0x0302, 4, 5, "Ev"}, {17, 60, 0xFF, 3, 1, 2, 2, 3, 4, 5});
+    ExpectLayout(MidiRecord{17, 60, 0xFF, 3, 0x0201, 0x0302, 4, 5, "Ev"},
+                 {17, 60, 0xFF, 3, 1, 2, 2, 3, 4, 5});
     ExpectLayout(AudioRecord{2, 14, 0x0201, 0x0403, 5, 1, 1, "Ev"}, {2, 14, 1, 2, 3, 4, 5, 1, 1});
     ExpectLayout(RelayRecord{0x0200, 10, 200, 8, 1, "Ev"}, {0, 2, 10, 200, 8, 1});
-    ExpectLayout(SensorRecord{7, 59, 30, 0, 0x0201, 0x0403, 5, 6, "Ev"}, {7, 59, 30, 0, 1, 2, 3, 4, 5, 6});
-    ExpectLayout(AnalogRecord{3, 0, 5, 10, 0, 1, 8, 0, 1, 0, "Ev"}, {3, 0, 5, 10, 0, 1, 8, 0, 0, 0, 1, 0});
+    ExpectLayout(SensorRecord{7, 59, 30, 0, 0x0201, 0x0403, 5, 6, "Ev"},
+                 {7, 59, 30, 0, 1, 2, 3, 4, 5, 6});
+    ExpectLayout(AnalogRecord{3, 0, 5, 10, 0, 1, 8, 0, 1, 0, "Ev"},
+                 {3, 0, 5, 10, 0, 1, 8, 0, 0, 0, 1, 0});
 }
 
 TEST(RecordLayout, NameKeepsTwentyFourCharactersAndANulAndStopsAtItsField) {
@@ -42,7 +46,8 @@ TEST(RecordLayout, NameKeepsTwentyFourCharactersAndANulAndStopsAtItsField) {
 
 TEST(EventFileHeader, CountsAreLittleEndianAndReservedBytesZero) {
     const auto bytes = EventFileHeader{0x04030201, 0x08070605}.encode();
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.end()), (Bytes{1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.end()),
+              (Bytes{1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(EventFileHeader::decode(bytes), (EventFileHeader{0x04030201, 0x08070605}));
     EXPECT_FALSE(EventFileHeader::decode(std::span(bytes).first(15)));
 }
@@ -70,7 +75,6 @@ TEST(EventKind, ParsesNamesInAnyCaseAndDigits) {
     for (const auto& [text, kind] : cases)
         EXPECT_EQ(ParseEventKind(text), kind) << '"' << text << '"';
 }
-
 
 TEST(EventDescription, LinesOfEveryKind) {
     using W = WeekClockRecord;

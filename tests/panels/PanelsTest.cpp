@@ -14,11 +14,9 @@
 #include <QDateEdit>
 #include <QTest>
 #include <QTimeEdit>
-
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <map>
 #include <vector>
 
@@ -35,7 +33,8 @@ std::unique_ptr<EventPanel> CreatedPanel(int kind) {
         EXPECT_EQ(SetUIPath(CORVANE_TEST_SKIN_FILE), 0) << CORVANE_TEST_SKIN_FILE;
     }
     auto panel = MakePanel(kind);
-    if (!panel || !panel->create()) return nullptr;
+    if (!panel || !panel->create())
+        return nullptr;
     panel->show();
     return panel;
 }
@@ -43,7 +42,8 @@ std::unique_ptr<EventPanel> CreatedPanel(int kind) {
 QStringList Items(const EventPanel& panel, int comboId) {
     QStringList items;
     if (const auto* combo = panel.controlAs<QComboBox>(comboId))
-        for (int i = 0; i < combo->count(); ++i) items.append(combo->itemText(i));
+        for (int i = 0; i < combo->count(); ++i)
+            items.append(combo->itemText(i));
     return items;
 }
 
@@ -52,7 +52,8 @@ bool Shown(const EventPanel& panel, int id) {
 }
 
 void Press(QWidget* widget, Qt::Key key, int times) {
-    for (int i = 0; i < times; ++i) QTest::keyClick(widget, key);
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(widget, key);
 }
 
 // Steps a date or time picker to the target with the arrow keys, part by part.
@@ -63,12 +64,14 @@ void Step(QDateTimeEdit* picker, const QDateTime& target) {
         {S::HourSection, "H"},    {S::MinuteSection, "m"}, {S::SecondSection, "s"}};
     picker->setFocus();
     for (const auto& [section, format] : parts) {
-        if (!(picker->displayedSections() & section)) continue;
+        if (!(picker->displayedSections() & section))
+            continue;
         picker->setCurrentSection(section);
-        const int from = picker->dateTime().toString(format).toInt(), to = target.toString(format).toInt();
+        const int from = picker->dateTime().toString(format).toInt(),
+                  to = target.toString(format).toInt();
         Press(picker, to > from ? Qt::Key_Up : Qt::Key_Down, std::abs(to - from));
     }
-    ASSERT_EQ(picker->dateTime(), target);  // to the millisecond: the pickers hold whole seconds
+    ASSERT_EQ(picker->dateTime(), target); // to the millisecond: the pickers hold whole seconds
 }
 
 // Operator input on control id, by its kind: a click on a button; the item
@@ -103,16 +106,18 @@ void Operate(EventPanel& panel, int id, const QString& input = {}) {
 
 struct Initial {
     int kind, id;
-    int count;  // items of a combo box; 0 for a text
+    int count; // items of a combo box; 0 for a text
     const char *first, *last;
     int selected;
-    const char* text;  // what the collect reads
+    const char* text; // what the collect reads
 };
 
 // First 1..512 on "1", last 1..512 on "512", increment 1..255 on "1", level 0..255 on "0".
 #define CHANNEL_BLOCK(kind, first, last, increment, level)                                         \
     {kind, first, 512, "1", "512", 0, "1"}, {kind, last, 512, "1", "512", 511, "512"},             \
-        {kind, increment, 255, "1", "255", 0, "1"}, {kind, level, 256, "0", "255", 0, "0"}
+        {kind, increment, 255, "1", "255", 0, "1"}, {                                              \
+        kind, level, 256, "0", "255", 0, "0"                                                       \
+    }
 
 TEST(PanelCreation, EveryPanelShowsTheInitialContentsOfItsLayout) {
     // clang-format off
@@ -134,14 +139,16 @@ TEST(PanelCreation, EveryPanelShowsTheInitialContentsOfItsLayout) {
         // The timecode and sensor display texts are checked by their rules' tests.
         {6, 1140, 0, "", "", 0, "0.05v"}, {6, 1015, 0, "", "", 0, "10.00v"}};
     // clang-format on
-    std::map<int, std::unique_ptr<EventPanel>> panels;  // one per kind, read only
+    std::map<int, std::unique_ptr<EventPanel>> panels; // one per kind, read only
     for (const Initial& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", control " << c.id);
         auto& panel = panels[c.kind];
-        if (!panel) panel = CreatedPanel(c.kind);
+        if (!panel)
+            panel = CreatedPanel(c.kind);
         ASSERT_NE(panel, nullptr);
         EXPECT_EQ(panel->text(c.id), c.text);
-        if (c.count == 0) continue;
+        if (c.count == 0)
+            continue;
         const QStringList items = Items(*panel, c.id);
         EXPECT_EQ(items.size(), c.count);
         EXPECT_EQ((QStringList{items.value(0), items.value(items.size() - 1)}),
@@ -156,15 +163,15 @@ TEST(PanelCreation, FailsWithoutItsSkinSectionBeforeFillingAnything) {
         int SetSkinNumber() const override { return 4242; }
         void fillControls() override { ADD_FAILURE() << "filled after a failed skin"; }
     };
-    ASSERT_NE(CreatedPanel(0), nullptr);  // the application and skin paths
+    ASSERT_NE(CreatedPanel(0), nullptr); // the application and skin paths
     EXPECT_FALSE(Unskinned().create());
 }
 
 TEST(WeekClockRules, AllDaysChecksAndClearsTheSevenDayBoxesAndModesAskForARefill) {
-    using Days = std::array<bool, 7>;  // Sunday first
+    using Days = std::array<bool, 7>; // Sunday first
     auto panel = CreatedPanel(0);
     ASSERT_NE(panel, nullptr);
-    Operate(*panel, 1023);  // Wednesday by hand
+    Operate(*panel, 1023); // Wednesday by hand
     EXPECT_EQ(panel->checkedDays(), (Days{false, false, false, true, false, false, false}));
     Operate(*panel, 1028);
     EXPECT_EQ(panel->checkedDays(), (Days{true, true, true, true, true, true, true}));
@@ -204,7 +211,7 @@ TEST(TimecodeRules, SpinsShowTheirPositionInTheirOwnTextUpToTheirRange) {
 struct TypeStep {
     const char* type;
     std::vector<std::pair<int, const char*>> texts;
-    std::vector<std::pair<int, QStringList>> items;  // first and last item
+    std::vector<std::pair<int, QStringList>> items; // first and last item
     std::vector<int> shown, hidden;
 };
 
@@ -212,17 +219,21 @@ void RunTypeSteps(int kind, int typeId, const std::vector<std::pair<int, QString
                   const std::vector<TypeStep>& steps) {
     auto panel = CreatedPanel(kind);
     ASSERT_NE(panel, nullptr);
-    for (const auto& [id, value] : settings) Operate(*panel, id, value);  // before the first choice
+    for (const auto& [id, value] : settings)
+        Operate(*panel, id, value); // before the first choice
     for (const TypeStep& step : steps) {
         SCOPED_TRACE(step.type);
         Operate(*panel, typeId, step.type);
-        for (const auto& [id, text] : step.texts) EXPECT_EQ(panel->text(id), text) << id;
+        for (const auto& [id, text] : step.texts)
+            EXPECT_EQ(panel->text(id), text) << id;
         for (const auto& [id, ends] : step.items) {
             const QStringList items = Items(*panel, id);
             EXPECT_EQ((QStringList{items.value(0), items.value(items.size() - 1)}), ends) << id;
         }
-        for (int id : step.shown) EXPECT_TRUE(Shown(*panel, id)) << id;
-        for (int id : step.hidden) EXPECT_FALSE(Shown(*panel, id)) << id;
+        for (int id : step.shown)
+            EXPECT_TRUE(Shown(*panel, id)) << id;
+        for (int id : step.hidden)
+            EXPECT_FALSE(Shown(*panel, id)) << id;
     }
 }
 
@@ -251,8 +262,9 @@ TEST(AnalogRules, RelayOutputAndBackToDmx) {
 // The main window hides a panel when another kind is chosen and shows it
 // again when its kind comes back; the operator's settings must survive.
 TEST(PanelSwitching, HidingAndShowingKeepsTheValues) {
-    const std::pair<int, const char*> settings[] = {{1032, "100"}, {1059, "200"}, {1088, "Toggle"},
-        {1100, "1kHz"}, {1117, "6"}, {1139, "Relay"}, {1152, "Relay"}};
+    const std::pair<int, const char*> settings[] = {{1032, "100"},  {1059, "200"}, {1088, "Toggle"},
+                                                    {1100, "1kHz"}, {1117, "6"},   {1139, "Relay"},
+                                                    {1152, "Relay"}};
     for (int kind = 0; kind < 7; ++kind) {
         auto panel = CreatedPanel(kind);
         ASSERT_NE(panel, nullptr) << kind;
@@ -266,8 +278,8 @@ TEST(PanelSwitching, HidingAndShowingKeepsTheValues) {
 
 struct CollectCase {
     int kind;
-    std::vector<std::pair<int, QString>> inputs;  // in the operator's order
-    std::vector<int> keyBytes;                    // then zeros up to the record size
+    std::vector<std::pair<int, QString>> inputs; // in the operator's order
+    std::vector<int> keyBytes;                   // then zeros up to the record size
     std::size_t size;
 };
 
@@ -296,7 +308,8 @@ TEST(PanelCollect, EveryKindGivesTheRecordOfTheLayout) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", case " << &c - cases);
         auto panel = CreatedPanel(c.kind);
         ASSERT_NE(panel, nullptr);
-        for (const auto& [id, input] : c.inputs) Operate(*panel, id, input);
+        for (const auto& [id, input] : c.inputs)
+            Operate(*panel, id, input);
         std::vector<std::uint8_t> expected(c.size, 0);
         std::copy(c.keyBytes.begin(), c.keyBytes.end(), expected.begin());
         const CollectedBytes collected = CollectRecord(static_cast<EventKind>(c.kind), *panel);

@@ -15,8 +15,10 @@ TEST(WriteFileAtomically, ReplacesTheContentKeepsThePermissionsAndLeavesNothingE
     ASSERT_EQ(::chmod(folder.file("f").c_str(), 0640), 0);
     ASSERT_TRUE(WriteFileAtomically(folder.file("f"), std::vector<std::uint8_t>{1, 2, 3}));
     ASSERT_TRUE(WriteFileAtomically(folder.file("new"), {}));
-    EXPECT_EQ(std::pair(folder.read("f"), folder.read("new")), std::pair(std::vector<std::uint8_t>{1, 2, 3}, std::vector<std::uint8_t>{}));
-    EXPECT_EQ(std::filesystem::status(folder.file("f")).permissions(), std::filesystem::perms(0640));
+    EXPECT_EQ(std::pair(folder.read("f"), folder.read("new")),
+              std::pair(std::vector<std::uint8_t>{1, 2, 3}, std::vector<std::uint8_t>{}));
+    EXPECT_EQ(std::filesystem::status(folder.file("f")).permissions(),
+              std::filesystem::perms(0640));
     EXPECT_EQ(folder.names().size(), 2u);
 }
 
@@ -68,14 +70,18 @@ TEST(SplitPath, BothSeparatorsAndADrive) {
     // clang-format on
     for (const auto& [path, drive, folder, name] : cases) {
         const auto parts = SplitPath(path);
-        EXPECT_EQ(std::tie(parts.drive, parts.folder, parts.name), std::tuple(drive, folder, name)) << path;
+        EXPECT_EQ(std::tie(parts.drive, parts.folder, parts.name), std::tuple(drive, folder, name))
+            << path;
     }
 }
 
 TEST(Paths, NativeAbsoluteJoinedAndTheProgramFile) {
     EXPECT_EQ(NativePath("Skins\\Corvane\\the.ui"), "Skins/Corvane/the.ui");
-    EXPECT_EQ(std::tuple(IsAbsolutePath("/tmp"), IsAbsolutePath("c:\\x"), IsAbsolutePath("Skins\\x")), std::tuple(true, true, false));
-    for (const auto& [folder, name] : {std::pair{"/work/events", "\\midiEvent.bin"}, {"/work/events/", "midiEvent.bin"}})
+    EXPECT_EQ(
+        std::tuple(IsAbsolutePath("/tmp"), IsAbsolutePath("c:\\x"), IsAbsolutePath("Skins\\x")),
+        std::tuple(true, true, false));
+    for (const auto& [folder, name] :
+         {std::pair{"/work/events", "\\midiEvent.bin"}, {"/work/events/", "midiEvent.bin"}})
         EXPECT_EQ(JoinPath(folder, name), "/work/events/midiEvent.bin");
     EXPECT_EQ(JoinPath("", "midiEvent.bin"), "/midiEvent.bin");
     const std::string program = ProgramFilePath();

@@ -1,6 +1,7 @@
 #include "skin/ControlReader.h"
-#include "skin/UiFile.h"
+
 #include "SkinTestFolder.h"
+#include "skin/UiFile.h"
 
 #include <gtest/gtest.h>
 
@@ -48,10 +49,9 @@ TEST_F(ControlReaderTest, ReadsSectionsInOrderUntilTypeIsEmpty) {
 }
 
 TEST_F(ControlReaderTest, IdsRectAndSectionOfEachControl) {
-    const SkinFiles files = skin(
-        "[IDD_WIN_0]\nType=EDIT\nIDs=IDC_SECOND\nRect=10,20\n"
-        "[IDD_WIN_1]\nType=EDIT\nRect=1000,2000,3000,4000\n"
-        "[IDD_WIN_2]\nType=EDIT\nIDs=IDC_UNKNOWN\nRect=\n");
+    const SkinFiles files = skin("[IDD_WIN_0]\nType=EDIT\nIDs=IDC_SECOND\nRect=10,20\n"
+                                 "[IDD_WIN_1]\nType=EDIT\nRect=1000,2000,3000,4000\n"
+                                 "[IDD_WIN_2]\nType=EDIT\nIDs=IDC_UNKNOWN\nRect=\n");
     const auto controls = ReadControlDescriptions(files, "IDD_WIN");
     ASSERT_EQ(controls.size(), 3u);
     EXPECT_EQ(CommonOf(controls[0]).section, "IDD_WIN_0");
@@ -90,7 +90,8 @@ TEST_F(ControlReaderTest, StylesFromFlagsAndDefaults) {
         {"Type=SLIDER\nIsTabStop=1\n", 0x50000000}, {"Type=SLIDER\nIsVertical=1\n", 0x50000002},
         {"Type=SLIDER\nIsVertical=2\n", 0x50000000}};                    // only 1 is vertical
     // clang-format on
-    for (const auto& [lines, style] : cases) EXPECT_EQ(CommonOf(control(lines)).style, style) << lines;
+    for (const auto& [lines, style] : cases)
+        EXPECT_EQ(CommonOf(control(lines)).style, style) << lines;
 }
 
 std::string FontLine(const char* key, std::int32_t height) {
@@ -100,14 +101,14 @@ std::string FontLine(const char* key, std::int32_t height) {
 }
 
 TEST_F(ControlReaderTest, ButtonStateFallbackOfFontsAndColours) {
-    const auto button = std::get<ButtonDescription>(
-        control("Type=CHECK\n" + FontLine("FontN", 11) + FontLine("FontH", 22) + FontLine("FontS", 33) +
-                "IsSSameNFont=0\nIsDSameNFont=0\n"
-                "ColorN=16777215\nIsHSameNColor=0\nColorS=5\nIsDSameNColor=0\nColorD=255\n"));
+    const auto button = std::get<ButtonDescription>(control(
+        "Type=CHECK\n" + FontLine("FontN", 11) + FontLine("FontH", 22) + FontLine("FontS", 33) +
+        "IsSSameNFont=0\nIsDSameNFont=0\n"
+        "ColorN=16777215\nIsHSameNColor=0\nColorS=5\nIsDSameNColor=0\nColorD=255\n"));
     EXPECT_EQ(button.fonts[kStateNormal].lfHeight, 11);
-    EXPECT_EQ(button.fonts[kStateHover].lfHeight, 11);  // flag on: FontH not read
+    EXPECT_EQ(button.fonts[kStateHover].lfHeight, 11); // flag on: FontH not read
     EXPECT_EQ(button.fonts[kStatePressed].lfHeight, 33);
-    EXPECT_TRUE(button.fonts[kStateDisabled].isZero());  // flag off, no key: all zero
+    EXPECT_TRUE(button.fonts[kStateDisabled].isZero()); // flag off, no key: all zero
     EXPECT_EQ(button.colors, (PerState<ColorRef>{0xFFFFFF, 0, 0xFFFFFF, 255}));
     // Checked text is black in the normal state whatever ColorN says.
     EXPECT_EQ(button.checkedColors, (PerState<ColorRef>{0, 0, 0xFFFFFF, 255}));
@@ -117,9 +118,11 @@ TEST_F(ControlReaderTest, ButtonTextImagesAndToolTip) {
     const std::string longCaption(300, 'c');
     const std::string longTip(600, 't');
     const auto button = std::get<ButtonDescription>(
-        control("Type=Radio\nCaption=" + longCaption + "\nBKCN=on.bmp\nBKCD=dir\\off.bmp\nMaskBmp=mask.bmp\n"
+        control("Type=Radio\nCaption=" + longCaption +
+                "\nBKCN=on.bmp\nBKCD=dir\\off.bmp\nMaskBmp=mask.bmp\n"
                 "HorAlig=4\nVerAlig=-2\nHorAlignMode=RIGHT\nVerAlignMode=center\n"
-                "UseToolTip=1\nToolTips=" + longTip + "\n"));
+                "UseToolTip=1\nToolTips=" +
+                longTip + "\n"));
     EXPECT_EQ(button.caption.size(), 258u);
     EXPECT_EQ(button.checkedImageFiles,
               (PerState<std::string>{folder_.file("on.bmp"), "", "", folder_.file("dir/off.bmp")}));
@@ -127,16 +130,17 @@ TEST_F(ControlReaderTest, ButtonTextImagesAndToolTip) {
     EXPECT_EQ(button.layout.horOffset, 4);
     EXPECT_EQ(button.layout.verOffset, -2);
     EXPECT_EQ(button.layout.horMode, HorizontalMode::Right);
-    EXPECT_EQ(button.layout.verMode, VerticalMode::Default);  // words compare with regard to case
+    EXPECT_EQ(button.layout.verMode, VerticalMode::Default); // words compare with regard to case
     EXPECT_TRUE(button.hasToolTip);
     EXPECT_EQ(button.toolTip.size(), 518u);
     EXPECT_TRUE(button.tabStop());
-    EXPECT_FALSE(button.focusRectFlag);  // the button's own IsTabStop read defaults to 0
+    EXPECT_FALSE(button.focusRectFlag); // the button's own IsTabStop read defaults to 0
 
-    const auto plain = std::get<ButtonDescription>(control("Type=PUSHBUTTON\nToolTips=x\nBKCN=on.bmp\n"));
+    const auto plain =
+        std::get<ButtonDescription>(control("Type=PUSHBUTTON\nToolTips=x\nBKCN=on.bmp\n"));
     EXPECT_FALSE(plain.hasToolTip);
     EXPECT_EQ(plain.toolTip, "");
-    EXPECT_EQ(plain.checkedImageFiles[kStateNormal], "");  // push buttons have no checked images
+    EXPECT_EQ(plain.checkedImageFiles[kStateNormal], ""); // push buttons have no checked images
     EXPECT_EQ(plain.maskFile, "");
 }
 
@@ -145,24 +149,27 @@ TEST_F(ControlReaderTest, ComboBoxKeys) {
     EXPECT_EQ(combo.dropListHeight, 16);
     EXPECT_EQ(combo.buttonWidth, 18);
     EXPECT_EQ(combo.openRect(), (SkinRect{5, 6, 100, 42}));
-    const auto tall = std::get<ComboBoxDescription>(
-        control("Type=COMBOBOX\nRect=0,0,10,10\nDropListHeight=200\nBtnWidth=25\nHorAlig=3\nVerAlig=1\n" +
-                FontLine("FontN", 9)));
+    const auto tall = std::get<ComboBoxDescription>(control(
+        "Type=COMBOBOX\nRect=0,0,10,10\nDropListHeight=200\nBtnWidth=25\nHorAlig=3\nVerAlig=1\n" +
+        FontLine("FontN", 9)));
     EXPECT_EQ(tall.openRect().bottom, 210);
     EXPECT_EQ(tall.rect.bottom, 10);
     EXPECT_EQ(tall.buttonWidth, 25);
     EXPECT_EQ(tall.horOffset, 3);
     EXPECT_EQ(tall.verOffset, 1);
     EXPECT_EQ(tall.font.lfHeight, 9);
-    const auto huge = std::get<ComboBoxDescription>(control("Type=COMBOBOX\nRect=0,0,9,9\nDropListHeight=2147483647\n"));
-    EXPECT_EQ(huge.openRect().bottom, 2147483647);  // saturates instead of wrapping
+    const auto huge = std::get<ComboBoxDescription>(
+        control("Type=COMBOBOX\nRect=0,0,9,9\nDropListHeight=2147483647\n"));
+    EXPECT_EQ(huge.openRect().bottom, 2147483647); // saturates instead of wrapping
 }
 
 TEST_F(ControlReaderTest, StaticKeysForNormalAndDisabled) {
-    const auto label = std::get<StaticDescription>(
-        control("Type=STATIC\nCaption=  Level  \nNoWrap=1\nHorAlignMode=CENTER\nVerAlignMode=BOTTOM\n"
-                "HorAlig=2\n" + FontLine("FontN", 12) + "ColorN=255\nIsDSameNColor=0\nColorD=128\n"
-                "UseToolTip=1\nToolTips=Hint\n"));
+    const auto label = std::get<StaticDescription>(control(
+        "Type=STATIC\nCaption=  Level  \nNoWrap=1\nHorAlignMode=CENTER\nVerAlignMode=BOTTOM\n"
+        "HorAlig=2\n" +
+        FontLine("FontN", 12) +
+        "ColorN=255\nIsDSameNColor=0\nColorD=128\n"
+        "UseToolTip=1\nToolTips=Hint\n"));
     EXPECT_EQ(label.caption, "Level");
     EXPECT_TRUE(label.noWrap);
     EXPECT_EQ(label.layout.horMode, HorizontalMode::Center);
@@ -175,8 +182,10 @@ TEST_F(ControlReaderTest, StaticKeysForNormalAndDisabled) {
 }
 
 TEST_F(ControlReaderTest, SliderThumbsAndMark) {
-    const auto slider = std::get<SliderDescription>(control("Type=SLIDER\nThumbN=t.bmp\nThumbS=ts.bmp\nIsUseMark=1\n"));
-    EXPECT_EQ(slider.thumbFiles, (PerState<std::string>{folder_.file("t.bmp"), "", folder_.file("ts.bmp"), ""}));
+    const auto slider = std::get<SliderDescription>(
+        control("Type=SLIDER\nThumbN=t.bmp\nThumbS=ts.bmp\nIsUseMark=1\n"));
+    EXPECT_EQ(slider.thumbFiles,
+              (PerState<std::string>{folder_.file("t.bmp"), "", folder_.file("ts.bmp"), ""}));
     EXPECT_TRUE(slider.useMark);
     EXPECT_FALSE(slider.vertical());
     EXPECT_EQ(StateImagesOf(slider.type), StateImages::None);

@@ -1,4 +1,5 @@
 #include "skin/ResourceLookup.h"
+
 #include "SkinTestFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,20 +8,19 @@ namespace corvane {
 namespace {
 
 // One Resource.h that holds every awkward line the lookups must handle.
-constexpr std::string_view kHeader =
-    "// Resource.h for the test skin\r\n"
-    "#define IDD_MAIN 1000\r\n"
-    "#define IDC_OK2 1005\r\n"
-    "#define IDC_OK 1004\r\n"
-    "#define IDC_TAB\t1006\r\n"
-    "#define IDC_NOTE 1007 // the note field\r\n"
-    "#define IDC_HEX 0x03E8\r\n"
-    "   #define IDC_INDENTED 1010\r\n"
-    "// #define IDC_COMMENTED is defined below\r\n"
-    "#define IDC_COMMENTED 77\r\n"
-    "#define IDD_UNSET -1\r\n"
-    "#define IDC_NEG -25\r\n"
-    "#define IDC_BIG 99999999999\r\n";
+constexpr std::string_view kHeader = "// Resource.h for the test skin\r\n"
+                                     "#define IDD_MAIN 1000\r\n"
+                                     "#define IDC_OK2 1005\r\n"
+                                     "#define IDC_OK 1004\r\n"
+                                     "#define IDC_TAB\t1006\r\n"
+                                     "#define IDC_NOTE 1007 // the note field\r\n"
+                                     "#define IDC_HEX 0x03E8\r\n"
+                                     "   #define IDC_INDENTED 1010\r\n"
+                                     "// #define IDC_COMMENTED is defined below\r\n"
+                                     "#define IDC_COMMENTED 77\r\n"
+                                     "#define IDD_UNSET -1\r\n"
+                                     "#define IDC_NEG -25\r\n"
+                                     "#define IDC_BIG 99999999999\r\n";
 
 TEST(ResourceLookup, NameAndNumberLookupsOnAwkwardLines) {
     test::SkinTestFolder folder;
@@ -46,8 +46,10 @@ TEST(ResourceLookup, NameAndNumberLookupsOnAwkwardLines) {
         {1010, "#define IDC_INDENTED"},  // "#define" set cut before the blanks
         {-1, "IDD_UNSET"}, {-25, "IDC_NEG"}, {0, ""}};
     // clang-format on
-    for (const auto& [name, id] : ids) EXPECT_EQ(LookupResourceId(header, name), id) << name;
-    for (const auto& [number, name] : names) EXPECT_EQ(LookupResourceName(header, number), name) << number;
+    for (const auto& [name, id] : ids)
+        EXPECT_EQ(LookupResourceId(header, name), id) << name;
+    for (const auto& [number, name] : names)
+        EXPECT_EQ(LookupResourceName(header, number), name) << number;
 }
 
 TEST(ResourceLookup, UnreadableHeaderGivesMinusOneAndEmptyName) {
@@ -79,7 +81,7 @@ TEST(ResourceLookup, EachLookupSeesTheCurrentFile) {
     test::SkinTestFolder folder;
     const std::string header = folder.write("Resource.h", "#define IDC_A 1\n");
     EXPECT_EQ(LookupResourceId(header, "IDC_A"), 1);
-    folder.write("Resource.h", "#define IDC_A 2\n");  // same size, possibly the same file time
+    folder.write("Resource.h", "#define IDC_A 2\n"); // same size, possibly the same file time
     EXPECT_EQ(LookupResourceId(header, "IDC_A"), 2);
     EXPECT_EQ(LookupResourceName(header, 2), "IDC_A");
 }

@@ -1,7 +1,8 @@
-#include "skin/SkinFiles.h"
 #include "skin/SkinPaths.h"
-#include "skin/SkinRect.h"
+
 #include "SkinTestFolder.h"
+#include "skin/SkinFiles.h"
+#include "skin/SkinRect.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +10,15 @@ namespace corvane {
 namespace {
 
 std::string Expand(std::string text, const std::string& folder) {
-    if (const auto at = text.find('@'); at != std::string::npos) text.replace(at, 1, folder);
+    if (const auto at = text.find('@'); at != std::string::npos)
+        text.replace(at, 1, folder);
     return text;
 }
 
 TEST(SetUIPath, ResolvesAgainstTheProgramFolder) {
     struct Case {
-        const char* file;        // created below the test folder ("" creates nothing)
-        const char* argument;    // "@" stands for the test folder, here and below
+        const char* file;     // created below the test folder ("" creates nothing)
+        const char* argument; // "@" stands for the test folder, here and below
         const char* expectedUi;
         const char* expectedFolder;
     };
@@ -32,7 +34,8 @@ TEST(SetUIPath, ResolvesAgainstTheProgramFolder) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.argument);
         test::SkinTestFolder folder;
-        if (*c.file) folder.write(c.file, "[Main]\n");
+        if (*c.file)
+            folder.write(c.file, "[Main]\n");
         folder.write("prog/corvane", "");
         ASSERT_EQ(SetUIPath(Expand(c.argument, folder.path()), folder.file("prog/corvane")), 0);
         EXPECT_EQ(GetUIPath(), Expand(c.expectedUi, folder.path()));
@@ -80,7 +83,8 @@ TEST(ParseRect, FieldsLikeAtoi) {
         {"x1,2px,3.9,4", {0, 2, 3, 4}}, {"-5,-6,7,8", {-5, -6, 7, 8}},
         {"99999999999,-99999999999", {2147483647, -2147483647 - 1, 0, 0}}};
     // clang-format on
-    for (const auto& [text, expected] : cases) EXPECT_EQ(ParseRect(text), expected) << text;
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ParseRect(text), expected) << text;
 }
 
 } // namespace

@@ -12,7 +12,8 @@ namespace corvane::test {
 class SkinTestFolder {
 public:
     SkinTestFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-skin-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "corvane-skin-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
     }
     ~SkinTestFolder() {

@@ -1,33 +1,32 @@
+#include "skin/UiFile.h"
+
+#include "SkinTestFolder.h"
 #include "skin/LogFont.h"
 #include "skin/SkinPaths.h"
-#include "skin/UiFile.h"
-#include "SkinTestFolder.h"
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace corvane {
 namespace {
 
-constexpr std::string_view kText =
-    "; comment line\r\n"
-    "[Main]\r\n"
-    "Caption =  Hello World  \r\n"
-    "\tWidth=42\r\n"
-    "Negative=-7\n"
-    "Empty=\n"
-    "Words=12abc\n"
-    "Huge=99999999999\n"
-    "Dup=first\n"
-    "dup=second\n"
-    "NoEquals\n"
-    "  [ Spaced ]  \n"
-    "Key=spaced\r"
-    "Old=mac line end\r"
-    "[main]\n"
-    "Later=never seen\n";
+constexpr std::string_view kText = "; comment line\r\n"
+                                   "[Main]\r\n"
+                                   "Caption =  Hello World  \r\n"
+                                   "\tWidth=42\r\n"
+                                   "Negative=-7\n"
+                                   "Empty=\n"
+                                   "Words=12abc\n"
+                                   "Huge=99999999999\n"
+                                   "Dup=first\n"
+                                   "dup=second\n"
+                                   "NoEquals\n"
+                                   "  [ Spaced ]  \n"
+                                   "Key=spaced\r"
+                                   "Old=mac line end\r"
+                                   "[main]\n"
+                                   "Later=never seen\n";
 
 TEST(UiFile, ReadsStringsAndIntsAsTheProfileFunctionsDo) {
     test::SkinTestFolder folder;
@@ -77,9 +76,9 @@ TEST(UiFile, EveryReadSeesTheFileAsItIsNow) {
     const std::string path = folder.write("the.ui", "[A]\nX=1\n");
     const UiFile ui(path);
     EXPECT_EQ(ui.readInt("A", "X", 0), 1);
-    folder.write("the.ui", "[A]\nX=22\n");  // another size
+    folder.write("the.ui", "[A]\nX=22\n"); // another size
     EXPECT_EQ(ui.readInt("A", "X", 0), 22);
-    folder.write("the.ui", "[A]\nX=33\n");  // same size, possibly the same file time
+    folder.write("the.ui", "[A]\nX=33\n"); // same size, possibly the same file time
     EXPECT_EQ(ui.readInt("A", "X", 0), 33);
 
     // A file that has been left alone is kept; a rewrite is still seen.
@@ -127,7 +126,8 @@ TEST(UiFile, LogFontDecodedByOffsetAndLeftAloneOnFailure) {
     EXPECT_EQ(bytes[28], 'S');
 
     test::SkinTestFolder folder;
-    const UiFile ui(folder.write("the.ui", "[F]\nFontN=" + UiFile::formatStruct(bytes) + "\nBad=00\n"));
+    const UiFile ui(
+        folder.write("the.ui", "[F]\nFontN=" + UiFile::formatStruct(bytes) + "\nBad=00\n"));
     LOGFONTA read;
     ASSERT_TRUE(ui.readLogFont("F", "FontN", read));
     EXPECT_EQ(read, font);

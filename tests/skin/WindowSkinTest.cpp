@@ -1,4 +1,5 @@
 #include "skin/WindowSkin.h"
+
 #include "SkinTestFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,15 +10,16 @@ namespace {
 class WindowSkinTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_.write("Resource.h", "#define IDD_MAIN 1000\n#define IDD_PLAIN 1020\n#define IDD_RED 1055\n");
-        files_ = SkinFiles::forUiFile(folder_.write("the.ui",
-                                                    "[IDD_MAIN]\n"
-                                                    "BKN=main\\normal.bmp\nBKNO=back.bmp\nBKH=hover.bmp\n"
-                                                    "BKS=pressed.bmp\nBKD=disabled.bmp\n"
-                                                    "IsUseMaskColor=0\nRValue=1\nGValue=2\nBValue=3\n"
-                                                    "[IDD_PLAIN]\nBKN=plain.bmp\nIsUseMaskColor=1\n"
-                                                    "[IDD_RED]\nBKN=red.bmp\nIsUseMaskColor=2\n"
-                                                    "RValue=511\nGValue=-1\nBValue=0\n"));
+        folder_.write("Resource.h",
+                      "#define IDD_MAIN 1000\n#define IDD_PLAIN 1020\n#define IDD_RED 1055\n");
+        files_ = SkinFiles::forUiFile(
+            folder_.write("the.ui", "[IDD_MAIN]\n"
+                                    "BKN=main\\normal.bmp\nBKNO=back.bmp\nBKH=hover.bmp\n"
+                                    "BKS=pressed.bmp\nBKD=disabled.bmp\n"
+                                    "IsUseMaskColor=0\nRValue=1\nGValue=2\nBValue=3\n"
+                                    "[IDD_PLAIN]\nBKN=plain.bmp\nIsUseMaskColor=1\n"
+                                    "[IDD_RED]\nBKN=red.bmp\nIsUseMaskColor=2\n"
+                                    "RValue=511\nGValue=-1\nBValue=0\n"));
     }
     test::SkinTestFolder folder_;
     SkinFiles files_;
@@ -55,7 +57,7 @@ TEST_F(WindowSkinTest, MaskColourReadOnlyWhenUsedAndCutToEightBits) {
     const WindowSkin red = ReadWindowSkin(files_, "IDD_RED");
     EXPECT_TRUE(red.useMaskColor);
     EXPECT_EQ(red.red, 511);
-    EXPECT_EQ(red.maskColor(), 0x0000FFFFu);  // red 255, green 255, blue 0
+    EXPECT_EQ(red.maskColor(), 0x0000FFFFu); // red 255, green 255, blue 0
 }
 
 } // namespace

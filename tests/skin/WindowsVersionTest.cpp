@@ -19,7 +19,8 @@ TEST(SystemVersion, NewerFromVersion5_1ServicePack2OnAndLinuxReportsTen) {
     // clang-format on
     for (const Case& c : cases) {
         SystemVersion::setCurrent({c.major, c.minor, c.servicePack});
-        EXPECT_EQ(IsNewerWindowsVersion(), c.newer) << c.major << "." << c.minor << " " << c.servicePack;
+        EXPECT_EQ(IsNewerWindowsVersion(), c.newer)
+            << c.major << "." << c.minor << " " << c.servicePack;
     }
     SystemVersion::resetCurrent();
     EXPECT_EQ(SystemVersion::current().major, 10);

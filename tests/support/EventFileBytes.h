@@ -22,10 +22,13 @@ std::vector<std::uint8_t> EventFileBytes(std::uint32_t entryCount, std::uint32_t
 }
 
 // A file of records of one group (entryCount = records.size()).
-template <typename Record> std::vector<std::uint8_t> EventFileBytes(const std::vector<Record>& records) {
+template <typename Record>
+std::vector<std::uint8_t> EventFileBytes(const std::vector<Record>& records) {
     return EventFileBytes(static_cast<std::uint32_t>(records.size()), 0, records);
 }
 
-inline std::vector<std::uint8_t> BareHeader() { return std::vector<std::uint8_t>(16, 0); }
+inline std::vector<std::uint8_t> BareHeader() {
+    return std::vector<std::uint8_t>(16, 0);
+}
 
 } // namespace corvane::test

@@ -5,11 +5,10 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <stdlib.h>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <stdlib.h>
 
 namespace corvane::test {
 
@@ -30,7 +29,8 @@ public:
     bool exists(std::string_view name) const { return std::filesystem::exists(file(name)); }
 
     void write(std::string_view name, const std::vector<std::uint8_t>& bytes) const {
-        std::ofstream(file(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        std::ofstream(file(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
     std::vector<std::uint8_t> read(std::string_view name) const {
         std::ifstream in(file(name), std::ios::binary);

@@ -13,7 +13,9 @@ namespace {
 using Clock = SimDevice::Clock;
 using Lock = std::unique_lock<std::mutex>;
 
-std::string SerialNumber(std::size_t index) { return "SIM" + std::to_string(1000 + index); }
+std::string SerialNumber(std::size_t index) {
+    return "SIM" + std::to_string(1000 + index);
+}
 
 } // namespace
 
@@ -102,7 +104,8 @@ d2xx::Status SimBus::admit(const char* name, d2xx::Handle handle, SimDevice*& fo
 std::size_t SimBus::crossing(std::size_t count) {
     if (!settings_.cutAfterBytes)
         return count;
-    const std::uint64_t left = *settings_.cutAfterBytes > crossedBytes_ ? *settings_.cutAfterBytes - crossedBytes_ : 0;
+    const std::uint64_t left =
+        *settings_.cutAfterBytes > crossedBytes_ ? *settings_.cutAfterBytes - crossedBytes_ : 0;
     const std::size_t passing = static_cast<std::size_t>(std::min<std::uint64_t>(left, count));
     crossedBytes_ += passing;
     return passing;
@@ -125,8 +128,9 @@ d2xx::Status SimBus::listDevices(void* arg1, void* arg2, d2xx::Dword flags) {
     const auto index = reinterpret_cast<std::uintptr_t>(arg1);
     if (index >= count)
         return d2xx::kDeviceNotFound;
-    const std::string text = (flags & 3) == d2xx::kOpenBySerialNumber ? SerialNumber(index)
-                                                                       : devices_[index]->description;
+    const std::string text = (flags & 3) == d2xx::kOpenBySerialNumber
+                                 ? SerialNumber(index)
+                                 : devices_[index]->description;
     const std::size_t length = std::min<std::size_t>(text.size(), d2xx::kDescriptionBufferSize - 1);
     std::memcpy(arg2, text.data(), length);
     static_cast<char*>(arg2)[length] = '\0';
@@ -180,7 +184,8 @@ d2xx::Status SimBus::close(d2xx::Handle handle) {
     return d2xx::kOk;
 }
 
-d2xx::Status SimBus::write(d2xx::Handle handle, const void* buffer, d2xx::Dword count, d2xx::Dword* written) {
+d2xx::Status SimBus::write(d2xx::Handle handle, const void* buffer, d2xx::Dword count,
+                           d2xx::Dword* written) {
     Lock lock(mutex_);
     SimDevice* found = nullptr;
     if (written != nullptr)
@@ -193,7 +198,8 @@ d2xx::Status SimBus::write(d2xx::Handle handle, const void* buffer, d2xx::Dword 
     const Clock::time_point now = Clock::now();
     Clock::time_point done = now;
     if (settings_.realTiming) {
-        done = std::max(now, found->lineFreeAt) + found->byteTime() * static_cast<std::int64_t>(passing);
+        done = std::max(now, found->lineFreeAt) +
+               found->byteTime() * static_cast<std::int64_t>(passing);
         found->lineFreeAt = done;
     }
     if (found->hasController() && found->speaksControllerLine()) {
@@ -210,7 +216,8 @@ d2xx::Status SimBus::write(d2xx::Handle handle, const void* buffer, d2xx::Dword 
     return passing == count ? d2xx::kOk : d2xx::kIoError;
 }
 
-d2xx::Status SimBus::read(d2xx::Handle handle, void* buffer, d2xx::Dword count, d2xx::Dword* received) {
+d2xx::Status SimBus::read(d2xx::Handle handle, void* buffer, d2xx::Dword count,
+                          d2xx::Dword* received) {
     Lock lock(mutex_);
     SimDevice* found = nullptr;
     if (received != nullptr)
@@ -221,9 +228,11 @@ d2xx::Status SimBus::read(d2xx::Handle handle, void* buffer, d2xx::Dword count, 
         return d2xx::kInvalidParameter;
     if (settings_.realTiming && count > 0) {
         // Wait until the last requested byte has arrived or the read timeout runs out.
-        const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(found->readTimeoutMs);
-        const Clock::time_point wake =
-            found->toHost.size() >= count ? std::min(deadline, found->toHost[count - 1].arrival) : deadline;
+        const Clock::time_point deadline =
+            Clock::now() + std::chrono::milliseconds(found->readTimeoutMs);
+        const Clock::time_point wake = found->toHost.size() >= count
+                                           ? std::min(deadline, found->toHost[count - 1].arrival)
+                                           : deadline;
         lock.unlock();
         std::this_thread::sleep_until(wake);
         lock.lock();
@@ -264,11 +273,12 @@ d2xx::Status SimBus::setBaudRate(d2xx::Handle handle, d2xx::Ulong baudRate) {
     return d2xx::kOk;
 }
 
-d2xx::Status SimBus::setDataCharacteristics(d2xx::Handle handle, d2xx::Uchar wordLength, d2xx::Uchar stopBits,
-                                            d2xx::Uchar parity) {
+d2xx::Status SimBus::setDataCharacteristics(d2xx::Handle handle, d2xx::Uchar wordLength,
+                                            d2xx::Uchar stopBits, d2xx::Uchar parity) {
     Lock lock(mutex_);
     SimDevice* found = nullptr;
-    if (const d2xx::Status status = admit("FT_SetDataCharacteristics", handle, found); status != d2xx::kOk)
+    if (const d2xx::Status status = admit("FT_SetDataCharacteristics", handle, found);
+        status != d2xx::kOk)
         return status;
     if ((wordLength != 7 && wordLength != 8) || (stopBits != 0 && stopBits != 2) || parity > 4)
         return d2xx::kInvalidParameter;
@@ -300,7 +310,8 @@ d2xx::Status SimBus::purge(d2xx::Handle handle, d2xx::Ulong mask) {
     return d2xx::kOk;
 }
 
-d2xx::Status SimBus::getStatus(d2xx::Handle handle, d2xx::Dword* rx, d2xx::Dword* tx, d2xx::Dword* events) {
+d2xx::Status SimBus::getStatus(d2xx::Handle handle, d2xx::Dword* rx, d2xx::Dword* tx,
+                               d2xx::Dword* events) {
     Lock lock(mutex_);
     SimDevice* found = nullptr;
     if (const d2xx::Status status = admit("FT_GetStatus", handle, found); status != d2xx::kOk)
@@ -308,9 +319,9 @@ d2xx::Status SimBus::getStatus(d2xx::Handle handle, d2xx::Dword* rx, d2xx::Dword
     if (rx == nullptr || tx == nullptr || events == nullptr)
         return d2xx::kInvalidParameter;
     const Clock::time_point now = Clock::now();
-    *rx = static_cast<d2xx::Dword>(std::count_if(found->toHost.begin(), found->toHost.end(), [&](const auto& b) {
-        return !settings_.realTiming || b.arrival <= now;
-    }));
+    *rx = static_cast<d2xx::Dword>(
+        std::count_if(found->toHost.begin(), found->toHost.end(),
+                      [&](const auto& b) { return !settings_.realTiming || b.arrival <= now; }));
     *tx = 0;
     *events = 0;
     return d2xx::kOk;

@@ -3,7 +3,6 @@
 #include "SimController.h"
 #include "SimDevice.h"
 #include "SimSettings.h"
-
 #include "device/D2xx.h"
 
 #include <map>
@@ -29,16 +28,19 @@ public:
     d2xx::Status open(int index, d2xx::Handle* handle);
     d2xx::Status openEx(void* arg1, d2xx::Dword flags, d2xx::Handle* handle);
     d2xx::Status close(d2xx::Handle handle);
-    d2xx::Status write(d2xx::Handle handle, const void* buffer, d2xx::Dword count, d2xx::Dword* written);
+    d2xx::Status write(d2xx::Handle handle, const void* buffer, d2xx::Dword count,
+                       d2xx::Dword* written);
     d2xx::Status read(d2xx::Handle handle, void* buffer, d2xx::Dword count, d2xx::Dword* received);
     d2xx::Status setTimeouts(d2xx::Handle handle, d2xx::Ulong readMs, d2xx::Ulong writeMs);
     d2xx::Status setBaudRate(d2xx::Handle handle, d2xx::Ulong baudRate);
-    d2xx::Status setDataCharacteristics(d2xx::Handle handle, d2xx::Uchar wordLength, d2xx::Uchar stopBits,
-                                        d2xx::Uchar parity);
-    d2xx::Status setFlowControl(d2xx::Handle handle, d2xx::Ushort flow, d2xx::Uchar xon, d2xx::Uchar xoff);
+    d2xx::Status setDataCharacteristics(d2xx::Handle handle, d2xx::Uchar wordLength,
+                                        d2xx::Uchar stopBits, d2xx::Uchar parity);
+    d2xx::Status setFlowControl(d2xx::Handle handle, d2xx::Ushort flow, d2xx::Uchar xon,
+                                d2xx::Uchar xoff);
     d2xx::Status resetDevice(d2xx::Handle handle);
     d2xx::Status purge(d2xx::Handle handle, d2xx::Ulong mask);
-    d2xx::Status getStatus(d2xx::Handle handle, d2xx::Dword* rx, d2xx::Dword* tx, d2xx::Dword* events);
+    d2xx::Status getStatus(d2xx::Handle handle, d2xx::Dword* rx, d2xx::Dword* tx,
+                           d2xx::Dword* events);
 
 private:
     SimBus();

@@ -17,8 +17,8 @@ SimDevice::Clock::duration SimDevice::byteTime() const {
     const int stop = stopBits == 2 ? 2 : 1;
     const int bits = 1 + wordLength + (parity != 0 ? 1 : 0) + stop;
     const auto rate = baudRate == 0 ? 9600 : baudRate;
-    return std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(
-        static_cast<std::int64_t>(bits) * 1'000'000'000 / rate));
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::nanoseconds(static_cast<std::int64_t>(bits) * 1'000'000'000 / rate));
 }
 
 void SimDevice::sendToHost(const std::uint8_t* bytes, std::size_t count, Clock::time_point from,

@@ -40,7 +40,8 @@ struct SimDevice {
     // Start bit, data bits, parity and stop bits at the current baud rate.
     Clock::duration byteTime() const;
     // Queues the controller's answer behind whatever is still on its way.
-    void sendToHost(const std::uint8_t* bytes, std::size_t count, Clock::time_point from, bool realTiming);
+    void sendToHost(const std::uint8_t* bytes, std::size_t count, Clock::time_point from,
+                    bool realTiming);
 };
 
 } // namespace corvane::sim

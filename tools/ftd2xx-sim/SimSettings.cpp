@@ -62,8 +62,9 @@ std::optional<std::map<std::string, CallFault>> ParseFaults(const std::string& t
 } // namespace
 
 const std::vector<std::string>& SimSettingKeys() {
-    static const std::vector<std::string> keys{"devices",  "timing",   "fail",      "clock_reply_bytes",
-                                               "no_reply", "cut_after", "unplugged", "state_file"};
+    static const std::vector<std::string> keys{"devices",           "timing",    "fail",
+                                               "clock_reply_bytes", "no_reply",  "cut_after",
+                                               "unplugged",         "state_file"};
     return keys;
 }
 

@@ -35,8 +35,7 @@ std::optional<std::vector<std::uint8_t>> FromHex(const std::string& text) {
     return bytes;
 }
 
-template <typename Range>
-std::string ToHex(const Range& bytes) {
+template <typename Range> std::string ToHex(const Range& bytes) {
     static const char* digits = "0123456789abcdef";
     std::string text;
     text.reserve(bytes.size() * 2);
@@ -78,7 +77,8 @@ bool SaveSimState(const std::string& path, SimController& controller) {
         std::ofstream out(temporary, std::ios::trunc);
         out << "clock " << ToHex(controller.clock()) << '\n';
         for (const auto& [command, table] : controller.tables())
-            out << "table " << ToHex(std::array<std::uint8_t, 1>{command}) << ' ' << ToHex(table) << '\n';
+            out << "table " << ToHex(std::array<std::uint8_t, 1>{command}) << ' ' << ToHex(table)
+                << '\n';
         if (!out.flush())
             return false;
     }

@@ -20,20 +20,26 @@ std::optional<Face> FaceFromName(std::string_view name) {
         {"Display", Face::Display},
     }};
     for (const auto& [word, face] : kNames) {
-        if (word == name) return face;
+        if (word == name)
+            return face;
     }
     return std::nullopt;
 }
 
 Face DefaultFace(ControlType type) {
     switch (type) {
-    case ControlType::PushButton: return Face::Button;
+    case ControlType::PushButton:
+        return Face::Button;
     case ControlType::Check:
-    case ControlType::Radio: return Face::Chip;
-    case ControlType::ComboBox: return Face::Combo;
-    case ControlType::Edit: return Face::Well;
+    case ControlType::Radio:
+        return Face::Chip;
+    case ControlType::ComboBox:
+        return Face::Combo;
+    case ControlType::Edit:
+        return Face::Well;
     case ControlType::Static:
-    case ControlType::Slider: return Face::None;
+    case ControlType::Slider:
+        return Face::None;
     }
     return Face::None;
 }

@@ -34,22 +34,42 @@ FacePainter::FacePainter(Face face, VisualState state, bool checked, int buttonW
     : face_(face), state_(state), checked_(checked), buttonWidth_(buttonWidth) {}
 
 void FacePainter::paint(QPainter& painter, const QRect& rect) const {
-    if (rect.isEmpty()) return;
+    if (rect.isEmpty())
+        return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QRectF box = OutlineBox(rect);
     switch (face_) {
-    case Face::None: break;
-    case Face::Button: paintButton(painter, box, false); break;
-    case Face::Accent: paintButton(painter, box, true); break;
-    case Face::Tab: paintToggle(painter, box, 5.0); break;
+    case Face::None:
+        break;
+    case Face::Button:
+        paintButton(painter, box, false);
+        break;
+    case Face::Accent:
+        paintButton(painter, box, true);
+        break;
+    case Face::Tab:
+        paintToggle(painter, box, 5.0);
+        break;
     case Face::Chip:
-    case Face::Segment: paintToggle(painter, box, 4.0); break;
-    case Face::TitleMinimise: paintTitleButton(painter, box, false); break;
-    case Face::TitleClose: paintTitleButton(painter, box, true); break;
-    case Face::Combo: paintCombo(painter, box); break;
-    case Face::Well: paintWell(painter, box); break;
-    case Face::Display: paintDisplay(painter, box); break;
+    case Face::Segment:
+        paintToggle(painter, box, 4.0);
+        break;
+    case Face::TitleMinimise:
+        paintTitleButton(painter, box, false);
+        break;
+    case Face::TitleClose:
+        paintTitleButton(painter, box, true);
+        break;
+    case Face::Combo:
+        paintCombo(painter, box);
+        break;
+    case Face::Well:
+        paintWell(painter, box);
+        break;
+    case Face::Display:
+        paintDisplay(painter, box);
+        break;
     }
     painter.restore();
 }
@@ -79,10 +99,18 @@ void FacePainter::paintButton(QPainter& painter, const QRectF& box, bool accent)
 void FacePainter::paintToggle(QPainter& painter, const QRectF& box, qreal radius) const {
     if (!checked_) {
         switch (state_) {
-        case kStateNormal: FillRounded(painter, box, radius, theme::kFace.darker(115), theme::kFaceBorder); break;
-        case kStateHover: FillRounded(painter, box, radius, theme::kFaceHover, theme::kFaceHoverBorder); break;
-        case kStatePressed: FillRounded(painter, box, radius, theme::kAccentPressed, theme::kAccent); break;
-        case kStateDisabled: FillRounded(painter, box, radius, theme::kFaceDisabled, theme::kFaceDisabledBorder); break;
+        case kStateNormal:
+            FillRounded(painter, box, radius, theme::kFace.darker(115), theme::kFaceBorder);
+            break;
+        case kStateHover:
+            FillRounded(painter, box, radius, theme::kFaceHover, theme::kFaceHoverBorder);
+            break;
+        case kStatePressed:
+            FillRounded(painter, box, radius, theme::kAccentPressed, theme::kAccent);
+            break;
+        case kStateDisabled:
+            FillRounded(painter, box, radius, theme::kFaceDisabled, theme::kFaceDisabledBorder);
+            break;
         }
         return;
     }
@@ -91,26 +119,40 @@ void FacePainter::paintToggle(QPainter& painter, const QRectF& box, qreal radius
     const bool lightRest = face_ != Face::Tab;
     switch (state_) {
     case kStateNormal:
-        if (lightRest) FillRounded(painter, box, radius, VerticalShade(box, theme::kAccentSoft, 106), theme::kAccent);
-        else FillRounded(painter, box, radius, VerticalShade(box, theme::kAccent, 112), theme::kAccentHover);
+        if (lightRest)
+            FillRounded(painter, box, radius, VerticalShade(box, theme::kAccentSoft, 106),
+                        theme::kAccent);
+        else
+            FillRounded(painter, box, radius, VerticalShade(box, theme::kAccent, 112),
+                        theme::kAccentHover);
         break;
-    case kStateHover: FillRounded(painter, box, radius, VerticalShade(box, theme::kAccentHover, 110), theme::kAccentLight); break;
-    case kStatePressed: FillRounded(painter, box, radius, theme::kAccentPressed, theme::kAccent); break;
-    case kStateDisabled: FillRounded(painter, box, radius, theme::kCheckedDisabled, theme::kCheckedDisabled.lighter(115)); break;
+    case kStateHover:
+        FillRounded(painter, box, radius, VerticalShade(box, theme::kAccentHover, 110),
+                    theme::kAccentLight);
+        break;
+    case kStatePressed:
+        FillRounded(painter, box, radius, theme::kAccentPressed, theme::kAccent);
+        break;
+    case kStateDisabled:
+        FillRounded(painter, box, radius, theme::kCheckedDisabled,
+                    theme::kCheckedDisabled.lighter(115));
+        break;
     }
     if (face_ == Face::Tab && state_ != kStateDisabled) {
         // The selected kind carries a bright bar along its bottom edge.
         painter.setPen(Qt::NoPen);
         painter.setBrush(theme::kAccentLight);
-        painter.drawRoundedRect(QRectF(box.left() + 8, box.bottom() - 3.5, box.width() - 16, 3), 1.5, 1.5);
+        painter.drawRoundedRect(QRectF(box.left() + 8, box.bottom() - 3.5, box.width() - 16, 3),
+                                1.5, 1.5);
     }
 }
 
 void FacePainter::paintTitleButton(QPainter& painter, const QRectF& box, bool close) const {
     QColor glyph = theme::kGlyph;
     if (state_ == kStateHover || state_ == kStatePressed) {
-        const QColor fill = close ? (state_ == kStateHover ? theme::kDanger : theme::kDangerPressed)
-                                  : (state_ == kStateHover ? theme::kFaceHover : theme::kAccentPressed);
+        const QColor fill =
+            close ? (state_ == kStateHover ? theme::kDanger : theme::kDangerPressed)
+                  : (state_ == kStateHover ? theme::kFaceHover : theme::kAccentPressed);
         FillRounded(painter, box, 4, fill, fill);
         glyph = Qt::white;
     } else if (state_ == kStateDisabled) {
@@ -130,10 +172,20 @@ void FacePainter::paintCombo(QPainter& painter, const QRectF& box) const {
     QColor fill = theme::kField;
     QColor border = theme::kFieldBorder;
     switch (state_) {
-    case kStateNormal: break;
-    case kStateHover: fill = theme::kFieldHover; border = theme::kAccent; break;
-    case kStatePressed: fill = theme::kFieldPressed; border = theme::kAccentPressed; break;
-    case kStateDisabled: fill = theme::kFieldDisabled; border = theme::kFaceBorder; break;
+    case kStateNormal:
+        break;
+    case kStateHover:
+        fill = theme::kFieldHover;
+        border = theme::kAccent;
+        break;
+    case kStatePressed:
+        fill = theme::kFieldPressed;
+        border = theme::kAccentPressed;
+        break;
+    case kStateDisabled:
+        fill = theme::kFieldDisabled;
+        border = theme::kFaceBorder;
+        break;
     }
     FillRounded(painter, box, 3, VerticalShade(box, fill, 104), border);
 
@@ -161,8 +213,10 @@ void FacePainter::paintCombo(QPainter& painter, const QRectF& box) const {
 void FacePainter::paintWell(QPainter& painter, const QRectF& box) const {
     QColor fill = theme::kField;
     QColor border = theme::kFieldBorder;
-    if (state_ == kStateHover) border = theme::kAccent;
-    if (state_ == kStatePressed) border = theme::kAccentPressed;
+    if (state_ == kStateHover)
+        border = theme::kAccent;
+    if (state_ == kStatePressed)
+        border = theme::kAccentPressed;
     if (state_ == kStateDisabled) {
         fill = theme::kFieldDisabled;
         border = theme::kFaceBorder;
@@ -170,7 +224,8 @@ void FacePainter::paintWell(QPainter& painter, const QRectF& box) const {
     FillRounded(painter, box, 3, fill, border);
     // A soft inner shadow along the top makes the field read as sunken.
     painter.setPen(QPen(fill.darker(112), 1.0));
-    painter.drawLine(QPointF(box.left() + 2, box.top() + 1), QPointF(box.right() - 2, box.top() + 1));
+    painter.drawLine(QPointF(box.left() + 2, box.top() + 1),
+                     QPointF(box.right() - 2, box.top() + 1));
 }
 
 void FacePainter::paintDisplay(QPainter& painter, const QRectF& box) const {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Face.h"
-
 #include "skin/ControlDescription.h"
 
 #include <QRect>

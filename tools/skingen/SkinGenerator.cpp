@@ -2,7 +2,6 @@
 
 #include "PreviewPainter.h"
 #include "WindowRenderer.h"
-
 #include "skin/UiFile.h"
 
 #include <QDir>
@@ -13,8 +12,7 @@
 namespace corvane::skingen {
 
 SkinGenerator::SkinGenerator(const std::string& uiFile, QString outputDir, QString previewDir)
-    : files_(SkinFiles::forUiFile(uiFile)),
-      outputDir_(std::move(outputDir)),
+    : files_(SkinFiles::forUiFile(uiFile)), outputDir_(std::move(outputDir)),
       previewDir_(std::move(previewDir)) {}
 
 std::vector<std::string> SkinGenerator::windowSections() const {
@@ -45,14 +43,16 @@ void SkinGenerator::removeStaleBitmaps() const {
     const QDir dir(outputDir_);
     for (const QString& name : dir.entryList({QStringLiteral("*.bmp")}, QDir::Files)) {
         const QString path = dir.absoluteFilePath(name);
-        if (!written_.contains(path)) QFile::remove(path);
+        if (!written_.contains(path))
+            QFile::remove(path);
     }
 }
 
 bool SkinGenerator::run() {
     const std::vector<std::string> sections = windowSections();
     if (sections.empty()) {
-        error_ = QStringLiteral("%1 lists no windows in [SkinGen]").arg(QString::fromStdString(files_.uiFile));
+        error_ = QStringLiteral("%1 lists no windows in [SkinGen]")
+                     .arg(QString::fromStdString(files_.uiFile));
         return false;
     }
     if (!QDir().mkpath(outputDir_) || (!previewDir_.isEmpty() && !QDir().mkpath(previewDir_))) {
@@ -67,19 +67,23 @@ bool SkinGenerator::run() {
             return false;
         }
         for (std::size_t s = 0; s < window.images.size(); ++s) {
-            if (!window.imageFiles[s].isEmpty() && !writeImage(window.images[s], window.imageFiles[s])) {
+            if (!window.imageFiles[s].isEmpty() &&
+                !writeImage(window.images[s], window.imageFiles[s])) {
                 return false;
             }
         }
         for (const auto& [file, image] : window.checkedImages) {
-            if (!writeImage(image, file)) return false;
+            if (!writeImage(image, file))
+                return false;
         }
         if (!previewDir_.isEmpty()) {
-            const QString base = QDir(previewDir_).filePath(QString::fromStdString(section).toLower());
+            const QString base =
+                QDir(previewDir_).filePath(QString::fromStdString(section).toLower());
             const PreviewPainter preview(window);
             if (!preview.paint().save(base + QStringLiteral(".png")) ||
                 !preview.paintStateSheet().save(base + QStringLiteral("_states.png"))) {
-                error_ = QStringLiteral("cannot write the preview of %1").arg(QString::fromStdString(section));
+                error_ = QStringLiteral("cannot write the preview of %1")
+                             .arg(QString::fromStdString(section));
                 return false;
             }
         }

@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QSet>
 #include <QString>
-
 #include <string>
 #include <vector>
 
@@ -34,7 +33,7 @@ private:
     QString outputDir_;
     QString previewDir_;
     QString error_;
-    QSet<QString> written_;  // absolute paths of the bitmaps of this run
+    QSet<QString> written_; // absolute paths of the bitmaps of this run
 };
 
 } // namespace corvane::skingen

@@ -19,11 +19,15 @@ QImage WindowBackground::paint() const {
     image.fill(decor_.rounded ? theme::kOutside : theme::kWindow);
     QPainter painter(&image);
     paintBody(painter);
-    if (decor_.titleBar > 0) paintTitleBar(painter);
-    else if (!decor_.title.isEmpty()) paintPanelTitle(painter);
-    for (const Heading& heading : decor_.headings) paintHeading(painter, heading);
+    if (decor_.titleBar > 0)
+        paintTitleBar(painter);
+    else if (!decor_.title.isEmpty())
+        paintPanelTitle(painter);
+    for (const Heading& heading : decor_.headings)
+        paintHeading(painter, heading);
     painter.end();
-    if (decor_.rounded) cutCorners(image);
+    if (decor_.rounded)
+        cutCorners(image);
     return image;
 }
 
@@ -37,10 +41,13 @@ void WindowBackground::cutCorners(QImage& image) const {
     const int h = image.height();
     const int r = static_cast<int>(kWindowRadius) + 1;
     for (int y = 0; y < h; ++y) {
-        if (y >= r && y < h - r) continue;
+        if (y >= r && y < h - r)
+            continue;
         for (int x = 0; x < w; ++x) {
-            if (x >= r && x < w - r) continue;
-            if (!shape.contains(QPointF(x + 0.5, y + 0.5))) image.setPixelColor(x, y, theme::kMask);
+            if (x >= r && x < w - r)
+                continue;
+            if (!shape.contains(QPointF(x + 0.5, y + 0.5)))
+                image.setPixelColor(x, y, theme::kMask);
         }
     }
 }
@@ -135,7 +142,8 @@ void WindowBackground::paintHeading(QPainter& painter, const Heading& heading) c
     painter.setPen(QPen(theme::kHairline, 1.0));
     const int y = heading.rect.center().y() + 1;
     const auto line = [&](qreal from, qreal to) {
-        if (to - from >= 4) painter.drawLine(QPointF(from, y), QPointF(to, y));
+        if (to - from >= 4)
+            painter.drawLine(QPointF(from, y), QPointF(to, y));
     };
     if (heading.centred) {
         const qreal textLeft = box.center().x() - textWidth / 2;

@@ -2,7 +2,6 @@
 
 #include "FacePainter.h"
 #include "WindowBackground.h"
-
 #include "skin/ControlReader.h"
 #include "skin/UiFile.h"
 
@@ -24,7 +23,8 @@ QRect ToQRect(const SkinRect& r) {
 // "h,v": the same margin on the left and right, and on the top and bottom.
 QMargins ParseFaceMargin(const std::string& text) {
     const QStringList parts = QString::fromStdString(text).split(u',');
-    if (parts.size() != 2) return {};
+    if (parts.size() != 2)
+        return {};
     const int h = parts[0].trimmed().toInt();
     const int v = parts[1].trimmed().toInt();
     return QMargins(h, v, h, v);
@@ -33,7 +33,8 @@ QMargins ParseFaceMargin(const std::string& text) {
 } // namespace
 
 int ButtonWidthOf(const ControlDescription& description) {
-    if (const auto* combo = std::get_if<ComboBoxDescription>(&description)) return combo->buttonWidth;
+    if (const auto* combo = std::get_if<ComboBoxDescription>(&description))
+        return combo->buttonWidth;
     return 18;
 }
 
@@ -50,8 +51,9 @@ std::vector<RenderControl> WindowRenderer::readControls(const std::string& secti
         } else if (const auto face = FaceFromName(faceName)) {
             control.face = *face;
         } else {
-            error = QStringLiteral("%1: unknown Face %2")
-                        .arg(QString::fromStdString(common.section), QString::fromStdString(faceName));
+            error =
+                QStringLiteral("%1: unknown Face %2")
+                    .arg(QString::fromStdString(common.section), QString::fromStdString(faceName));
         }
         control.sample = QString::fromStdString(ui.readString(common.section, "Sample", "", 259));
         control.previewChecked = ui.readInt(common.section, "PreviewChecked", 0) != 0;
@@ -80,7 +82,8 @@ RenderedWindow WindowRenderer::render(const std::string& section) const {
         return window;
     }
     for (std::size_t s = 0; s < kImageKeys.size(); ++s) {
-        window.imageFiles[s] = QString::fromStdString(ui.readString(section, kImageKeys[s], "", kFileBuffer));
+        window.imageFiles[s] =
+            QString::fromStdString(ui.readString(section, kImageKeys[s], "", kFileBuffer));
     }
     if (window.imageFiles[kStateNormal].isEmpty()) {
         window.error = QStringLiteral("[%1] names no BKN").arg(QString::fromStdString(section));
@@ -115,12 +118,14 @@ void WindowRenderer::renderCheckedImages(RenderedWindow& window) const {
         const QRect rect = ToQRect(CommonOf(control.description).rect);
         for (int s = kStateNormal; s <= kStateDisabled; ++s) {
             const QString& file = control.checkedImageFiles[static_cast<std::size_t>(s)];
-            if (file.isEmpty()) continue;
+            if (file.isEmpty())
+                continue;
             const auto [it, fresh] = owners.try_emplace(file, rect.size(), control.face);
             if (!fresh) {
                 if (it->second != std::pair{rect.size(), control.face}) {
-                    window.error = QStringLiteral("%1 is shared by controls of different size or face")
-                                       .arg(file);
+                    window.error =
+                        QStringLiteral("%1 is shared by controls of different size or face")
+                            .arg(file);
                 }
                 continue;
             }

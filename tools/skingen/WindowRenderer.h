@@ -2,14 +2,12 @@
 
 #include "Face.h"
 #include "WindowDecor.h"
-
 #include "skin/ControlDescription.h"
 #include "skin/SkinFiles.h"
 
 #include <QImage>
 #include <QMargins>
 #include <QString>
-
 #include <array>
 #include <map>
 #include <string>
@@ -21,12 +19,12 @@ namespace corvane::skingen {
 struct RenderControl {
     ControlDescription description;
     Face face = Face::None;
-    QString sample;            // Sample: text shown in the preview only
+    QString sample; // Sample: text shown in the preview only
     bool previewChecked = false;
     // FaceMargin=h,v: the face reaches this far beyond the control, so that
     // an edit field's text keeps clear of the field's border.
     QMargins faceMargin;
-    std::array<QString, 4> checkedImageFiles;  // BKCN, BKCH, BKCS, BKCD as written
+    std::array<QString, 4> checkedImageFiles; // BKCN, BKCH, BKCS, BKCD as written
 };
 
 // A window rendered: its four state images under the file names of its
@@ -35,10 +33,10 @@ struct RenderedWindow {
     std::string section;
     WindowDecor decor;
     std::vector<RenderControl> controls;
-    std::array<QString, 4> imageFiles;  // BKN, BKH, BKS, BKD as written
-    std::array<QImage, 4> images;       // N, H, S, D
+    std::array<QString, 4> imageFiles; // BKN, BKH, BKS, BKD as written
+    std::array<QImage, 4> images;      // N, H, S, D
     std::map<QString, QImage> checkedImages;
-    QString error;  // set when the window cannot be rendered
+    QString error; // set when the window cannot be rendered
 };
 
 // Renders one window section: the surface once, then for every visual state

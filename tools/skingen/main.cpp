@@ -10,13 +10,13 @@
 
 #include <QGuiApplication>
 #include <QStringList>
-
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     // Rendering needs fonts but no screen; run the same on a build machine
     // without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     QStringList args = QGuiApplication::arguments().mid(1);
