@@ -49,10 +49,11 @@ std::vector<std::uint8_t> Record(EventKind kind, std::uint32_t i, bool dated) {
                                            U8(hour == 23 ? day % 7 + 1 : day), U8((hour + 1) % 24),
                                            minute, 0, first, last, step, level, 0, name});
     }
-    case EventKind::Timecode:
-        return bytes(TimecodeRecord{U8(i / 60 % 24), U8(i % 60), U8(i * 7 % 60), U8(i % 30),
-                                    U8(i / 60 % 24), U8(i % 60), U8(i * 7 % 60 + 1), 0, first, last,
-                                    step, level, name});
+    case EventKind::Timecode: {
+        const auto h = U8(i / 60 % 24), m = U8(i % 60), sec = U8(i / 1440 % 60), f = U8(i % 30);
+        return bytes(
+            TimecodeRecord{h, m, sec, f, h, m, U8(sec + 1), f, first, last, step, level, name});
+    }
     case EventKind::Midi:
         return bytes(MidiRecord{U8(i % 17 + 1), U8(i % 128 + 1), U8(i % 2 ? 0xFF : 0), U8(i % 4),
                                 first, last, step, level, name});
@@ -60,14 +61,15 @@ std::vector<std::uint8_t> Record(EventKind kind, std::uint32_t i, bool dated) {
         return bytes(
             AudioRecord{U8(i % 3), U8(i % 14 + 1), first, last, step, U8(i % 2), U8(i % 2), name});
     case EventKind::Relay:
-        return bytes(RelayRecord{U16(i % 512 + 1), U8(i * 5), U8(i * 5 + 40), U8(i % 8 + 1),
-                                 U8(i / 8 % 2), name});
+        return bytes(RelayRecord{U16(i % 512 + 1), U8(i / 512 * 40), U8(i / 512 * 40 + 60),
+                                 U8(i % 8 + 1), U8(i / 8 % 2), name});
     case EventKind::Sensor: {
         const auto action = U8(i % 3);
         if (action == 0)
             return bytes(SensorRecord{U8(i % 8), 0, 30, 0, first, last, step, level, name});
-        return bytes(SensorRecord{U8(i % 8), U8(i % 60), 30, action, U16(i % 8 + (action == 1)), 0,
-                                  U8(action == 1 ? i / 3 % 2 : 0), 0, name});
+        return bytes(SensorRecord{U8(i % 8), U8(i % 60), U8(i / 60 % 60), action,
+                                  U16(i % 8 + (action == 1)), 0, U8(action == 1 ? i / 3 % 2 : 0), 0,
+                                  name});
     }
     case EventKind::Analog:
         return bytes(AnalogRecord{U8(i % 4), U8(i % 9), U8(i % 100), U8(i % 9 + 1), U8(i % 100),
@@ -81,7 +83,8 @@ std::vector<std::uint8_t> Record(EventKind kind, std::uint32_t i, bool dated) {
 EventTable FullTable(EventKind kind) {
     auto table = EventTable::empty(kind);
     const std::uint32_t capacity = InfoOf(kind).maxEntries;
-    for (std::uint32_t i = 0; table.size() < capacity; ++i) {
+    // Generated keys repeat only after far more records than a table holds.
+    for (std::uint32_t i = 0; table.size() < capacity && i < 16 * capacity; ++i) {
         const bool dated = kind == EventKind::WeekClock && i % 4 == 3;
         const auto record = Record(kind, i, dated);
         const Placement placement =

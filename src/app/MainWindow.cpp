@@ -8,6 +8,7 @@
 #include "events/EventFiles.h"
 #include "events/EventList.h"
 #include "events/ImportExport.h"
+#include "events/text/TextImportExport.h"
 #include "panels/EventPanel.h"
 #include "panels/PanelFactory.h"
 #include "platform/Pacer.h"
@@ -191,10 +192,10 @@ void MainWindow::onCommand(int id, int notification) {
         clearEvents();
         break;
     case kIdImport:
-        ImportEventFile(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_);
+        ImportEventsWithText(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_);
         break;
     case kIdExport:
-        ExportEventFile(eventFolder_, currentKind_, prompter_);
+        ExportEventsWithText(eventFolder_, currentKind_, prompter_);
         break;
     case kIdEmpty:
         emptyTable();

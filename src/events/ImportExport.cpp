@@ -43,9 +43,13 @@ FileDialogRequest ExchangeFileDialog(EventKind kind) {
 void ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list) {
     const auto source = prompter.chooseOpenFile(ExchangeFileDialog(kind));
-    if (!source)
-        return;
-    switch (ReplaceEventFile(*source, folder, kind, ReplaceCheck::RequireValid)) {
+    if (source)
+        ImportChosenEventFile(*source, folder, kind, weeklyMode, prompter, list);
+}
+
+void ImportChosenEventFile(const std::string& source, const std::string& folder, EventKind kind,
+                           bool weeklyMode, Prompter& prompter, EventListView& list) {
+    switch (ReplaceEventFile(source, folder, kind, ReplaceCheck::RequireValid)) {
     case ReplaceResult::SourceMissing:
         prompter.showMessage(std::string(messages::kFileMissing));
         return;

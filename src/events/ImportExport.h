@@ -40,6 +40,11 @@ FileDialogRequest ExchangeFileDialog(EventKind kind);
 void ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list);
 
+// The import of a file the operator already chose, with the checks and
+// messages of ImportEventFile.
+void ImportChosenEventFile(const std::string& source, const std::string& folder, EventKind kind,
+                           bool weeklyMode, Prompter& prompter, EventListView& list);
+
 // The export command: asks for a target and copies the event file there.
 void ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter);
 

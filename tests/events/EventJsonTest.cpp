@@ -107,6 +107,8 @@ TEST(EventJson, FieldRangesAndRefusals) {
         {WeekClock, "name", "\"1234567890123456789012345\"", "\"1234567890123456789012345\" is longer than 24 bytes"},
         {WeekClock, "name", "\"a\\u0000b\"", "must not hold a NUL character"},
         {WeekClock, "name", "7", "must be text"},
+        {WeekClock, "name", "\"B\u00fchne \u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\"", ""},
+        {WeekClock, "name", "\"\u20ac\"", "\"\u20ac\" holds a character outside Latin-1"},
         {Timecode, "start", "\"23:59:59:29\"", ""},
         {Timecode, "start", "\"00:00:00:30\"", "frames 30 is out of range 0..29"},
         {Timecode, "end", "\"24:00:00:00\"", "hours 24 is out of range 0..23"},
@@ -235,7 +237,7 @@ TEST(EventJson, ExportThenImportGivesTheFileBack) {
                                           {16, 1, 0, 2, 5, 5, 255, 0, "off"}};
     const std::vector<AudioRecord> audio = {{2, 14, 9, 1, 1, 1, 1, "below first"},
                                             {0, 1, 1, 512, 255, 0, 0, ""}};
-    const std::vector<RelayRecord> relay = {{512, 200, 10, 8, 1, "low above high"},
+    const std::vector<RelayRecord> relay = {{512, 200, 10, 8, 1, "low above high \xFC"},
                                             {1, 0, 255, 1, 0, "x"}};
     const std::vector<SensorRecord> sensor = {{7, 59, 0, 0, 1, 512, 3, 4, "dmx"},
                                               {0, 0, 30, 1, 8, 0, 1, 0, "relay on"},

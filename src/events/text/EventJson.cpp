@@ -234,9 +234,6 @@ std::expected<std::string, std::string> EventFileToJson(std::span<const std::uin
         return document.dump(2) + "\n";
     } catch (const TextError& error) {
         return std::unexpected(error.message);
-    } catch (const Json::exception&) {
-        // dump() meets a name that is not UTF-8 text.
-        return std::unexpected("an event name is not UTF-8 text");
     }
 }
 

@@ -142,18 +142,54 @@ std::array<std::uint8_t, 2> JsonFields::voltage(std::string_view field) {
 
 std::string JsonFields::name() {
     const std::string given = text("name");
-    if (given.size() > kEventNameMaxLength)
+    const auto stored = Utf8ToLatin1(given);
+    if (!stored)
+        throw FieldError{"name", Quoted(given) + " holds a character outside Latin-1"};
+    if (stored->size() > kEventNameMaxLength)
         throw FieldError{"name", Quoted(given) + " is longer than " +
                                      std::to_string(kEventNameMaxLength) + " bytes"};
-    if (given.find('\0') != std::string::npos)
+    if (stored->find('\0') != std::string::npos)
         throw FieldError{"name", "must not hold a NUL character"};
-    return given;
+    return *stored;
 }
 
 void JsonFields::finish() const {
     for (const auto& [key, value] : object_.items())
         if (std::ranges::find(taken_, key) == taken_.end())
             throw FieldError{key, "is not a field of this kind of event"};
+}
+
+std::string Latin1ToUtf8(std::string_view bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            text += c;
+        } else {
+            text += static_cast<char>(0xC0 | b >> 6);
+            text += static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    return text;
+}
+
+std::optional<std::string> Utf8ToLatin1(std::string_view text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80) {
+            bytes += text[i];
+            continue;
+        }
+        // Two-byte forms of U+0080..U+00FF start with 0xC2 or 0xC3.
+        if ((b != 0xC2 && b != 0xC3) || i + 1 >= text.size())
+            return std::nullopt;
+        const auto next = static_cast<unsigned char>(text[++i]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        bytes += static_cast<char>((b & 0x03) << 6 | (next & 0x3F));
+    }
+    return bytes;
 }
 
 Json ChoiceValue(std::span<const std::string_view> names, unsigned first, unsigned value) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <nlohmann/json.hpp>
 #include <span>
 #include <string>
@@ -60,7 +61,8 @@ public:
     // A voltage "W.HH" (whole volts and two or more digits of hundredths).
     std::array<std::uint8_t, 2> voltage(std::string_view field);
 
-    // The event name: text of at most 24 bytes without a NUL.
+    // The event name: text of Latin-1 characters, at most 24 of them (the
+    // bytes the record stores), without a NUL.
     std::string name();
 
     void finish() const;
@@ -74,6 +76,12 @@ private:
     Ranges ranges_;
     std::vector<std::string> taken_;
 };
+
+// Event names are stored a byte a character, as Latin-1 (the window stores
+// them so); the text carries them as UTF-8. Nothing for text with a character
+// beyond U+00FF.
+std::string Latin1ToUtf8(std::string_view bytes);
+std::optional<std::string> Utf8ToLatin1(std::string_view text);
 
 // The value names write: the name for an index inside names (from first), the
 // number otherwise, so an export never loses a byte.

@@ -109,7 +109,7 @@ void PutRelayTarget(Json& j, unsigned relay, unsigned state) {
 
 Json WeeklyToJson(const WeekClockRecord& r) {
     Json j;
-    j["name"] = r.name;
+    j["name"] = Latin1ToUtf8(r.name);
     j["weekday"] = ChoiceValue(kWeekdays, 1, r.startWeekday);
     j["startTime"] = Clock(r.startHour, r.startMinute, r.startSecond);
     j["endTime"] = Clock(r.endHour, r.endMinute, r.endSecond);
@@ -119,7 +119,7 @@ Json WeeklyToJson(const WeekClockRecord& r) {
 
 Json DatedToJson(const WeekClockRecord& r) {
     Json j;
-    j["name"] = r.name;
+    j["name"] = Latin1ToUtf8(r.name);
     j["startDate"] = DateText(r.startMonth, r.startDay);
     j["startWeekday"] = ChoiceValue(kWeekdays, 1, r.startWeekday);
     j["startTime"] = Clock(r.startHour, r.startMinute, r.startSecond);
@@ -169,7 +169,7 @@ Json ToJson(const TimecodeRecord& r) {
     const std::uint8_t start[] = {r.startHours, r.startMinutes, r.startSeconds, r.startFrames};
     const std::uint8_t end[] = {r.endHours, r.endMinutes, r.endSeconds, r.endFrames};
     Json j;
-    j["name"] = r.name;
+    j["name"] = Latin1ToUtf8(r.name);
     j["start"] = PartsText(start, ':');
     j["end"] = PartsText(end, ':');
     PutChannels(j, r.firstChannel, r.lastChannel, r.increment);
@@ -192,7 +192,7 @@ void FromJson(JsonFields& f, TimecodeRecord& r) {
 
 Json ToJson(const MidiRecord& r) {
     Json j;
-    j["name"] = r.name;
+    j["name"] = Latin1ToUtf8(r.name);
     j["midiChannel"] = r.channel == kMidiAllChannels ? Json("all") : Json(r.channel);
     j["note"] = r.note;
     j["noteState"] = r.noteState == kNoteOn ? Json("on")
@@ -219,7 +219,7 @@ void FromJson(JsonFields& f, MidiRecord& r) {
 
 Json ToJson(const AudioRecord& r) {
     Json j;
-    j["name"] = r.name;
+    j["name"] = Latin1ToUtf8(r.name);
     j["side"] = ChoiceValue(kAudioSides, 0, r.side);
     j["band"] = ChoiceValue(kAudioBands, 1, r.band);
     PutChannels(j, r.firstChannel, r.lastChannel, r.increment);
@@ -238,7 +238,7 @@ void FromJson(JsonFields& f, AudioRecord& r) {
 
 Json ToJson(const RelayRecord& r) {
     Json j;
-    j["name"] = r.name;
+    j["name"] = Latin1ToUtf8(r.name);
     j["channel"] = r.channel;
     j["levelLow"] = r.levelLow;
     j["levelHigh"] = r.levelHigh;
@@ -258,7 +258,7 @@ void FromJson(JsonFields& f, RelayRecord& r) {
 
 Json ToJson(const SensorRecord& r) {
     Json j;
-    j["name"] = r.name;
+    j["name"] = Latin1ToUtf8(r.name);
     j["contact"] = r.contact + 1;
     j["firstSetting"] = r.firstSetting;
     j["secondSetting"] = r.secondSetting;
@@ -303,7 +303,7 @@ void FromJson(JsonFields& f, SensorRecord& r) {
 
 Json ToJson(const AnalogRecord& r) {
     Json j;
-    j["name"] = r.name;
+    j["name"] = Latin1ToUtf8(r.name);
     j["input"] = r.input + 1;
     j["low"] = VoltageText(r.lowVolts, r.lowHundredths);
     j["high"] = VoltageText(r.highVolts, r.highHundredths);

@@ -1,0 +1,80 @@
+#include "events/text/TextImportExport.h"
+
+#include "events/EventFiles.h"
+#include "events/EventList.h"
+#include "events/EventMessages.h"
+#include "events/ImportExport.h"
+#include "events/text/EventJson.h"
+#include "platform/AtomicFile.h"
+#include "platform/Paths.h"
+
+#include <algorithm>
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kJsonFilter = "Events as JSON (*.json)|*.json|";
+
+bool IsJsonPath(std::string_view path) {
+    constexpr std::string_view kSuffix = ".json";
+    if (path.size() < kSuffix.size())
+        return false;
+    const auto tail = path.substr(path.size() - kSuffix.size());
+    return std::ranges::equal(tail, kSuffix, [](char a, char b) {
+        return (a >= 'A' && a <= 'Z' ? char(a - 'A' + 'a') : a) == b;
+    });
+}
+
+} // namespace
+
+FileDialogRequest ImportExportDialog(EventKind kind) {
+    FileDialogRequest request = ExchangeFileDialog(kind);
+    // In front of "All Files", which closes every filter list.
+    const auto all = request.filter.find("All Files");
+    request.filter.insert(all == std::string::npos ? request.filter.size() : all, kJsonFilter);
+    return request;
+}
+
+void ImportEventsWithText(const std::string& folder, EventKind kind, bool weeklyMode,
+                          Prompter& prompter, EventListView& list) {
+    const auto source = prompter.chooseOpenFile(ImportExportDialog(kind));
+    if (!source)
+        return;
+    if (!IsJsonPath(*source))
+        return ImportChosenEventFile(*source, folder, kind, weeklyMode, prompter, list);
+    if (!PathExists(*source))
+        return prompter.showMessage(std::string(messages::kFileMissing));
+    const auto bytes = ReadWholeFile(*source);
+    if (!bytes)
+        return;
+    const auto file = text::EventFileFromJson(
+        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), kind);
+    if (!file)
+        return prompter.showMessage(file.error());
+    if (WriteEventFile(folder, kind, *file))
+        FillEventList(folder, kind, weeklyMode, list);
+}
+
+void ExportEventsWithText(const std::string& folder, EventKind kind, Prompter& prompter) {
+    const auto target = prompter.chooseSaveFile(ImportExportDialog(kind));
+    if (!target)
+        return;
+    if (!IsJsonPath(*target)) {
+        CopyOutEventFile(folder, kind, *target);
+        return;
+    }
+    const auto bytes = ReadEventFile(folder, kind);
+    if (!bytes)
+        return;
+    // A missing event file counts as an empty one.
+    const auto text = text::EventFileToJson(
+        bytes->empty() ? std::vector<std::uint8_t>(kEventFileHeaderSize, 0) : *bytes, kind);
+    if (!text)
+        return prompter.showMessage(text.error());
+    const auto* begin = reinterpret_cast<const std::uint8_t*>(text->data());
+    if (!WriteFileAtomically(*target, std::span(begin, text->size())))
+        prompter.showMessage("The file " + *target + " cannot be written.");
+}
+
+} // namespace corvane
