@@ -1,5 +1,5 @@
 #include "events/RelayRecord.h"
-#include "support/EventFileBytes.h"
+#include "support/FileOfRecords.h"
 #include "support/TempFolder.h"
 
 #include <cstdlib>
@@ -13,7 +13,7 @@ namespace {
 // statuses, and an event file left alone by every refusal.
 TEST(Corvanectl, ExportAndImportText) {
     test::TempFolder folder;
-    const auto file = test::EventFileBytes(std::vector<RelayRecord>{{7, 1, 9, 2, 1, "Fan"}});
+    const auto file = test::FileOfRecords(std::vector<RelayRecord>{{7, 1, 9, 2, 1, "Fan"}});
     folder.write("r.bin", file);
     folder.write("bad.json", {'{', '}'});
     const auto run = [&](const std::string& arguments) {

@@ -7,7 +7,7 @@
 #include "events/SensorRecord.h"
 #include "events/TimecodeRecord.h"
 #include "events/WeekClockRecord.h"
-#include "support/EventFileBytes.h"
+#include "support/FileOfRecords.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -16,7 +16,7 @@ namespace corvane::text {
 namespace {
 
 using Json = nlohmann::ordered_json;
-using test::EventFileBytes;
+using test::FileOfRecords;
 
 // One valid event of each kind; the week clock's is weekly.
 Json ValidEvent(EventKind kind) {
@@ -245,14 +245,14 @@ TEST(EventJson, ExportThenImportGivesTheFileBack) {
     const std::vector<AnalogRecord> analog = {{3, 0, 5, 10, 0, 0, 1, 512, 1, 255, "dmx"},
                                               {0, 2, 5, 2, 150, 1, 8, 0, 1, 0, "2.05 to 2.150"}};
     const std::pair<EventKind, std::vector<std::uint8_t>> files[] = {
-        {EventKind::WeekClock, EventFileBytes(4, 2, week)},
+        {EventKind::WeekClock, FileOfRecords(4, 2, week)},
         {EventKind::WeekClock, test::BareHeader()},
-        {EventKind::Timecode, EventFileBytes(timecode)},
-        {EventKind::Midi, EventFileBytes(midi)},
-        {EventKind::Audio, EventFileBytes(audio)},
-        {EventKind::Relay, EventFileBytes(relay)},
-        {EventKind::Sensor, EventFileBytes(sensor)},
-        {EventKind::Analog, EventFileBytes(analog)}};
+        {EventKind::Timecode, FileOfRecords(timecode)},
+        {EventKind::Midi, FileOfRecords(midi)},
+        {EventKind::Audio, FileOfRecords(audio)},
+        {EventKind::Relay, FileOfRecords(relay)},
+        {EventKind::Sensor, FileOfRecords(sensor)},
+        {EventKind::Analog, FileOfRecords(analog)}};
     for (const auto& [kind, file] : files) {
         SCOPED_TRACE(InfoOf(kind).cliName);
         const auto text = EventFileToJson(file, kind);
@@ -263,10 +263,10 @@ TEST(EventJson, ExportThenImportGivesTheFileBack) {
 }
 
 TEST(EventJson, ExportRefusesBytesTheTextCannotCarry) {
-    auto spare = EventFileBytes(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}});
+    auto spare = FileOfRecords(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}});
     spare.back() = 1;
     auto endless =
-        EventFileBytes(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 1, 0, "b"}});
+        FileOfRecords(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 1, 0, "b"}});
     std::fill_n(endless.begin() + 16 + 32 + 6, 25, 'x');
     const std::vector<WeekClockRecord> unsorted = {
         {0, 0, 3, 8, 0, 0, 0, 0, 3, 9, 0, 0, 1, 10, 1, 255, 0, "Tue"},
@@ -277,7 +277,7 @@ TEST(EventJson, ExportRefusesBytesTheTextCannotCarry) {
         {EventKind::Relay, spare, "event 1 holds bytes the text form does not carry"},
         {EventKind::Relay, endless,
          "event 2, field \"name\": \"xxxxxxxxxxxxxxxxxxxxxxxxx\" is longer"},
-        {EventKind::WeekClock, EventFileBytes(unsorted), "weekly event 1 holds bytes"},
+        {EventKind::WeekClock, FileOfRecords(unsorted), "weekly event 1 holds bytes"},
         {EventKind::WeekClock, reserved, "its header holds counts or reserved bytes"},
         {EventKind::Midi, std::vector<std::uint8_t>(15), "not a valid midi event file"}};
     for (const auto& [kind, file, refusal] : cases) {
@@ -305,7 +305,7 @@ TEST(EventJson, ImportPlacesLikeAdd) {
     const auto relays =
         EventFileFromJson(Document(EventKind::Relay, {relay, relayTwin}).dump(), EventKind::Relay);
     ASSERT_TRUE(relays.has_value());
-    EXPECT_EQ(*relays, EventFileBytes(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "twin"}}));
+    EXPECT_EQ(*relays, FileOfRecords(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "twin"}}));
 
     Json many = Json::array();
     for (unsigned i = 0; i <= InfoOf(EventKind::Relay).maxEntries; ++i) {

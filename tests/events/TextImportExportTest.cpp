@@ -1,7 +1,7 @@
 #include "events/text/TextImportExport.h"
 
 #include "events/RelayRecord.h"
-#include "support/EventFileBytes.h"
+#include "support/FileOfRecords.h"
 #include "support/RecordingPrompter.h"
 #include "support/TempFolder.h"
 #include "support/VectorEventList.h"
@@ -17,7 +17,7 @@ TEST(TextImportExport, JsonFilesBesideExchangeFiles) {
     test::TempFolder folder, elsewhere;
     test::RecordingPrompter prompter;
     test::VectorEventList list;
-    const auto relays = test::EventFileBytes(std::vector<RelayRecord>{{7, 1, 9, 2, 1, "Fan"}});
+    const auto relays = test::FileOfRecords(std::vector<RelayRecord>{{7, 1, 9, 2, 1, "Fan"}});
     folder.write("relayEvent.bin", relays);
     const auto exportTo = [&](const std::string& name) {
         prompter.answerSave(elsewhere.file(name));

@@ -1,5 +1,6 @@
 #include "events/text/EventJson.h"
 
+#include "events/EventKinds.h"
 #include "events/EventPlacement.h"
 #include "events/EventTable.h"
 #include "events/text/RecordJson.h"
@@ -33,57 +34,28 @@ std::span<const Group> GroupsOf(EventKind kind) {
     return kSingleGroup;
 }
 
+// Each kind's codec, chosen through the kinds' visit; the week clock's
+// depends on the group.
 Json RecordToJson(EventKind kind, bool dated, std::span<const std::uint8_t> bytes) {
-    switch (kind) {
-    case EventKind::WeekClock: {
-        const auto r = WeekClockRecord::decode(bytes);
-        return dated ? DatedToJson(r) : WeeklyToJson(r);
-    }
-    case EventKind::Timecode:
-        return ToJson(TimecodeRecord::decode(bytes));
-    case EventKind::Midi:
-        return ToJson(MidiRecord::decode(bytes));
-    case EventKind::Audio:
-        return ToJson(AudioRecord::decode(bytes));
-    case EventKind::Relay:
-        return ToJson(RelayRecord::decode(bytes));
-    case EventKind::Sensor:
-        return ToJson(SensorRecord::decode(bytes));
-    case EventKind::Analog:
-        return ToJson(AnalogRecord::decode(bytes));
-    }
-    return {};
-}
-
-template <typename Record> std::vector<std::uint8_t> Encoded(const Record& r) {
-    const auto bytes = r.encode();
-    return {bytes.begin(), bytes.end()};
-}
-
-template <typename Record> std::vector<std::uint8_t> Read(JsonFields& fields) {
-    Record r;
-    FromJson(fields, r);
-    return Encoded(r);
+    return VisitKind(kind, [&]<typename Form>(std::type_identity<Form>) -> Json {
+        const auto r = Form::Record::decode(bytes);
+        if constexpr (std::is_same_v<typename Form::Record, WeekClockRecord>)
+            return dated ? DatedToJson(r) : WeeklyToJson(r);
+        else
+            return ToJson(r);
+    });
 }
 
 std::vector<std::uint8_t> RecordFromJson(EventKind kind, bool dated, JsonFields& fields) {
-    switch (kind) {
-    case EventKind::WeekClock:
-        return Encoded(dated ? DatedFromJson(fields) : WeeklyFromJson(fields));
-    case EventKind::Timecode:
-        return Read<TimecodeRecord>(fields);
-    case EventKind::Midi:
-        return Read<MidiRecord>(fields);
-    case EventKind::Audio:
-        return Read<AudioRecord>(fields);
-    case EventKind::Relay:
-        return Read<RelayRecord>(fields);
-    case EventKind::Sensor:
-        return Read<SensorRecord>(fields);
-    case EventKind::Analog:
-        return Read<AnalogRecord>(fields);
-    }
-    return {};
+    return VisitKind(kind, [&]<typename Form>(std::type_identity<Form>) {
+        typename Form::Record r;
+        if constexpr (std::is_same_v<typename Form::Record, WeekClockRecord>)
+            r = dated ? DatedFromJson(fields) : WeeklyFromJson(fields);
+        else
+            FromJson(fields, r);
+        const auto bytes = r.encode();
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    });
 }
 
 // Timecode and both week-clock groups are kept sorted by their start.
