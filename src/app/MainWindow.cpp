@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/ConflictMarks.h"
 #include "app/ControllerCommands.h"
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
@@ -194,6 +195,7 @@ void MainWindow::onCommand(int id, int notification) {
         break;
     case kIdImport:
         ImportEventsWithText(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_);
+        MarkConflicts(*eventList_, eventFolder_, currentKind_, weeklyMode());
         break;
     case kIdExport:
         ExportEventsWithText(eventFolder_, currentKind_, prompter_);
@@ -220,6 +222,7 @@ void MainWindow::switchKind(EventKind kind) {
 
 void MainWindow::refillList() {
     FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_);
+    MarkConflicts(*eventList_, eventFolder_, currentKind_, weeklyMode());
 }
 
 bool MainWindow::weeklyMode() const {

@@ -164,8 +164,7 @@ int RunSchedule(std::span<const std::string_view> args) {
 }
 
 constexpr std::array kCommands = {
-    CliCommand{"export", "export KIND EVENTFILE OUT.json   (- for standard input/output)",
-               RunExport},
+    CliCommand{"export", "export KIND EVENTFILE OUT.json", RunExport},
     CliCommand{"import", "import KIND IN.json EVENTFILE", RunImport},
     CliCommand{"conflicts", "conflicts KIND EVENTFILE", RunConflicts},
     CliCommand{"schedule",
