@@ -30,7 +30,8 @@ TEST(CheckEvents, ReportsCountsOrTheReason) {
         {weekly, EventKind::WeekClock, 0, "valid: 2 weekly, 1 dated\n", ""},
         {tooShort, EventKind::Relay, 1, "",
          "f is not a valid relay event file\n  it holds 15 bytes"},
-        {relays, EventKind::Sensor, 1, "", "f is not a valid sensor event file\n  its length"},
+        {relays, EventKind::Sensor, 1, "",
+         "f is not a valid sensor event file\n  its length 112 does not match"},
     };
     for (const Case& c : cases) {
         const auto output = CheckEvents(c.file, c.kind, "f");
