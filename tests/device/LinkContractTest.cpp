@@ -19,12 +19,6 @@ Bytes ClockPacket() {
     return {packet.begin(), packet.end()};
 }
 
-TEST_P(LinkContract, OpenFindsTheController) {
-    link.openController();
-    EXPECT_TRUE(link.isOpen());
-    EXPECT_EQ(under->prompter.messages, Strings{});
-}
-
 TEST_P(LinkContract, WithoutAControllerOpenSaysSoAndWritesFail) {
     under->removeController();
     link.openController();
@@ -47,14 +41,16 @@ TEST_P(LinkContract, AReadTakesWhatCameAndPurgeDropsTheRest) {
     EXPECT_EQ(link.read(reply), 0u); // waits for the timeout: nothing more comes
 }
 
-TEST_P(LinkContract, CloseReleasesTheDeviceAndOpenFindsItAgain) {
+TEST_P(LinkContract, OpenFindsTheControllerAndFindsItAgainAfterAClose) {
     link.openController();
+    EXPECT_TRUE(link.isOpen());
     link.close();
     EXPECT_FALSE(link.isOpen());
     EXPECT_FALSE(link.write(ClockPacket()));
     link.openController();
     EXPECT_TRUE(link.isOpen());
     EXPECT_EQ(protocol.setClock({}), ClockResult::Set);
+    EXPECT_EQ(under->prompter.messages, Strings{});
 }
 
 TEST_P(LinkContract, TheExchangesRunThroughIt) {
