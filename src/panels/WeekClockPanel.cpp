@@ -1,5 +1,7 @@
 #include "panels/WeekClockPanel.h"
 
+#include "panels/PickerStyle.h"
+
 #include <QDateEdit>
 #include <QDateTime>
 #include <QTimeEdit>
@@ -42,6 +44,7 @@ bool WeekClockPanel::createOwnControls() {
 
 QDateEdit* WeekClockPanel::addDatePicker(int id, const QRect& rect) {
     auto* picker = new QDateEdit(QDate::currentDate(), this);
+    picker->setCalendarPopup(true);
     placePicker(picker, id, rect);
     return picker;
 }
@@ -58,6 +61,7 @@ QTimeEdit* WeekClockPanel::addTimePicker(int id, const QRect& rect) {
 
 void WeekClockPanel::placePicker(QDateTimeEdit* picker, int id, const QRect& rect) {
     picker->setGeometry(rect);
+    ApplyPickerLook(*picker);
     SetControlId(picker, id);
     connect(picker, &QDateTimeEdit::dateTimeChanged, this, [this] { refresh(); });
     picker->show();
