@@ -40,31 +40,31 @@ FileDialogRequest ExchangeFileDialog(EventKind kind) {
     return {std::string(info.dialogFilter), std::string(info.extension), "EventFile"};
 }
 
-void ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
+bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list) {
     const auto source = prompter.chooseOpenFile(ExchangeFileDialog(kind));
     if (!source)
-        return;
+        return false;
     switch (ReplaceEventFile(*source, folder, kind, ReplaceCheck::RequireValid)) {
     case ReplaceResult::SourceMissing:
         prompter.showMessage(std::string(messages::kFileMissing));
-        return;
+        return false;
     case ReplaceResult::NotValidForKind:
         prompter.showMessage(std::string(messages::kFileNotValid));
-        return;
+        return false;
     case ReplaceResult::SourceUnreadable:
     case ReplaceResult::WriteFailed:
-        return;
+        return false;
     case ReplaceResult::Replaced:
         FillEventList(folder, kind, weeklyMode, list);
-        return;
+        return true;
     }
+    return false;
 }
 
-void ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter) {
+bool ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter) {
     const auto target = prompter.chooseSaveFile(ExchangeFileDialog(kind));
-    if (target)
-        CopyOutEventFile(folder, kind, *target);
+    return target && CopyOutEventFile(folder, kind, *target);
 }
 
 } // namespace corvane

@@ -36,11 +36,12 @@ FileDialogRequest ExchangeFileDialog(EventKind kind);
 // The import command: asks for a file, refuses a missing file ("The file does
 // not exist!") or one that is not a valid file of this kind ("The file is not a
 // valid event file for this kind!"), else replaces the event file and refills
-// list (weeklyMode as for FillEventList).
-void ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
+// list (weeklyMode as for FillEventList). True when the event file was replaced.
+bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list);
 
-// The export command: asks for a target and copies the event file there.
-void ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter);
+// The export command: asks for a target and copies the event file there; true
+// when it was written.
+bool ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter);
 
 } // namespace corvane
