@@ -45,7 +45,7 @@ const QRect kEventListRect(QPoint(369, 77), QPoint(789, 572));
 constexpr qsizetype kEventNameLength = 24;
 
 std::optional<EventKind> KindOfSelector(int id) {
-    for (std::size_t i = 0; i < kSelectorIds.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(kSelectorIds); ++i) {
         if (kSelectorIds[i] == id)
             return kAllEventKinds[i];
     }
@@ -180,9 +180,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!IsArrowKey(key))
         return UIWnd::eventFilter(watched, event);
     const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
-    const auto at = std::find(kSelectorIds.begin(), kSelectorIds.end(), ControlId(selector));
-    const std::size_t index = static_cast<std::size_t>(at - kSelectorIds.begin());
-    const std::size_t count = kSelectorIds.size();
+    const auto at = std::find(std::begin(kSelectorIds), std::end(kSelectorIds), ControlId(selector));
+    const std::size_t index = static_cast<std::size_t>(at - std::begin(kSelectorIds));
+    const std::size_t count = std::size(kSelectorIds);
     for (std::size_t step = 1; step < count; ++step) {
         const std::size_t next = (index + (forward ? step : count - step)) % count;
         QWidget* neighbour = control(kSelectorIds[next]);

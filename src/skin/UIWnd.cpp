@@ -56,7 +56,7 @@ bool UIWnd::createSkin() {
     // replaces them before the images change.
     destroyControls();
     const SkinFiles files = SkinFiles::current();
-    skinNumber_ = SetSkinNumber();
+    skinNumber_ = designatedSkinNumber();
     sectionName_ = QString::fromStdString(ResolveSkinSection(files, skinNumber_));
     const WindowSkin skin = ReadWindowSkin(files, sectionName_.toStdString());
     normal_ = sectionName_.isEmpty() ? QImage() : LoadSkinImage(LocalPath(skin.normalImage));
@@ -117,7 +117,7 @@ QWidget* UIWnd::control(int id) const {
 
 void UIWnd::onCommand(int, int) {}
 
-void UIWnd::DrawBackground(QPainter& painter) {
+void UIWnd::drawBackground(QPainter& painter) {
     if (!normal_.isNull())
         painter.drawImage(0, 0, background_);
 }
@@ -126,7 +126,7 @@ void UIWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty())
         painter.setClipRegion(mask());
-    DrawBackground(painter);
+    drawBackground(painter);
 }
 
 namespace {

@@ -17,7 +17,7 @@ protected:
     }
     void addRelays(const QStringList& names) {
         for (int i = 0; i < names.size(); ++i) {
-            selectItem(EventKind::Relay, 1105, i);
+            selectItem(EventKind::Relay, kIdRelayChannel, i);
             setEventName(names[i]);
             click(kIdAdd);
         }

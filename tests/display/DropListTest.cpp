@@ -15,10 +15,10 @@ struct DropListCase {
 
 // clang-format off
 const DropListCase kDropLists[] = {
-    {"SensorLastChannelAtTheEnd", EventKind::Sensor, 1137, 511},
-    {"SensorContactAtTheStart", EventKind::Sensor, 1134, 0},
-    {"AnalogFirstChannelInTheMiddle", EventKind::Analog, 1153, 255},
-    {"WeekClockLevel", EventKind::WeekClock, 1034, 0},
+    {"SensorLastChannelAtTheEnd", EventKind::Sensor, kIdSensorLastChannel, 511},
+    {"SensorContactAtTheStart", EventKind::Sensor, kIdSensorContact, 0},
+    {"AnalogFirstChannelInTheMiddle", EventKind::Analog, kIdAnalogFieldA, 255},
+    {"WeekClockLevel", EventKind::WeekClock, kIdWcLevel, 0},
 };
 // clang-format on
 
@@ -51,7 +51,7 @@ TEST_F(DropListTest, ListOpensAboveWhereTheScreenHasNoRoomBelow) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     window().move(window().x(), screen.bottom() - window().height() + 20);
     ASSERT_TRUE(waitFor([&] { return window().geometry().bottom() > screen.bottom(); }));
-    UIComboBox* box = combo(EventKind::Sensor, 1137);
+    UIComboBox* box = combo(EventKind::Sensor, kIdSensorLastChannel);
     clickAt(box, QPoint(box->width() - 4, box->height() / 2));
     ASSERT_TRUE(waitFor([box] { return box->view()->isVisible(); }));
     EXPECT_LE(box->view()->window()->frameGeometry().bottom(), box->mapToGlobal(QPoint(0, 0)).y());

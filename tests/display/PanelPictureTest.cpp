@@ -23,11 +23,11 @@ const PanelCase kPanels[] = {
     {"midi", EventKind::Midi, 0, 0},
     {"audio", EventKind::Audio, 0, 0},
     {"relay", EventKind::Relay, 0, 0},
-    {"sensor_relay", EventKind::Sensor, 1139, 1},
-    {"sensor_audio", EventKind::Sensor, 1139, 2},
-    {"sensor_dmx", EventKind::Sensor, 1139, 0},
-    {"analog_relay", EventKind::Analog, 1152, 1},
-    {"analog_dmx", EventKind::Analog, 1152, 0},
+    {"sensor_relay", EventKind::Sensor, kIdSensorOutput, 1},
+    {"sensor_audio", EventKind::Sensor, kIdSensorOutput, 2},
+    {"sensor_dmx", EventKind::Sensor, kIdSensorOutput, 0},
+    {"analog_relay", EventKind::Analog, kIdAnalogOutput, 1},
+    {"analog_dmx", EventKind::Analog, kIdAnalogOutput, 0},
 };
 // clang-format on
 
