@@ -10,9 +10,11 @@
 #include "events/EventFileHeader.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
+#include "events/EventMessages.h"
 #include "events/ImportExport.h"
 #include "panels/EventPanel.h"
 #include "panels/PanelFactory.h"
+#include "platform/AtomicFile.h"
 #include "platform/Pacer.h"
 #include "platform/Prompter.h"
 #include "skin/controls/UIButton.h"
@@ -56,6 +58,14 @@ std::optional<EventKind> KindOfSelector(int id) {
 // cannot be read.
 std::uint64_t EventCount(const std::string& folder, EventKind kind) {
     const auto bytes = ReadEventFile(folder, kind);
+    const auto header = bytes ? EventFileHeader::decode(*bytes) : std::nullopt;
+    return header ? header->totalEntries() : 0;
+}
+
+// The number of events an exchange or event file names in its header.
+
+std::uint64_t EventCountOfFile(const std::string& path) {
+    const auto bytes = ReadWholeFile(path);
     const auto header = bytes ? EventFileHeader::decode(*bytes) : std::nullopt;
     return header ? header->totalEntries() : 0;
 }
@@ -180,7 +190,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!IsArrowKey(key))
         return UIWnd::eventFilter(watched, event);
     const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
-    const auto at = std::find(std::begin(kSelectorIds), std::end(kSelectorIds), ControlId(selector));
+    const auto at =
+        std::find(std::begin(kSelectorIds), std::end(kSelectorIds), ControlId(selector));
     const std::size_t index = static_cast<std::size_t>(at - std::begin(kSelectorIds));
     const std::size_t count = std::size(kSelectorIds);
     for (std::size_t step = 1; step < count; ++step) {
@@ -422,9 +433,27 @@ void MainWindow::connectController() {
     ConnectAndSetClock(protocol);
 }
 
+// The chosen file goes out only when it is a table of the current kind with
+// events in it; anything else is refused before the controller is spoken to.
 void MainWindow::sendTable() {
+    const std::optional<std::string> path =
+        prompter_.chooseOpenFile(ExchangeFileDialog(currentKind_));
+    if (!path)
+        return;
+    switch (CheckTableFile(*path, currentKind_)) {
+    case TableFileCheck::NotValidForKind:
+        prompter_.showMessage(std::string(messages::kFileNotValid));
+        return;
+    case TableFileCheck::NoEvents:
+        prompter_.showMessage(std::string(messages::kNoEventsToSend));
+        return;
+    case TableFileCheck::Sendable:
+    case TableFileCheck::Unreadable:
+        break;
+    }
     ControllerProtocol protocol(device_, pacer_, prompter_);
-    SendTableCommand(protocol, currentKind_, *progressView_);
+    if (protocol.sendTable(currentKind_, *path, *progressView_) == SendResult::Sent)
+        showNote(QStringLiteral("Sent %1.").arg(Events(EventCountOfFile(*path))));
 }
 
 void MainWindow::receiveTable() {

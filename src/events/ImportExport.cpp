@@ -62,6 +62,17 @@ bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode,
     return false;
 }
 
+TableFileCheck CheckTableFile(const std::string& path, EventKind kind) {
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes)
+        return TableFileCheck::Unreadable;
+    if (!IsValidEventFile(*bytes, kind))
+        return TableFileCheck::NotValidForKind;
+    const auto header = EventFileHeader::decode(*bytes);
+    return header && header->totalEntries() > 0 ? TableFileCheck::Sendable
+                                                : TableFileCheck::NoEvents;
+}
+
 bool ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter) {
     const auto target = prompter.chooseSaveFile(ExchangeFileDialog(kind));
     return target && CopyOutEventFile(folder, kind, *target);

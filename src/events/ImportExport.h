@@ -21,6 +21,17 @@ enum class ReplaceResult {
     WriteFailed,      // the event file could not be written; it is unchanged
 };
 
+enum class TableFileCheck {
+    Sendable,        // a valid file of the kind with at least one event
+    Unreadable,      // missing or unreadable; the send itself reports it
+    NotValidForKind, // its length does not fit the kind's header and records
+    NoEvents,        // valid, but its header counts no events
+};
+
+// Whether the file at path may go to the controller as the kind's table, so
+// that a file of another kind is refused before anything is written.
+TableFileCheck CheckTableFile(const std::string& path, EventKind kind);
+
 // Makes the bytes of sourcePath the kind's event file in folder. Used by the
 // import command and by the receive exchange; callers refill the list after.
 ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string& folder,

@@ -109,6 +109,8 @@ TEST_F(OperatorPathsTest, EachFinishedCommandLeavesANoteWithTheCount) {
     const NoteCase cases[] = {
         {"export", kIdExport, nullptr, "two.rel", "Exported 2 events."},
         {"import", kIdImport, "two.rel", nullptr, "Imported 2 events."},
+        {"send", kIdSend, "two.rel", nullptr, "Sent 2 events."},
+        {"receive", kIdReceive, nullptr, "back.rel", "Received 2 events."},
         {"empty", kIdEmpty, nullptr, nullptr, "Emptied the controller's table."},
         {"receive an empty table", kIdReceive, nullptr, "back.rel", "Received an empty table: no events."},
     };
@@ -122,6 +124,27 @@ TEST_F(OperatorPathsTest, EachFinishedCommandLeavesANoteWithTheCount) {
         EXPECT_EQ(window().statusNote(), c.note) << c.name;
     }
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(OperatorPathsTest, SendRefusesAFileOfAnotherKindOrWithoutEvents) {
+    selectKind(EventKind::Midi);
+    click(kIdAdd);
+    prompter.answerSave(folderPath("one.mdi"));
+    click(kIdExport);
+    selectKind(EventKind::Relay);
+    click(kIdClear);
+    prompter.answerSave(folderPath("none.rel"));
+    click(kIdExport);
+    for (const char* file : {"one.mdi", "none.rel"}) {
+        prompter.answerOpen(folderPath(file));
+        click(kIdSend);
+    }
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{"The file is not a valid event file for this kind!",
+                                        "There are no events to send."}));
+    prompter.answerSave(folderPath("back.rel")); // the controller's relay table stayed empty
+    click(kIdReceive);
+    EXPECT_EQ(window().statusNote(), "Received an empty table: no events.");
 }
 
 struct KeyStep {

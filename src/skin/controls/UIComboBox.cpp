@@ -35,7 +35,8 @@ std::uint32_t TypingStyle(std::uint32_t comboStyle) {
 // Styles that open a combo box as a menu (Fusion, for one) line the list up
 // on the current item and ignore the visible-item limit, so a long list
 // covers the screen. The skinned combo boxes always drop a plain list below
-// the face, whatever the application's style.
+// the face, whatever the application's style, and their arrow is the skin's:
+// the button width at the right edge, where any click opens the list.
 class DropListStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -43,6 +44,16 @@ public:
         if (hint == SH_ComboBox_Popup)
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        const auto* combo = qobject_cast<const UIComboBox*>(widget);
+        if (control == CC_ComboBox && part == SC_ComboBoxArrow && combo != nullptr) {
+            const QRect face = option->rect;
+            const int width = qBound(0, combo->buttonWidth(), face.width());
+            return QRect(face.right() + 1 - width, face.top(), width, face.height());
+        }
+        return QProxyStyle::subControlRect(control, option, part, widget);
     }
 };
 
@@ -251,14 +262,6 @@ void UIComboBox::mouseMoveEvent(QMouseEvent* event) {
 void UIComboBox::mousePressEvent(QMouseEvent* event) {
     hover_ = true;
     update();
-    // The skin's arrow is as wide as the button width, wider than the arrow
-    // the style knows of; a press anywhere on it opens the list.
-    if (lineEdit() && event->button() == Qt::LeftButton &&
-        event->position().x() >= width() - buttonWidth_) {
-        showPopup();
-        event->accept();
-        return;
-    }
     QComboBox::mousePressEvent(event);
 }
 
