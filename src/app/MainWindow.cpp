@@ -1,20 +1,18 @@
 #include "app/MainWindow.h"
 
+#include "app/ControllerCommands.h"
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
 #include "app/StandardWidgetStyle.h"
 #include "app/StatusNote.h"
-#include "device/ControllerCommands.h"
 #include "events/EditHistory.h"
 #include "events/EventEditing.h"
-#include "events/EventFileHeader.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
 #include "events/EventMessages.h"
 #include "events/ImportExport.h"
 #include "panels/EventPanel.h"
 #include "panels/PanelFactory.h"
-#include "platform/AtomicFile.h"
 #include "platform/Pacer.h"
 #include "platform/Prompter.h"
 #include "skin/controls/UIButton.h"
@@ -54,22 +52,6 @@ std::optional<EventKind> KindOfSelector(int id) {
     return std::nullopt;
 }
 
-// The number of events in the kind's event file; 0 when it has none or
-// cannot be read.
-std::uint64_t EventCount(const std::string& folder, EventKind kind) {
-    const auto bytes = ReadEventFile(folder, kind);
-    const auto header = bytes ? EventFileHeader::decode(*bytes) : std::nullopt;
-    return header ? header->totalEntries() : 0;
-}
-
-// The number of events an exchange or event file names in its header.
-
-std::uint64_t EventCountOfFile(const std::string& path) {
-    const auto bytes = ReadWholeFile(path);
-    const auto header = bytes ? EventFileHeader::decode(*bytes) : std::nullopt;
-    return header ? header->totalEntries() : 0;
-}
-
 QString Events(std::uint64_t count) {
     return count == 1 ? QStringLiteral("1 event") : QStringLiteral("%1 events").arg(count);
 }
@@ -107,7 +89,7 @@ bool MainWindow::create() {
     watchSelectors();
     createUndoKeys();
 
-    device_.BindDriver();
+    device_.bindDriver();
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
         selector->setChecked(true);
     readEventFolder();
@@ -348,7 +330,7 @@ std::string MainWindow::eventName() const {
 }
 
 std::uint64_t MainWindow::eventCount() const {
-    return EventCount(eventFolder_, currentKind_);
+    return EventCountOfFile(EventFilePath(eventFolder_, currentKind_));
 }
 
 void MainWindow::addEvent() {
@@ -429,38 +411,21 @@ void MainWindow::reportHistory(EditHistory::Outcome outcome, const QString& done
 }
 
 void MainWindow::connectController() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
-    ConnectAndSetClock(protocol);
+    ControllerProtocol(device_, pacer_, prompter_).connectAndSetClock();
 }
 
-// The chosen file goes out only when it is a table of the current kind with
-// events in it; anything else is refused before the controller is spoken to.
 void MainWindow::sendTable() {
-    const std::optional<std::string> path =
-        prompter_.chooseOpenFile(ExchangeFileDialog(currentKind_));
-    if (!path)
-        return;
-    switch (CheckTableFile(*path, currentKind_)) {
-    case TableFileCheck::NotValidForKind:
-        prompter_.showMessage(std::string(messages::kFileNotValid));
-        return;
-    case TableFileCheck::NoEvents:
-        prompter_.showMessage(std::string(messages::kNoEventsToSend));
-        return;
-    case TableFileCheck::Sendable:
-    case TableFileCheck::Unreadable:
-        break;
-    }
     ControllerProtocol protocol(device_, pacer_, prompter_);
-    if (protocol.sendTable(currentKind_, *path, *progressView_) == SendResult::Sent)
-        showNote(QStringLiteral("Sent %1.").arg(Events(EventCountOfFile(*path))));
+    const SendOutcome outcome = SendTableCommand(protocol, prompter_, currentKind_, *progressView_);
+    if (outcome.result == SendResult::Sent)
+        showNote(QStringLiteral("Sent %1.").arg(Events(outcome.events)));
 }
 
 void MainWindow::receiveTable() {
     ControllerProtocol protocol(device_, pacer_, prompter_);
     FileContent before = history_->read(currentKind_);
-    const ReceiveOutcome outcome =
-        ReceiveTableCommand(protocol, currentKind_, eventFolder_, weeklyMode(), *listView_);
+    const ReceiveOutcome outcome = ReceiveTableCommand(protocol, prompter_, currentKind_,
+                                                       eventFolder_, weeklyMode(), *listView_);
     history_->recordChange(currentKind_, std::move(before));
     if (outcome.result == ReceiveResult::Received)
         showNote(QStringLiteral("Received %1.").arg(Events(eventCount())));
@@ -469,8 +434,8 @@ void MainWindow::receiveTable() {
 }
 
 void MainWindow::emptyTable() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
-    if (EmptyTableCommand(protocol, currentKind_) == EmptyResult::Announced)
+    if (ControllerProtocol(device_, pacer_, prompter_).emptyTable(currentKind_) ==
+        EmptyResult::Announced)
         showNote(QStringLiteral("Emptied the controller's table."));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/DeviceLink.h"
+#include "device/D2xxLink.h"
 #include "events/EditHistory.h"
 #include "events/EventKind.h"
 #include "panels/ControlIds.h"
@@ -111,7 +111,7 @@ private:
     StatusNote* statusNote_ = nullptr;
     std::unique_ptr<EditHistory> history_;
     Pacer& pacer_;
-    DeviceLink device_;
+    D2xxLink device_;
     QPoint panelOrigin_{11, 173};
     QSize panelSize_;
     std::optional<QPoint> dragOffset_;

@@ -73,6 +73,12 @@ TableFileCheck CheckTableFile(const std::string& path, EventKind kind) {
                                                 : TableFileCheck::NoEvents;
 }
 
+std::uint64_t EventCountOfFile(const std::string& path) {
+    const auto bytes = ReadWholeFile(path);
+    const auto header = bytes ? EventFileHeader::decode(*bytes) : std::nullopt;
+    return header ? header->totalEntries() : 0;
+}
+
 bool ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter) {
     const auto target = prompter.chooseSaveFile(ExchangeFileDialog(kind));
     return target && CopyOutEventFile(folder, kind, *target);

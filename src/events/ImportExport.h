@@ -4,6 +4,7 @@
 #include "platform/EventListView.h"
 #include "platform/Prompter.h"
 
+#include <cstdint>
 #include <string>
 
 namespace corvane {
@@ -31,6 +32,10 @@ enum class TableFileCheck {
 // Whether the file at path may go to the controller as the kind's table, so
 // that a file of another kind is refused before anything is written.
 TableFileCheck CheckTableFile(const std::string& path, EventKind kind);
+
+// The number of events the header of the file at path counts; 0 when it has
+// no header or cannot be read.
+std::uint64_t EventCountOfFile(const std::string& path);
 
 // Makes the bytes of sourcePath the kind's event file in folder. Used by the
 // import command and by the receive exchange; callers refill the list after.

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
 
@@ -111,6 +112,22 @@ TEST_F(ComboTest, PressAnywhereOnTheSkinsArrowOpensTheList) {
         combo->addItems({"a", "b"});
         QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(x, 12));
         EXPECT_TRUE(combo->view()->isVisible()) << x;
+        combo->hidePopup();
+    }
+}
+
+TEST_F(ComboTest, ExtremeDropListHeightsStillOpenAListThatFitsTheScreen) {
+    const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
+    for (const char* height : {"0", "10000"}) {
+        auto* combo = single<UIComboBox>(
+            std::string("Type=COMBOBOX\nRect=0,10,100,34\nComboStyle=2\nDropListHeight=") + height,
+            fresh());
+        for (int item = 0; item < 600; ++item)
+            combo->addItem(QString::number(item));
+        combo->showPopup();
+        EXPECT_TRUE(combo->view()->isVisible()) << height;
+        EXPECT_GE(combo->view()->height(), combo->view()->sizeHintForRow(0)) << height;
+        EXPECT_LE(combo->view()->window()->height(), screenHeight) << height;
         combo->hidePopup();
     }
 }
