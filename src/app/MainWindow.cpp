@@ -13,6 +13,7 @@
 #include "events/ImportExport.h"
 #include "panels/EventPanel.h"
 #include "panels/PanelFactory.h"
+#include "panels/WeekClockPanel.h"
 #include "platform/Pacer.h"
 #include "platform/Prompter.h"
 #include "skin/controls/UIButton.h"
@@ -317,7 +318,7 @@ void MainWindow::refillList() {
 }
 
 bool MainWindow::weeklyMode() const {
-    const EventPanel* weekClock = panel(EventKind::WeekClock);
+    const auto* weekClock = qobject_cast<const WeekClockPanel*>(panel(EventKind::WeekClock));
     return weekClock == nullptr || weekClock->weeklyMode();
 }
 
@@ -337,15 +338,16 @@ void MainWindow::addEvent() {
     EventPanel* current = panel(currentKind_);
     if (current == nullptr)
         return;
-    if (currentKind_ == EventKind::WeekClock && current->weeklyMode()) {
-        const std::array<bool, 7> days = current->checkedDays();
-        if (std::none_of(days.begin(), days.end(), [](bool ticked) { return ticked; })) {
+    const EventForm form = current->form();
+    if (const auto* week = std::get_if<WeekClockForm>(&form); week && week->weekly) {
+        if (std::none_of(week->days.begin(), week->days.end(),
+                         [](bool ticked) { return ticked; })) {
             showNote(QStringLiteral("Tick at least one day."));
             return;
         }
     }
     FileContent before = history_->read(currentKind_);
-    AddEvent(eventFolder_, currentKind_, *current, eventName(), prompter_, *listView_);
+    AddEvent(eventFolder_, form, eventName(), prompter_, *listView_);
     history_->recordChange(currentKind_, std::move(before));
     refillList();
 }

@@ -32,7 +32,6 @@ bool WeekClockPanel::createOwnControls() {
     endDate_ = addDatePicker(kIdEndDatePicker, Edges(192, 115, 282, 140));
     startTime_ = addTimePicker(kIdStartTimePicker, Edges(94, 175, 219, 200));
     endTime_ = addTimePicker(kIdEndTimePicker, Edges(94, 204, 219, 229));
-    refresh();
     return true;
 }
 
@@ -57,7 +56,6 @@ void WeekClockPanel::placePicker(QDateTimeEdit* picker, int id, const QRect& rec
     picker->setGeometry(rect);
     ApplyPickerLook(*picker);
     SetControlId(picker, id);
-    connect(picker, &QDateTimeEdit::dateTimeChanged, this, [this] { refresh(); });
     picker->show();
 }
 
@@ -66,17 +64,18 @@ void WeekClockPanel::fillControls() {
     setChecked(kIdWcWeekly, true);
 }
 
-void WeekClockPanel::refresh() {
-    if (!startDate_)
-        return;
-    exchanged_.startDate = ToPickerDate(startDate_->date());
-    exchanged_.endDate = ToPickerDate(endDate_->date());
-    exchanged_.startTime = ToPickerTime(startTime_->time());
-    exchanged_.endTime = ToPickerTime(endTime_->time());
-}
-
-PickerValues WeekClockPanel::pickers() const {
-    return exchanged_;
+EventForm WeekClockPanel::form() const {
+    WeekClockForm form;
+    if (startDate_) {
+        form.startDate = ToPickerDate(startDate_->date());
+        form.endDate = ToPickerDate(endDate_->date());
+        form.startTime = ToPickerTime(startTime_->time());
+        form.endTime = ToPickerTime(endTime_->time());
+    }
+    form.weekly = weeklyMode();
+    form.days = checkedDays();
+    form.channels = channelTexts(kIdWcFirstChannel, kIdWcLastChannel, kIdWcIncrement, kIdWcLevel);
+    return form;
 }
 
 bool WeekClockPanel::weeklyMode() const {
