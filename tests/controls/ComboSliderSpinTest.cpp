@@ -196,7 +196,9 @@ TEST_F(SliderTest, KeysMoveItAsATrackbarAndItsWindowHearsOfEveryMove) {
     // clang-format on
     for (const char* vertical : {"0", "1"}) {
         TestWindow* window = fresh();
-        auto* slider = single<UISlider>(kThumbKeys + "IsVertical=" + vertical + "\n", window);
+        auto* slider = single<UISlider>(
+            std::string("Type=SLIDER\nRect=10,10,130,40\nThumbN=t0.bmp\nIsVertical=") + vertical,
+            window);
         slider->setRange(0, 100);
         slider->setPageStep(10);
         for (const auto& c : cases) {
