@@ -36,45 +36,53 @@ FileDialogRequest ImportExportDialog(EventKind kind) {
     return request;
 }
 
-void ImportEventsWithText(const std::string& folder, EventKind kind, bool weeklyMode,
+bool ImportEventsWithText(const std::string& folder, EventKind kind, bool weeklyMode,
                           Prompter& prompter, EventListView& list) {
     const auto source = prompter.chooseOpenFile(ImportExportDialog(kind));
     if (!source)
-        return;
+        return false;
     if (!IsJsonPath(*source))
         return ImportChosenEventFile(*source, folder, kind, weeklyMode, prompter, list);
-    if (!PathExists(*source))
-        return prompter.showMessage(std::string(messages::kFileMissing));
+    if (!PathExists(*source)) {
+        prompter.showMessage(std::string(messages::kFileMissing));
+        return false;
+    }
     const auto bytes = ReadWholeFile(*source);
     if (!bytes)
-        return;
+        return false;
     const auto file = text::EventFileFromJson(
         std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), kind);
-    if (!file)
-        return prompter.showMessage(file.error());
-    if (WriteEventFile(folder, kind, *file))
-        FillEventList(folder, kind, weeklyMode, list);
+    if (!file) {
+        prompter.showMessage(file.error());
+        return false;
+    }
+    if (!WriteEventFile(folder, kind, *file))
+        return false;
+    FillEventList(folder, kind, weeklyMode, list);
+    return true;
 }
 
-void ExportEventsWithText(const std::string& folder, EventKind kind, Prompter& prompter) {
+bool ExportEventsWithText(const std::string& folder, EventKind kind, Prompter& prompter) {
     const auto target = prompter.chooseSaveFile(ImportExportDialog(kind));
     if (!target)
-        return;
-    if (!IsJsonPath(*target)) {
-        CopyOutEventFile(folder, kind, *target);
-        return;
-    }
+        return false;
+    if (!IsJsonPath(*target))
+        return CopyOutEventFile(folder, kind, *target);
     const auto bytes = ReadEventFile(folder, kind);
     if (!bytes)
-        return;
+        return false;
     // A missing event file counts as an empty one.
     const auto text = text::EventFileToJson(
         bytes->empty() ? std::vector<std::uint8_t>(kEventFileHeaderSize, 0) : *bytes, kind);
-    if (!text)
-        return prompter.showMessage(text.error());
+    if (!text) {
+        prompter.showMessage(text.error());
+        return false;
+    }
     const auto* begin = reinterpret_cast<const std::uint8_t*>(text->data());
-    if (!WriteFileAtomically(*target, std::span(begin, text->size())))
-        prompter.showMessage("The file " + *target + " cannot be written.");
+    if (WriteFileAtomically(*target, std::span(begin, text->size())))
+        return true;
+    prompter.showMessage("The file " + *target + " cannot be written.");
+    return false;
 }
 
 } // namespace corvane

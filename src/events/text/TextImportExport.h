@@ -18,12 +18,13 @@ FileDialogRequest ImportExportDialog(EventKind kind);
 
 // A refused text (not JSON, a field out of range, ...) is shown through
 // prompter and leaves the event file as it was; an accepted one replaces it
-// and refills list (weeklyMode as for FillEventList).
-void ImportEventsWithText(const std::string& folder, EventKind kind, bool weeklyMode,
+// and refills list (weeklyMode as for FillEventList). True when the event file
+// was replaced.
+bool ImportEventsWithText(const std::string& folder, EventKind kind, bool weeklyMode,
                           Prompter& prompter, EventListView& list);
 
 // An event file the text form cannot carry, or a target that cannot be
-// written, is reported through prompter.
-void ExportEventsWithText(const std::string& folder, EventKind kind, Prompter& prompter);
+// written, is reported through prompter. True when the target was written.
+bool ExportEventsWithText(const std::string& folder, EventKind kind, Prompter& prompter);
 
 } // namespace corvane
