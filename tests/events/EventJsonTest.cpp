@@ -47,7 +47,7 @@ Json ValidEvent(EventKind kind) {
 }
 
 // The refusal's text; empty when the import or export succeeded.
-template <typename T> std::string Refusal(const std::expected<T, std::string>& result) {
+template <typename T> std::string Refusal(const Expected<T, std::string>& result) {
     return result ? std::string() : result.error();
 }
 

@@ -47,9 +47,8 @@ template <typename Clash> std::vector<EventConflict> Collect(std::vector<Span> s
         if (a != b && clash(a, b, bucket))
             found.push_back({a, b});
     });
-    std::ranges::sort(found);
-    const auto repeated = std::ranges::unique(found);
-    found.erase(repeated.begin(), repeated.end());
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
     return found;
 }
 

@@ -95,7 +95,8 @@ void CheckKind(const Json& document, EventKind kind) {
     if (*named != kind)
         throw TextError{"field \"kind\": the text holds " + std::string(InfoOf(*named).cliName) +
                         " events, not " + std::string(InfoOf(kind).cliName) + " events"};
-    for (const auto& [key, value] : document.items()) {
+    for (const auto& item : document.items()) {
+        const std::string& key = item.key();
         const auto groups = GroupsOf(kind);
         const bool known = key == "kind" || std::ranges::any_of(groups, [&](const Group& g) {
                                return g.key == key;
@@ -190,11 +191,11 @@ std::string WithoutExceptionTag(std::string_view what) {
 
 } // namespace
 
-std::expected<std::string, std::string> EventFileToJson(std::span<const std::uint8_t> file,
-                                                        EventKind kind) {
+Expected<std::string, std::string> EventFileToJson(std::span<const std::uint8_t> file,
+                                                   EventKind kind) {
     const auto table = EventTable::fromFile(file, kind);
     if (!table)
-        return std::unexpected("not a valid " + std::string(InfoOf(kind).cliName) + " event file");
+        return Unexpected("not a valid " + std::string(InfoOf(kind).cliName) + " event file");
     Json document;
     document["kind"] = std::string(InfoOf(kind).cliName);
     const std::size_t weekly =
@@ -210,21 +211,21 @@ std::expected<std::string, std::string> EventFileToJson(std::span<const std::uin
     try {
         const auto back = TableFromJson(document, kind, Ranges::Stored).bytes();
         if (!std::ranges::equal(back, file))
-            return std::unexpected(Difference(file, back, kind));
+            return Unexpected(Difference(file, back, kind));
         return document.dump(2) + "\n";
     } catch (const TextError& error) {
-        return std::unexpected(error.message);
+        return Unexpected(error.message);
     }
 }
 
-std::expected<std::vector<std::uint8_t>, std::string> EventFileFromJson(std::string_view text,
-                                                                        EventKind kind) {
+Expected<std::vector<std::uint8_t>, std::string> EventFileFromJson(std::string_view text,
+                                                                   EventKind kind) {
     try {
         return TableFromJson(Json::parse(text), kind, Ranges::Offered).bytes();
     } catch (const Json::parse_error& error) {
-        return std::unexpected("not JSON text: " + WithoutExceptionTag(error.what()));
+        return Unexpected("not JSON text: " + WithoutExceptionTag(error.what()));
     } catch (const TextError& error) {
-        return std::unexpected(error.message);
+        return Unexpected(error.message);
     }
 }
 

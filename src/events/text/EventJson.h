@@ -1,9 +1,9 @@
 #pragma once
 
 #include "events/EventKind.h"
+#include "platform/Expected.h"
 
 #include <cstdint>
-#include <expected>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,8 +19,8 @@ namespace corvane::text {
 // not valid for kind or holds bytes the text cannot carry (a name without its
 // NUL, non-zero spare bytes, records no add would have stored in that order),
 // so that importing the text always gives the same bytes back.
-std::expected<std::string, std::string> EventFileToJson(std::span<const std::uint8_t> file,
-                                                        EventKind kind);
+Expected<std::string, std::string> EventFileToJson(std::span<const std::uint8_t> file,
+                                                   EventKind kind);
 
 // The event file that holds exactly the text's events, placed as adding them
 // one after the other would place them: the key decides replacement (the later
@@ -29,7 +29,7 @@ std::expected<std::string, std::string> EventFileToJson(std::span<const std::uin
 // one message naming the event's position and field, for text that is not
 // JSON, a kind that does not match, a missing or unknown field, a value of the
 // wrong type or out of its range, or a name over 24 bytes.
-std::expected<std::vector<std::uint8_t>, std::string> EventFileFromJson(std::string_view text,
-                                                                        EventKind kind);
+Expected<std::vector<std::uint8_t>, std::string> EventFileFromJson(std::string_view text,
+                                                                   EventKind kind);
 
 } // namespace corvane::text
