@@ -74,6 +74,7 @@ bool MainWindow::create() {
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
         selector->setChecked(true);
     readEventFolder();
+    RemoveInterruptedWrites(eventFolder_);
     refillList();
     connectController();
     return true;
@@ -217,7 +218,8 @@ void MainWindow::switchKind(EventKind kind) {
 }
 
 void MainWindow::refillList() {
-    FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_);
+    ReportFileProblem(FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_),
+                      prompter_);
 }
 
 bool MainWindow::weeklyMode() const {
@@ -240,13 +242,14 @@ void MainWindow::addEvent() {
 }
 
 void MainWindow::deleteEvent() {
-    DeleteEvent(eventFolder_, currentKind_, weeklyMode(), listView_->currentLine());
+    ReportFileProblem(
+        DeleteEvent(eventFolder_, currentKind_, weeklyMode(), listView_->currentLine()), prompter_);
     refillList();
 }
 
 void MainWindow::clearEvents() {
     listView_->reset();
-    ClearEventFile(eventFolder_, currentKind_);
+    ReportFileProblem(ClearEventFile(eventFolder_, currentKind_), prompter_);
 }
 
 void MainWindow::connectController() {

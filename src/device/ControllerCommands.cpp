@@ -52,10 +52,12 @@ ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind,
         outcome = protocol.receiveTable(kind, path);
         switch (outcome.result) {
         case ReceiveResult::Received:
-            ReplaceEventFile(path, eventFolder, kind, ReplaceCheck::RequireValid);
+            ReportFileProblem(
+                ReplaceEventFile(path, eventFolder, kind, ReplaceCheck::RequireValid).write,
+                protocol.prompter());
             break;
         case ReceiveResult::EmptyTable:
-            ClearEventFile(eventFolder, kind);
+            ReportFileProblem(ClearEventFile(eventFolder, kind), protocol.prompter());
             break;
         case ReceiveResult::Incomplete:
             protocol.prompter().showMessage(std::string(kIncompleteTableMessage));
@@ -68,7 +70,7 @@ ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind,
             std::filesystem::remove(path, ignored);
         }
     }
-    FillEventList(eventFolder, kind, weeklyMode, list);
+    ReportFileProblem(FillEventList(eventFolder, kind, weeklyMode, list), protocol.prompter());
     return outcome;
 }
 

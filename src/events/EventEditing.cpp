@@ -57,7 +57,7 @@ void AddKeyedEvent(const std::string& folder, EventKind kind, PanelValues& panel
         Show(prompter, messages::kTableFull);
         return;
     }
-    WriteEventFile(folder, kind, table->bytes());
+    ReportFileProblem(WriteEventFile(folder, kind, table->bytes()), prompter);
 }
 
 // One weekly entry per checked day, all written together. A file too short
@@ -103,7 +103,7 @@ void AddWeeklyEvents(const std::string& folder, WeekClockRecord record, const Pa
         changed = true;
     }
     if (table && changed)
-        WriteEventFile(folder, EventKind::WeekClock, table->bytes());
+        ReportFileProblem(WriteEventFile(folder, EventKind::WeekClock, table->bytes()), prompter);
 }
 
 void AddDatedEvent(const std::string& folder, WeekClockRecord record, const PanelValues& panel,
@@ -131,7 +131,7 @@ void AddDatedEvent(const std::string& folder, WeekClockRecord record, const Pane
         Show(prompter, messages::kTableFull);
         return;
     }
-    WriteEventFile(folder, EventKind::WeekClock, table->bytes());
+    ReportFileProblem(WriteEventFile(folder, EventKind::WeekClock, table->bytes()), prompter);
 }
 
 void AddWeekClockEvent(const std::string& folder, PanelValues& panel, std::string_view eventName,
@@ -158,27 +158,27 @@ void AddEvent(const std::string& folder, EventKind kind, PanelValues& panel,
         AddKeyedEvent(folder, kind, panel, eventName, prompter, list);
 }
 
-void DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line) {
+FileStatus DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line) {
     if (line < 0)
-        return;
+        return FileStatus::Done;
     const auto bytes = ReadEventFile(folder, kind);
     if (!bytes)
-        return;
+        return FileStatus::Done;
     auto table = EventTable::fromFile(*bytes, kind);
     if (!table)
-        return;
+        return FileStatus::Done;
     const auto header = table->header();
     const bool datedGroup = kind == EventKind::WeekClock && !weeklyMode;
     const std::uint32_t groupCount = datedGroup ? header.datedEntryCount : header.entryCount;
     const std::size_t base = datedGroup ? header.entryCount : 0;
     if (static_cast<std::uint32_t>(line) >= groupCount)
-        return;
+        return FileStatus::Done;
     table->remove(base + static_cast<std::size_t>(line));
     if (datedGroup)
         table->setDatedEntryCount(groupCount - 1);
     else
         table->setEntryCount(groupCount - 1);
-    WriteEventFile(folder, kind, table->bytes());
+    return WriteEventFile(folder, kind, table->bytes());
 }
 
 } // namespace corvane
