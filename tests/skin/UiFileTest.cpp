@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace corvane {
@@ -69,6 +70,9 @@ TEST(UiFile, MissingFileReadsAsEmpty) {
     EXPECT_FALSE(ui.hasSection("Main"));
     const UiFile onFolder(folder.path());
     EXPECT_EQ(onFolder.readInt("Main", "Width", 9), 9);
+    // A pipe reads like an empty file instead of waiting for a writer.
+    ASSERT_EQ(::mkfifo(folder.file("pipe.ui").c_str(), 0666), 0);
+    EXPECT_EQ(UiFile(folder.file("pipe.ui")).readInt("Main", "Width", 9), 9);
 }
 
 TEST(UiFile, EveryReadSeesTheFileAsItIsNow) {

@@ -1,5 +1,7 @@
 #include "skin/controls/UIEdit.h"
 
+#include "skin/controls/Drawing.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -149,7 +151,7 @@ void UIEdit::paintEvent(QPaintEvent*) {
     if (images_[kStateNormal].isNull())
         painter.fillRect(rect(), Qt::white);
     else
-        painter.drawImage(0, 0, images_[kStateNormal]);
+        DrawPiece(painter, images_[kStateNormal]);
 }
 
 void UIEdit::resizeEvent(QResizeEvent* event) {
