@@ -22,7 +22,10 @@ SendResult SendTableCommand(ControllerProtocol& protocol, EventKind kind, Progre
         protocol.prompter().chooseOpenFile(ExchangeFileDialog(kind));
     if (!path)
         return SendResult::Cancelled;
-    return protocol.sendTable(kind, *path, progress);
+    const SendResult result = protocol.sendTable(kind, *path, progress);
+    if (result == SendResult::ChunkFailed)
+        protocol.prompter().showMessage(std::string(kSendBrokeOffMessage));
+    return result;
 }
 
 EmptyResult EmptyTableCommand(ControllerProtocol& protocol, EventKind kind) {
@@ -61,6 +64,9 @@ ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind,
             break;
         case ReceiveResult::Incomplete:
             protocol.prompter().showMessage(std::string(kIncompleteTableMessage));
+            break;
+        case ReceiveResult::FileUnwritable:
+            protocol.prompter().showMessage(std::string(kReceiveUnwritableMessage));
             break;
         default:
             break; // the exchange ended before a table came; nothing to say

@@ -13,6 +13,10 @@ class Progress;
 
 inline constexpr std::string_view kIncompleteTableMessage =
     "Receive failed: the table from the controller is incomplete!";
+inline constexpr std::string_view kReceiveUnwritableMessage =
+    "Receive failed: the chosen file could not be written!";
+inline constexpr std::string_view kSendBrokeOffMessage =
+    "Send failed: the transfer broke off; the controller holds part of the table!";
 
 // What the main window runs on the controller. Each takes a ControllerProtocol
 // built over the window's DeviceLink, Pacer and Prompter:
@@ -23,7 +27,8 @@ ClockResult ConnectAndSetClock(ControllerProtocol& protocol,
                                const ClockTime& time = LocalClockTime());
 
 // Command 1007: asks for an exchange file of the kind and sends it as the
-// kind's table; the progress bar advances once per chunk.
+// kind's table; the progress bar advances once per chunk. A transfer that
+// breaks off after the announce is reported.
 SendResult SendTableCommand(ControllerProtocol& protocol, EventKind kind, Progress& progress);
 
 // Command 1018: empties the kind's table on the controller.
