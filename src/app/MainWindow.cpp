@@ -1,15 +1,16 @@
 #include "app/MainWindow.h"
 
+#include "app/ControllerCommands.h"
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
 #include "app/StandardWidgetStyle.h"
-#include "device/ControllerCommands.h"
 #include "events/EventEditing.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
 #include "events/ImportExport.h"
 #include "panels/EventPanel.h"
 #include "panels/PanelFactory.h"
+#include "panels/WeekClockPanel.h"
 #include "platform/Pacer.h"
 #include "platform/Prompter.h"
 #include "skin/controls/UIButton.h"
@@ -70,7 +71,7 @@ bool MainWindow::create() {
     createEventList();
     createPanels();
 
-    device_.BindDriver();
+    device_.bindDriver();
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
         selector->setChecked(true);
     readEventFolder();
@@ -223,7 +224,7 @@ void MainWindow::refillList() {
 }
 
 bool MainWindow::weeklyMode() const {
-    const EventPanel* weekClock = panel(EventKind::WeekClock);
+    const auto* weekClock = qobject_cast<const WeekClockPanel*>(panel(EventKind::WeekClock));
     return weekClock == nullptr || weekClock->weeklyMode();
 }
 
@@ -237,7 +238,7 @@ std::string MainWindow::eventName() const {
 
 void MainWindow::addEvent() {
     if (EventPanel* current = panel(currentKind_))
-        AddEvent(eventFolder_, currentKind_, *current, eventName(), prompter_, *listView_);
+        AddEvent(eventFolder_, current->form(), eventName(), prompter_, *listView_);
     refillList();
 }
 
@@ -253,23 +254,21 @@ void MainWindow::clearEvents() {
 }
 
 void MainWindow::connectController() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
-    ConnectAndSetClock(protocol);
+    ControllerProtocol(device_, pacer_, prompter_).connectAndSetClock();
 }
 
 void MainWindow::sendTable() {
     ControllerProtocol protocol(device_, pacer_, prompter_);
-    SendTableCommand(protocol, currentKind_, *progressView_);
+    SendTableCommand(protocol, prompter_, currentKind_, *progressView_);
 }
 
 void MainWindow::receiveTable() {
     ControllerProtocol protocol(device_, pacer_, prompter_);
-    ReceiveTableCommand(protocol, currentKind_, eventFolder_, weeklyMode(), *listView_);
+    ReceiveTableCommand(protocol, prompter_, currentKind_, eventFolder_, weeklyMode(), *listView_);
 }
 
 void MainWindow::emptyTable() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
-    EmptyTableCommand(protocol, currentKind_);
+    ControllerProtocol(device_, pacer_, prompter_).emptyTable(currentKind_);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,6 @@
 // Send, receive and empty through the real buttons, against the simulated
 // controller bound at run time.
-#include "device/ControllerCommands.h"
+#include "app/ControllerCommands.h"
 
 #include "AppHarness.h"
 #include "platform/AtomicFile.h"

@@ -1,7 +1,7 @@
 // Every operation that writes an event file, against every way the write can
 // be refused: the file keeps its bytes, nothing else is left behind, and the
 // operator is told why.
-#include "EventTestPanels.h"
+#include "EventTestForms.h"
 #include "events/EventEditing.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
@@ -35,7 +35,7 @@ protected:
     test::TempFolder folder, elsewhere;
     test::RecordingPrompter prompter;
     test::VectorEventList list;
-    const Bytes relays = test::EventFileBytes(
+    const Bytes relays = test::FileOfRecords(
         std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
 };
 
@@ -49,8 +49,7 @@ struct Operation {
 // clang-format off
 const Operation kOperations[] = {
     {"add", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView& list, const std::string&) {
-         auto panel = test::RelayPanel(7);
-         AddEvent(folder, EventKind::Relay, panel, "new", prompter, list); }},
+         AddEvent(folder, test::RelayOn(7), "new", prompter, list); }},
     {"delete", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView&, const std::string&) {
          ReportFileProblem(DeleteEvent(folder, EventKind::Relay, true, 1), prompter); }},
     {"clear", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView&, const std::string&) {
@@ -78,7 +77,7 @@ TEST_F(FileFaults, ARefusedWriteKeepsTheFileAndSaysWhy) {
         {"folder not writable", ReplaceStep::CreateTemporary, EACCES, messages::kNoTemporaryFile},
         {"folder gone", ReplaceStep::Rename, ENOENT, messages::kEventFileWriteFailed},
     };
-    elsewhere.write("import.rel", test::EventFileBytes(std::vector<RelayRecord>(1)));
+    elsewhere.write("import.rel", test::FileOfRecords(std::vector<RelayRecord>(1)));
     std::filesystem::create_directory(events());
     for (const Operation& operation : kOperations) {
         for (const Fault& fault : faults) {
@@ -101,7 +100,7 @@ TEST_F(FileFaults, ARefusedWriteKeepsTheFileAndSaysWhy) {
 // The same with what only the kernel makes: a disk that is really full, and a
 // file the system does not let this user write.
 TEST_F(FileFaults, AFullDiskAndAReadOnlyFileKeepTheFileAndSayWhy) {
-    elsewhere.write("import.rel", test::EventFileBytes(std::vector<RelayRecord>(1)));
+    elsewhere.write("import.rel", test::FileOfRecords(std::vector<RelayRecord>(1)));
     std::filesystem::create_directory(events());
     for (const Operation& operation : kOperations) {
         const Bytes start = operation.damaged ? Bytes{1, 2, 3} : relays;

@@ -1,36 +1,13 @@
-#include "device/ControllerCommands.h"
+#include "app/ControllerCommands.h"
 
-#include "device/DeviceLink.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
 #include "events/ImportExport.h"
-#include "platform/Pacer.h"
 #include "platform/Prompter.h"
 
 #include <filesystem>
 
 namespace corvane {
-
-ClockResult ConnectAndSetClock(ControllerProtocol& protocol, const ClockTime& time) {
-    protocol.link().OpenController(kControllerBaudRate);
-    protocol.pacer().sleep(10);
-    return protocol.setClock(time);
-}
-
-SendResult SendTableCommand(ControllerProtocol& protocol, EventKind kind, Progress& progress) {
-    const std::optional<std::string> path =
-        protocol.prompter().chooseOpenFile(ExchangeFileDialog(kind));
-    if (!path)
-        return SendResult::Cancelled;
-    const SendResult result = protocol.sendTable(kind, *path, progress);
-    if (result == SendResult::ChunkFailed)
-        protocol.prompter().showMessage(std::string(kSendBrokeOffMessage));
-    return result;
-}
-
-EmptyResult EmptyTableCommand(ControllerProtocol& protocol, EventKind kind) {
-    return protocol.emptyTable(kind);
-}
 
 namespace {
 
@@ -45,28 +22,39 @@ std::string ReceivingFile(const std::string& chosen, const std::string& eventFil
 
 } // namespace
 
-ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind,
+SendResult SendTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,
+                            Progress& progress) {
+    const std::optional<std::string> path = prompter.chooseOpenFile(ExchangeFileDialog(kind));
+    if (!path)
+        return SendResult::Cancelled;
+    const SendResult result = protocol.sendTable(kind, *path, progress);
+    if (result == SendResult::ChunkFailed)
+        prompter.showMessage(std::string(kSendBrokeOffMessage));
+    return result;
+}
+
+ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,
                                    const std::string& eventFolder, bool weeklyMode,
                                    EventListView& list) {
     ReceiveOutcome outcome{ReceiveResult::Cancelled};
     if (const std::optional<std::string> chosen =
-            protocol.prompter().chooseSaveFile(ExchangeFileDialog(kind))) {
+            prompter.chooseSaveFile(ExchangeFileDialog(kind))) {
         const std::string path = ReceivingFile(*chosen, EventFilePath(eventFolder, kind));
         outcome = protocol.receiveTable(kind, path);
         switch (outcome.result) {
         case ReceiveResult::Received:
             ReportFileProblem(
                 ReplaceEventFile(path, eventFolder, kind, ReplaceCheck::RequireValid).write,
-                protocol.prompter());
+                prompter);
             break;
         case ReceiveResult::EmptyTable:
-            ReportFileProblem(ClearEventFile(eventFolder, kind), protocol.prompter());
+            ReportFileProblem(ClearEventFile(eventFolder, kind), prompter);
             break;
         case ReceiveResult::Incomplete:
-            protocol.prompter().showMessage(std::string(kIncompleteTableMessage));
+            prompter.showMessage(std::string(kIncompleteTableMessage));
             break;
         case ReceiveResult::FileUnwritable:
-            protocol.prompter().showMessage(std::string(kReceiveUnwritableMessage));
+            prompter.showMessage(std::string(kReceiveUnwritableMessage));
             break;
         default:
             break; // the exchange ended before a table came; nothing to say
@@ -76,7 +64,7 @@ ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind,
             std::filesystem::remove(path, ignored);
         }
     }
-    ReportFileProblem(FillEventList(eventFolder, kind, weeklyMode, list), protocol.prompter());
+    ReportFileProblem(FillEventList(eventFolder, kind, weeklyMode, list), prompter);
     return outcome;
 }
 
