@@ -23,6 +23,9 @@ template <typename Member> struct EntryPoint {
     const char* name;
     Member member;
 };
+// Spelled out for compilers without class template argument deduction for
+// aggregates (clang 14, which builds the fuzz targets).
+template <typename Member> EntryPoint(const char*, Member) -> EntryPoint<Member>;
 
 // Every entry point the link binds, in lookup order.
 constexpr std::tuple kEntryPoints{
