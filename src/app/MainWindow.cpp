@@ -4,9 +4,12 @@
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
 #include "app/StandardWidgetStyle.h"
+#include "app/StatusNote.h"
+#include "events/EditHistory.h"
 #include "events/EventEditing.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
+#include "events/EventMessages.h"
 #include "events/ImportExport.h"
 #include "panels/EventPanel.h"
 #include "panels/PanelFactory.h"
@@ -18,13 +21,18 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShortcut>
+#include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace corvane {
 
@@ -45,6 +53,14 @@ std::optional<EventKind> KindOfSelector(int id) {
     return std::nullopt;
 }
 
+QString Events(std::uint64_t count) {
+    return count == 1 ? QStringLiteral("1 event") : QStringLiteral("%1 events").arg(count);
+}
+
+bool IsArrowKey(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
 } // namespace
 
 MainWindow::MainWindow(Prompter& prompter, Pacer& pacer, QWidget* parent)
@@ -56,8 +72,15 @@ MainWindow::MainWindow(Prompter& prompter, Pacer& pacer, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+// A panel is built (its images loaded, its controls made) when it is first
+// needed, which for the operator is when its kind is first chosen.
 EventPanel* MainWindow::panel(EventKind kind) const {
-    return panels_[static_cast<std::size_t>(kind)].get();
+    const auto index = static_cast<std::size_t>(kind);
+    if (!panelTried_[index]) {
+        panelTried_[index] = true;
+        const_cast<MainWindow*>(this)->createPanel(kind);
+    }
+    return panels_[index].get();
 }
 
 bool MainWindow::create() {
@@ -68,17 +91,38 @@ bool MainWindow::create() {
         name->setText(QStringLiteral("Event"));
     markSelectorColours();
     createProgressBar();
+    createStatusNote();
     createEventList();
     createPanels();
+    watchSelectors();
+    createUndoKeys();
 
     device_.bindDriver();
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
         selector->setChecked(true);
     readEventFolder();
     RemoveInterruptedWrites(eventFolder_);
+    history_ = std::make_unique<EditHistory>(eventFolder_);
     refillList();
-    connectController();
+    // The controller and its clock are reached once the window is on the
+    // screen: the operator sees it at once, while the clock reply may take
+    // half a second.
+    connectPending_ = true;
     return true;
+}
+
+// The exchange with the controller blocks for up to half a second; it starts a
+// moment after the first paint, once the window has reached the screen and
+// whatever else that paint queued (a snapshot) has run.
+void MainWindow::paintEvent(QPaintEvent* event) {
+    UIWnd::paintEvent(event);
+    if (!std::exchange(connectPending_, false))
+        return;
+    constexpr int kConnectDelayMilliseconds = 50;
+    QTimer::singleShot(kConnectDelayMilliseconds, this, [this] {
+        connectController();
+        controllerChecked_ = true;
+    });
 }
 
 void MainWindow::createProgressBar() {
@@ -92,6 +136,68 @@ void MainWindow::createProgressBar() {
     SetControlId(progressBar_, kIdProgressBar);
     progressBar_->hide();
     progressView_ = std::make_unique<ProgressBarView>(*progressBar_);
+}
+
+void MainWindow::createStatusNote() {
+    statusNote_ = new StatusNote(this);
+    statusNote_->setObjectName(kStatusNoteObjectName);
+    statusNote_->setStyleSheet(StatusNoteStyleSheet());
+    statusNote_->setGeometry(kProgressBarRect.adjusted(0, -3, 0, 3));
+}
+
+QString MainWindow::statusNote() const {
+    return statusNote_->isHidden() ? QString() : statusNote_->text();
+}
+
+void MainWindow::showNote(const QString& text) {
+    statusNote_->showNote(text);
+}
+
+// Ctrl+Z and Ctrl+Shift+Z reach the window from anywhere in it except an
+// edit, which keeps them for its own text.
+void MainWindow::createUndoKeys() {
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, this, [this] { undoChange(); });
+    auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this);
+    connect(redo, &QShortcut::activated, this, [this] { redoChange(); });
+}
+
+// The kind selectors take arrow keys as a row of tabs does: the focus moves
+// to the neighbouring selector without choosing it; Space or Return chooses.
+void MainWindow::watchSelectors() {
+    for (int id : kSelectorIds) {
+        if (QWidget* selector = control(id))
+            selector->installEventFilter(this);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return UIWnd::eventFilter(watched, event);
+    auto* selector = qobject_cast<QAbstractButton*>(watched);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (selector == nullptr || !KindOfSelector(ControlId(selector)))
+        return UIWnd::eventFilter(watched, event);
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        selector->click();
+        return true;
+    }
+    if (!IsArrowKey(key))
+        return UIWnd::eventFilter(watched, event);
+    const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
+    const auto at =
+        std::find(std::begin(kSelectorIds), std::end(kSelectorIds), ControlId(selector));
+    const std::size_t index = static_cast<std::size_t>(at - std::begin(kSelectorIds));
+    const std::size_t count = std::size(kSelectorIds);
+    for (std::size_t step = 1; step < count; ++step) {
+        const std::size_t next = (index + (forward ? step : count - step)) % count;
+        QWidget* neighbour = control(kSelectorIds[next]);
+        if (neighbour && neighbour->isVisible() && neighbour->isEnabled()) {
+            neighbour->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+    return true;
 }
 
 void MainWindow::createEventList() {
@@ -112,24 +218,27 @@ void MainWindow::createEventList() {
 
 void MainWindow::createPanels() {
     currentKind_ = EventKind::WeekClock;
-    for (EventKind kind : kAllEventKinds) {
-        auto& panel = panels_[static_cast<std::size_t>(kind)];
-        panel = MakePanel(kind, this);
-        if (!panel)
-            continue;
-        // A panel whose skin fails stays an empty, hidden child; the window
-        // still opens so that the operator can use the other kinds.
-        const bool created = panel->create(this);
-        if (kind == EventKind::WeekClock)
-            panelSize_ = panel->size();
-        panel->setGeometry(QRect(panelOrigin_, panelSize_));
-        panel->setVisible(created && kind == EventKind::WeekClock);
-        connect(panel.get(), &EventPanel::listRefillRequested, this, [this, kind] {
-            // The week-clock mode buttons choose which of its groups the list shows.
-            if (kind == currentKind_)
-                refillList();
-        });
-    }
+    if (EventPanel* first = panel(EventKind::WeekClock))
+        first->setVisible(panelCreated_[static_cast<std::size_t>(EventKind::WeekClock)]);
+}
+
+void MainWindow::createPanel(EventKind kind) {
+    auto& slot = panels_[static_cast<std::size_t>(kind)];
+    slot = MakePanel(kind, this);
+    if (!slot)
+        return;
+    // A panel whose skin fails stays an empty, hidden child; the window still
+    // opens so that the operator can use the other kinds.
+    panelCreated_[static_cast<std::size_t>(kind)] = slot->create(this);
+    if (kind == EventKind::WeekClock)
+        panelSize_ = slot->size();
+    slot->setGeometry(QRect(panelOrigin_, panelSize_));
+    slot->hide();
+    connect(slot.get(), &EventPanel::listRefillRequested, this, [this, kind] {
+        // The week-clock mode buttons choose which of its groups the list shows.
+        if (kind == currentKind_)
+            refillList();
+    });
 }
 
 void MainWindow::markSelectorColours() {
@@ -193,10 +302,11 @@ void MainWindow::onCommand(int id, int notification) {
         clearEvents();
         break;
     case kIdImport:
-        ImportEventFile(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_);
+        importEvents();
         break;
     case kIdExport:
-        ExportEventFile(eventFolder_, currentKind_, prompter_);
+        if (ExportEventFile(eventFolder_, currentKind_, prompter_))
+            showNote(QStringLiteral("Exported %1.").arg(Events(eventCount())));
         break;
     case kIdEmpty:
         emptyTable();
@@ -236,21 +346,91 @@ std::string MainWindow::eventName() const {
     return field->text().left(kEventNameLength).toLatin1().toStdString();
 }
 
+std::uint64_t MainWindow::eventCount() const {
+    return EventCountOfFile(EventFilePath(eventFolder_, currentKind_));
+}
+
 void MainWindow::addEvent() {
-    if (EventPanel* current = panel(currentKind_))
-        AddEvent(eventFolder_, current->form(), eventName(), prompter_, *listView_);
+    EventPanel* current = panel(currentKind_);
+    if (current == nullptr)
+        return;
+    const EventForm form = current->form();
+    if (const auto* week = std::get_if<WeekClockForm>(&form); week && week->weekly) {
+        if (std::none_of(week->days.begin(), week->days.end(),
+                         [](bool ticked) { return ticked; })) {
+            showNote(QStringLiteral("Tick at least one day."));
+            return;
+        }
+    }
+    FileContent before = history_->read(currentKind_);
+    AddEvent(eventFolder_, form, eventName(), prompter_, *listView_);
+    history_->recordChange(currentKind_, std::move(before));
     refillList();
 }
 
+// Every selected line goes, the lowest last so that the lines still to go
+// keep their numbers.
 void MainWindow::deleteEvent() {
-    ReportFileProblem(
-        DeleteEvent(eventFolder_, currentKind_, weeklyMode(), listView_->currentLine()), prompter_);
+    std::vector<int> lines;
+    for (const QModelIndex& index : eventList_->selectionModel()->selectedRows())
+        lines.push_back(index.row());
+    if (lines.empty())
+        lines.push_back(listView_->currentLine());
+    std::sort(lines.begin(), lines.end(), std::greater<>());
+    FileContent before = history_->read(currentKind_);
+    // A delete that cannot write stops the others and says why.
+    FileStatus status = FileStatus::Done;
+    for (int line : lines) {
+        if (status == FileStatus::Done)
+            status = DeleteEvent(eventFolder_, currentKind_, weeklyMode(), line);
+    }
+    ReportFileProblem(status, prompter_);
+    history_->recordChange(currentKind_, std::move(before));
     refillList();
 }
 
 void MainWindow::clearEvents() {
+    FileContent before = history_->read(currentKind_);
     listView_->reset();
     ReportFileProblem(ClearEventFile(eventFolder_, currentKind_), prompter_);
+    history_->recordChange(currentKind_, std::move(before));
+}
+
+void MainWindow::importEvents() {
+    FileContent before = history_->read(currentKind_);
+    if (!ImportEventFile(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_))
+        return;
+    history_->recordChange(currentKind_, std::move(before));
+    showNote(QStringLiteral("Imported %1.").arg(Events(eventCount())));
+}
+
+void MainWindow::undoChange() {
+    reportHistory(history_->undo(currentKind_), QStringLiteral("Undone."),
+                  QStringLiteral("Nothing to undo."));
+}
+
+void MainWindow::redoChange() {
+    reportHistory(history_->redo(currentKind_), QStringLiteral("Redone."),
+                  QStringLiteral("Nothing to redo."));
+}
+
+void MainWindow::reportHistory(EditHistory::Outcome outcome, const QString& done,
+                               const QString& nothing) {
+    switch (outcome) {
+    case EditHistory::Outcome::Done:
+        refillList();
+        showNote(done + QStringLiteral(" %1 now.").arg(Events(eventCount())));
+        break;
+    case EditHistory::Outcome::Nothing:
+        showNote(nothing);
+        break;
+    case EditHistory::Outcome::ChangedOutside:
+        prompter_.showMessage(std::string(kChangedOutsideMessage));
+        break;
+    case EditHistory::Outcome::WriteFailed:
+        prompter_.showMessage(std::string(kUndoWriteFailedMessage));
+        break;
+    }
 }
 
 void MainWindow::connectController() {
@@ -259,16 +439,27 @@ void MainWindow::connectController() {
 
 void MainWindow::sendTable() {
     ControllerProtocol protocol(device_, pacer_, prompter_);
-    SendTableCommand(protocol, prompter_, currentKind_, *progressView_);
+    const SendOutcome outcome = SendTableCommand(protocol, prompter_, currentKind_, *progressView_);
+    if (outcome.result == SendResult::Sent)
+        showNote(QStringLiteral("Sent %1.").arg(Events(outcome.events)));
 }
 
 void MainWindow::receiveTable() {
     ControllerProtocol protocol(device_, pacer_, prompter_);
-    ReceiveTableCommand(protocol, prompter_, currentKind_, eventFolder_, weeklyMode(), *listView_);
+    FileContent before = history_->read(currentKind_);
+    const ReceiveOutcome outcome = ReceiveTableCommand(protocol, prompter_, currentKind_,
+                                                       eventFolder_, weeklyMode(), *listView_);
+    history_->recordChange(currentKind_, std::move(before));
+    if (outcome.result == ReceiveResult::Received)
+        showNote(QStringLiteral("Received %1.").arg(Events(eventCount())));
+    else if (outcome.result == ReceiveResult::EmptyTable)
+        showNote(QStringLiteral("Received an empty table: no events."));
 }
 
 void MainWindow::emptyTable() {
-    ControllerProtocol(device_, pacer_, prompter_).emptyTable(currentKind_);
+    if (ControllerProtocol(device_, pacer_, prompter_).emptyTable(currentKind_) ==
+        EmptyResult::Announced)
+        showNote(QStringLiteral("Emptied the controller's table."));
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

@@ -18,5 +18,6 @@ inline constexpr std::string_view kNoTemporaryFile =
     "No temporary file can be made beside the event file; nothing was changed!";
 inline constexpr std::string_view kEventFileWriteFailed =
     "The event file could not be written (is the disk full?); nothing was changed!";
+inline constexpr std::string_view kNoEventsToSend = "There are no events to send.";
 
 } // namespace corvane::messages

@@ -50,39 +50,57 @@ FileDialogRequest ExchangeFileDialog(EventKind kind) {
     return {std::string(info.dialogFilter), std::string(info.extension), "EventFile"};
 }
 
-void ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
+bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list) {
     const auto source = prompter.chooseOpenFile(ExchangeFileDialog(kind));
     if (!source)
-        return;
+        return false;
     const ReplaceOutcome outcome =
         ReplaceEventFile(*source, folder, kind, ReplaceCheck::RequireValid);
     switch (outcome.result) {
     case ReplaceResult::SourceMissing:
         prompter.showMessage(std::string(messages::kFileMissing));
-        return;
+        return false;
     case ReplaceResult::SourceNotAFile:
     case ReplaceResult::NotValidForKind:
         prompter.showMessage(std::string(messages::kFileNotValid));
-        return;
+        return false;
     case ReplaceResult::SourceTooLarge:
         prompter.showMessage(std::string(messages::kFileTooLarge));
-        return;
+        return false;
     case ReplaceResult::SourceUnreadable:
-        return;
+        return false;
     case ReplaceResult::WriteFailed:
         ReportFileProblem(outcome.write, prompter);
-        return;
+        return false;
     case ReplaceResult::Replaced:
         ReportFileProblem(FillEventList(folder, kind, weeklyMode, list), prompter);
-        return;
+        return true;
     }
+    return false;
 }
 
-void ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter) {
+TableFileCheck CheckTableFile(const std::string& path, EventKind kind) {
+    const FileRead read = ReadFileUpTo(path, kLargestEventFileLength);
+    if (read.status == FileStatus::Missing || read.status == FileStatus::Unreadable)
+        return TableFileCheck::Unreadable;
+    // A pipe, a device or a file longer than any table is no table of the kind.
+    if (read.status != FileStatus::Done || !IsValidEventFile(read.bytes, kind))
+        return TableFileCheck::NotValidForKind;
+    const auto header = EventFileHeader::decode(read.bytes);
+    return header && header->totalEntries() > 0 ? TableFileCheck::Sendable
+                                                : TableFileCheck::NoEvents;
+}
+
+std::uint64_t EventCountOfFile(const std::string& path) {
+    const FileRead read = ReadFileUpTo(path, kLargestEventFileLength);
+    const auto header = EventFileHeader::decode(read.bytes);
+    return header ? header->totalEntries() : 0;
+}
+
+bool ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter) {
     const auto target = prompter.chooseSaveFile(ExchangeFileDialog(kind));
-    if (target)
-        CopyOutEventFile(folder, kind, *target);
+    return target && CopyOutEventFile(folder, kind, *target);
 }
 
 } // namespace corvane

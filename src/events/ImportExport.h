@@ -5,6 +5,7 @@
 #include "platform/FileStatus.h"
 #include "platform/Prompter.h"
 
+#include <cstdint>
 #include <string>
 
 namespace corvane {
@@ -31,6 +32,21 @@ struct ReplaceOutcome {
     bool operator==(ReplaceResult other) const { return result == other; }
 };
 
+enum class TableFileCheck {
+    Sendable,        // a valid file of the kind with at least one event
+    Unreadable,      // missing or unreadable; the send itself reports it
+    NotValidForKind, // its length does not fit the kind's header and records
+    NoEvents,        // valid, but its header counts no events
+};
+
+// Whether the file at path may go to the controller as the kind's table, so
+// that a file of another kind is refused before anything is written.
+TableFileCheck CheckTableFile(const std::string& path, EventKind kind);
+
+// The number of events the header of the file at path counts; 0 when it has
+// no header or cannot be read.
+std::uint64_t EventCountOfFile(const std::string& path);
+
 // Makes the bytes of sourcePath the kind's event file in folder. Used by the
 // import command and by the receive exchange; callers refill the list after.
 ReplaceOutcome ReplaceEventFile(const std::string& sourcePath, const std::string& folder,
@@ -48,11 +64,13 @@ FileDialogRequest ExchangeFileDialog(EventKind kind);
 // ("The file is not a valid event file for this kind!") or one longer than any
 // event file ("The file is too large to be an event file!"), else replaces the
 // event file and refills list (weeklyMode as for FillEventList). An event file
-// that cannot be written is left as it was, and the operator is told why.
-void ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
+// that cannot be written is left as it was, and the operator is told why. True
+// when the event file was replaced.
+bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list);
 
-// The export command: asks for a target and copies the event file there.
-void ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter);
+// The export command: asks for a target and copies the event file there; true
+// when it was written.
+bool ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter);
 
 } // namespace corvane

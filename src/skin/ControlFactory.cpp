@@ -45,7 +45,13 @@ QImage CutPiece(const QImage& full, const QRect& area) {
     const QRect inside = area.intersected(full.rect());
     if (full.isNull() || inside.isEmpty())
         return {};
-    QImage piece = full.copy(inside);
+    // A piece shares the window's pixels instead of copying them: the window
+    // keeps its images until its controls are gone, and a control that ever
+    // drew into its piece would get a copy of its own.
+    QImage piece = full.depth() == 32
+                       ? QImage(full.constScanLine(inside.top()) + inside.left() * 4,
+                                inside.width(), inside.height(), full.bytesPerLine(), full.format())
+                       : full.copy(inside);
     piece.setOffset(inside.topLeft() - area.topLeft());
     return piece;
 }
@@ -241,6 +247,7 @@ QWidget* ControlFactory::createSlider(const SliderDescription& d) {
                                 CutPiece(window_.image(kImageHover), area));
     slider->setThumbImages(LoadImages(d.thumbFiles));
     slider->setMarkEnabled(d.useMark);
+    RouteCommand(window_, slider, &QAbstractSlider::actionTriggered, kScrolled);
     return slider;
 }
 
