@@ -53,10 +53,13 @@ FileDialogRequest ExchangeFileDialog(EventKind kind) {
 bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list) {
     const auto source = prompter.chooseOpenFile(ExchangeFileDialog(kind));
-    if (!source)
-        return false;
+    return source && ImportChosenEventFile(*source, folder, kind, weeklyMode, prompter, list);
+}
+
+bool ImportChosenEventFile(const std::string& source, const std::string& folder, EventKind kind,
+                           bool weeklyMode, Prompter& prompter, EventListView& list) {
     const ReplaceOutcome outcome =
-        ReplaceEventFile(*source, folder, kind, ReplaceCheck::RequireValid);
+        ReplaceEventFile(source, folder, kind, ReplaceCheck::RequireValid);
     switch (outcome.result) {
     case ReplaceResult::SourceMissing:
         prompter.showMessage(std::string(messages::kFileMissing));
