@@ -3,70 +3,20 @@
 
 #include "device/SerialDiscovery.h"
 
+#include "FakeSysfs.h"
 #include "PtyRig.h"
 #include "device/SerialLink.h"
 #include "support/RecordingPrompter.h"
 #include "support/TempFolder.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace corvane {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace test;
 using Strings = std::vector<std::string>;
-
-// One tty in the fake tree. An empty subsystem gives the tty no device at all (a
-// virtual console); a missing product leaves the USB device without that file.
-struct FakeTty {
-    std::string name, subsystem;
-    std::optional<std::string> product;
-    std::string serial, latency;
-};
-
-// A fake /sys and /dev laid out as the kernel does for usb-serial (ftdi_sio),
-// usb (cdc-acm) and platform ttys.
-struct FakeSystem {
-    TempFolder folder;
-    SystemRoots roots{folder.file("sys"), folder.file("dev")};
-
-    explicit FakeSystem(const std::vector<FakeTty>& ttys) {
-        fs::create_directories(roots.sysfs + "/class/tty");
-        fs::create_directories(roots.dev);
-        for (std::size_t i = 0; i < ttys.size(); ++i)
-            add(ttys[i], "1-" + std::to_string(i + 1));
-    }
-    static void put(const fs::path& file, const std::string& text) {
-        std::ofstream(file, std::ios::binary) << text;
-    }
-    void add(const FakeTty& tty, const std::string& usbName) {
-        const fs::path entry = roots.sysfs + "/class/tty/" + tty.name;
-        fs::create_directories(entry);
-        if (tty.subsystem.empty())
-            return;
-        const fs::path usb = roots.sysfs + "/devices/usb1/" + usbName;
-        const fs::path interface = usb / (usbName + ":1.0");
-        const fs::path device = tty.subsystem == "usb-serial" ? interface / tty.name
-                                : tty.subsystem == "usb"      ? interface
-                                                              : fs::path(roots.sysfs + "/devices/platform/serial8250");
-        fs::create_directories(device);
-        fs::create_directories(roots.sysfs + "/bus/" + tty.subsystem);
-        fs::create_directory_symlink(roots.sysfs + "/bus/" + tty.subsystem, device / "subsystem");
-        fs::create_directory_symlink(device, entry / "device");
-        if (tty.product)
-            put(usb / "product", *tty.product + "\n");
-        put(usb / "serial", tty.serial + "\n");
-        put(usb / "manufacturer", "FTDI\n");
-        put(usb / "idVendor", "0403\n");
-        put(usb / "idProduct", "6001\n");
-        if (!tty.latency.empty())
-            put(device / "latency_timer", tty.latency + "\n");
-    }
-};
 
 // port (below the fake /dev), description, serial number, latency
 Strings Listed(const FakeSystem& system) {
@@ -139,7 +89,7 @@ TEST(SerialDiscovery, TheLinkOpensTheFirstPortOfAKnownDescription) {
         FakeSystem system(ttys);
         for (const FakeTty& tty : ttys) {
             terminals.push_back(std::make_unique<sim::PtyController>(sim::SimSettings{}));
-            fs::create_symlink(terminals.back()->portPath(), system.roots.dev + "/" + tty.name);
+            system.linkDevice(tty.name, terminals.back()->portPath());
         }
         RecordingPrompter prompter;
         SerialLink link(prompter, system.roots, {"", c.serialNumber});
