@@ -11,7 +11,7 @@ namespace {
 
 class MainSkinWindow : public UIWnd {
 protected:
-    int SetSkinNumber() const override { return 1000; }
+    int designatedSkinNumber() const override { return 1000; }
 };
 
 // Section, images, mask and controls, then one paint of the window and all

@@ -10,7 +10,7 @@ class Pacer;
 class Prompter;
 
 // Where the program finds its skin, below its own folder.
-inline constexpr std::string_view kDefaultUiPath = "Skins\\Corvane\\the.ui";
+inline constexpr std::string_view kDefaultUiPath = "Skins/Corvane/the.ui";
 
 inline constexpr const char* kUiPathMessage =
     "Failed to set the ui path or the ui path isn't exist!";

@@ -37,7 +37,7 @@ const QRect kEventListRect(QPoint(369, 77), QPoint(789, 572));
 constexpr qsizetype kEventNameLength = 24;
 
 std::optional<EventKind> KindOfSelector(int id) {
-    for (std::size_t i = 0; i < kSelectorIds.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(kSelectorIds); ++i) {
         if (kSelectorIds[i] == id)
             return kAllEventKinds[i];
     }

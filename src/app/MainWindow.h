@@ -2,6 +2,7 @@
 
 #include "device/DeviceLink.h"
 #include "events/EventKind.h"
+#include "panels/ControlIds.h"
 #include "skin/UIWnd.h"
 
 #include <QPoint>
@@ -20,36 +21,6 @@ class Pacer;
 class Prompter;
 class ListWidgetEventView;
 class ProgressBarView;
-
-// Fixed ids of the main window's commands and children.
-enum MainWindowId : int {
-    kIdMinimise = 1001,
-    kIdClose = 1003,
-    kIdAdd = 1004,
-    kIdDelete = 1005,
-    kIdReceive = 1006,
-    kIdSend = 1007,
-    kIdSelectWeekClock = 1008,
-    kIdSelectTimecode = 1009,
-    kIdSelectMidi = 1010,
-    kIdSelectAudio = 1011,
-    kIdClear = 1012,
-    kIdImport = 1013,
-    kIdExport = 1014,
-    kIdEventName = 1015,
-    kIdSelectSensor = 1016,
-    kIdSelectRelay = 1017,
-    kIdEmpty = 1018,
-    kIdSelectAnalog = 1019,
-    kIdEventList = 102,
-    kIdProgressBar = 118,
-};
-
-// The selector button of each kind, in kind order.
-inline constexpr std::array<int, kEventKindCount> kSelectorIds = {
-    kIdSelectWeekClock, kIdSelectTimecode, kIdSelectMidi,   kIdSelectAudio,
-    kIdSelectRelay,     kIdSelectSensor,   kIdSelectAnalog,
-};
 
 // The program's only top-level window: the seven editor panels, the event
 // list of the current kind, the progress bar and the controller link. Every
@@ -77,7 +48,7 @@ public:
     void onCommand(int id, int notification) override;
 
 protected:
-    int SetSkinNumber() const override { return 1000; }
+    int designatedSkinNumber() const override { return kSkinMain; }
 
     // The window has no caption: a press on its own surface drags it.
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "panels/ControlIds.h"
 #include "panels/EventPanel.h"
 
 namespace corvane {
 
-// Analog events: a voltage window (1140 low, 1015 high) on one of four inputs
-// drives a DMX range or a relay. The output type (1152) relabels and refills
+// Analog events: a voltage window (low and high volts) on one of four inputs
+// drives a DMX range or a relay. The output type relabels and refills
 // the boxes below it.
 class AnalogPanel : public EventPanel {
     Q_OBJECT
@@ -16,7 +17,7 @@ public:
     void onCommand(int id, int notification) override;
 
 protected:
-    int SetSkinNumber() const override { return 1142; }
+    int designatedSkinNumber() const override { return kSkinAnalog; }
     void fillControls() override;
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panels/ControlIds.h"
 #include "panels/EventPanel.h"
 
 namespace corvane {
@@ -13,7 +14,7 @@ public:
     using EventPanel::EventPanel;
 
 protected:
-    int SetSkinNumber() const override { return 1080; }
+    int designatedSkinNumber() const override { return kSkinMidi; }
     void fillControls() override;
 };
 

@@ -1,17 +1,19 @@
 #include "panels/RelayPanel.h"
 
+#include "panels/ControlIds.h"
+
 namespace corvane {
 
 void RelayPanel::fillControls() {
-    appendNumbers({1105}, 1, 512);
-    selectItem(1105, 0);
-    appendNumbers({1115, 1116}, 0, 255);
-    selectItem(1115, 0);
-    selectItem(1116, 255);
-    appendNumbers({1117}, 1, 8);
-    selectItem(1117, 0);
-    appendItems(1118, {"On", "Off"});
-    selectItem(1118, 1);
+    appendNumbers({kIdRelayChannel}, 1, 512);
+    selectItem(kIdRelayChannel, 0);
+    appendNumbers({kIdRelayLowLevel, kIdRelayHighLevel}, 0, 255);
+    selectItem(kIdRelayLowLevel, 0);
+    selectItem(kIdRelayHighLevel, 255);
+    appendNumbers({kIdRelayNumber}, 1, 8);
+    selectItem(kIdRelayNumber, 0);
+    appendItems(kIdRelayState, {"On", "Off"});
+    selectItem(kIdRelayState, 1);
 }
 
 } // namespace corvane

@@ -1,16 +1,11 @@
 #include "panels/SensorPanel.h"
 
+#include "panels/ControlIds.h"
 #include "skin/controls/SpinButton.h"
 
 namespace corvane {
 
 namespace {
-
-constexpr int kOutputType = 1139;
-constexpr int kFirstSettingSpin = 111;
-constexpr int kSecondSettingSpin = 112;
-constexpr int kFirstSettingText = 1140;
-constexpr int kSecondSettingText = 1015;
 
 enum OutputType { kDmx = 0, kRelay = 1, kAudio = 2 };
 
@@ -30,79 +25,84 @@ bool SensorPanel::createOwnControls() {
                 [this, id](int value) { showSpinPosition(id, value); });
         return spin;
     };
-    firstSetting_ = makeSpin(kFirstSettingSpin, QRect(197, 146, 45, 23), 0);
-    secondSetting_ = makeSpin(kSecondSettingSpin, QRect(197, 178, 45, 23), 30);
+    firstSetting_ = makeSpin(kIdSensorSetting1Spin, QRect(197, 146, 45, 23), 0);
+    secondSetting_ = makeSpin(kIdSensorSetting2Spin, QRect(197, 178, 45, 23), 30);
     return true;
 }
 
 void SensorPanel::fillControls() {
-    setControlText(kFirstSettingText, "0");
-    setControlText(kSecondSettingText, "30");
-    fillChannelBlock(1135, 1137, 1136, 1138);
+    setControlText(kIdSensorSetting1, "0");
+    setControlText(kIdSensorSetting2, "30");
+    fillChannelBlock(kIdSensorFieldA, kIdSensorLastChannel, kIdSensorFieldB, kIdSensorLevel);
     QStringList contacts;
     for (int contact = 1; contact <= 8; ++contact)
         contacts.append(QStringLiteral("Contact%1").arg(contact));
-    appendItems(1134, contacts);
-    selectItem(1134, 0);
-    appendItems(kOutputType, {"DMX", "Relay", "Audio"});
-    selectItem(kOutputType, kDmx);
+    appendItems(kIdSensorContact, contacts);
+    selectItem(kIdSensorContact, 0);
+    appendItems(kIdSensorOutput, {"DMX", "Relay", "Audio"});
+    selectItem(kIdSensorOutput, kDmx);
 }
 
 SpinButton* SensorPanel::spin(int id) const {
-    if (id == kFirstSettingSpin)
+    if (id == kIdSensorSetting1Spin)
         return firstSetting_;
-    if (id == kSecondSettingSpin)
+    if (id == kIdSensorSetting2Spin)
         return secondSetting_;
     return nullptr;
 }
 
 void SensorPanel::onCommand(int id, int notification) {
-    if (id == kOutputType && notification == kSelectionChange)
-        applyOutputType(selection(kOutputType));
+    if (id == kIdSensorOutput && notification == kSelectionChange)
+        applyOutputType(selection(kIdSensorOutput));
     EventPanel::onCommand(id, notification);
 }
 
 void SensorPanel::showSpinPosition(int spinId, int position) {
-    if (spinId == kFirstSettingSpin)
-        setControlText(kFirstSettingText, SpinDisplayText(position));
-    else if (spinId == kSecondSettingSpin)
-        setControlText(kSecondSettingText, SpinDisplayText(position));
+    if (spinId == kIdSensorSetting1Spin)
+        setControlText(kIdSensorSetting1, SpinDisplayText(position));
+    else if (spinId == kIdSensorSetting2Spin)
+        setControlText(kIdSensorSetting2, SpinDisplayText(position));
 }
 
 // The first two boxes change meaning with the output type; last channel
-// (1137) and level (1138) are only hidden or shown, never refilled, so they
-// keep the operator's choice across type changes.
+// (kIdSensorLastChannel) and level (kIdSensorLevel) are only hidden or shown, never refilled, so
+// they keep the operator's choice across type changes.
 void SensorPanel::applyOutputType(int type) {
     switch (type) {
     case kDmx:
-        setControlText(1128, "DMX First Ch:");
-        setControlText(1130, "Increment Ch:");
-        clearItems(1135);
-        appendNumbers({1135}, 1, 512);
-        selectItem(1135, 0);
-        clearItems(1136);
-        appendNumbers({1136}, 1, 255);
-        selectItem(1136, 0);
-        setControlsVisible({1130, 1131, 1132, 1136, 1137, 1138}, true);
+        setControlText(kIdSensorLabelA, "DMX First Ch:");
+        setControlText(kIdSensorLabelB, "Increment Ch:");
+        clearItems(kIdSensorFieldA);
+        appendNumbers({kIdSensorFieldA}, 1, 512);
+        selectItem(kIdSensorFieldA, 0);
+        clearItems(kIdSensorFieldB);
+        appendNumbers({kIdSensorFieldB}, 1, 255);
+        selectItem(kIdSensorFieldB, 0);
+        setControlsVisible({kIdSensorLabelB, kIdSensorLabelC, kIdSensorLabelD, kIdSensorFieldB,
+                            kIdSensorLastChannel, kIdSensorLevel},
+                           true);
         break;
     case kRelay:
-        setControlText(1128, "    Relay No.:");
-        setControlText(1130, "Relay Status:");
-        clearItems(1135);
-        appendNumbers({1135}, 1, 8);
-        selectItem(1135, 0);
-        clearItems(1136);
-        appendItems(1136, {"Off", "On"});
-        selectItem(1136, 0);
-        setControlsVisible({1130, 1136}, true);
-        setControlsVisible({1131, 1132, 1137, 1138}, false);
+        setControlText(kIdSensorLabelA, "    Relay No.:");
+        setControlText(kIdSensorLabelB, "Relay Status:");
+        clearItems(kIdSensorFieldA);
+        appendNumbers({kIdSensorFieldA}, 1, 8);
+        selectItem(kIdSensorFieldA, 0);
+        clearItems(kIdSensorFieldB);
+        appendItems(kIdSensorFieldB, {"Off", "On"});
+        selectItem(kIdSensorFieldB, 0);
+        setControlsVisible({kIdSensorLabelB, kIdSensorFieldB}, true);
+        setControlsVisible({kIdSensorLabelC, kIdSensorLabelD, kIdSensorLastChannel, kIdSensorLevel},
+                           false);
         break;
     case kAudio:
-        setControlText(1128, "      Audio In:");
-        clearItems(1135);
-        appendItems(1135, {"Enable", "Disable"});
-        selectItem(1135, 1);
-        setControlsVisible({1130, 1131, 1132, 1136, 1137, 1138}, false);
+        setControlText(kIdSensorLabelA, "      Audio In:");
+        clearItems(kIdSensorFieldA);
+        appendItems(kIdSensorFieldA, {"Enable", "Disable"});
+        selectItem(kIdSensorFieldA, 1);
+        setControlsVisible({kIdSensorLabelB, kIdSensorLabelC, kIdSensorLabelD, kIdSensorFieldB,
+                            kIdSensorLastChannel, kIdSensorLevel},
+                           false);
         break;
     default:
         break;

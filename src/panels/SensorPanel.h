@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panels/ControlIds.h"
 #include "panels/EventPanel.h"
 
 namespace corvane {
@@ -7,8 +8,8 @@ namespace corvane {
 class SpinButton;
 
 // Sensor events: a contact input drives a DMX range, a relay or the audio
-// input. The output type (1139) relabels and refills the boxes below it.
-// The two settings (1140, 1015) have spin buttons 111 and 112, created
+// input. The output type relabels and refills the boxes below it.
+// The two settings have spin buttons of their own, created
 // hidden: the settings keep 0 and 30.
 class SensorPanel : public EventPanel {
     Q_OBJECT
@@ -20,7 +21,7 @@ public:
     SpinButton* spin(int id) const;
 
 protected:
-    int SetSkinNumber() const override { return 1125; }
+    int designatedSkinNumber() const override { return kSkinSensor; }
     bool createOwnControls() override;
     void fillControls() override;
 

@@ -1,13 +1,11 @@
 #include "panels/TimecodePanel.h"
 
+#include "panels/ControlIds.h"
 #include "skin/controls/SpinButton.h"
 
 namespace corvane {
 
 namespace {
-
-constexpr int kFirstSpin = 110;
-constexpr int kFirstDisplay = 1060;
 
 struct SpinLayout {
     int upper;
@@ -30,7 +28,7 @@ SpinLayout LayoutOf(int index) {
 bool TimecodePanel::createOwnControls() {
     for (int index = 0; index < 8; ++index) {
         const SpinLayout layout = LayoutOf(index);
-        const int id = kFirstSpin + index;
+        const int id = kIdTcFirstSpin + index;
         auto* spin = new SpinButton(this);
         SetControlId(spin, id);
         spin->setGeometry(layout.rect);
@@ -45,20 +43,20 @@ bool TimecodePanel::createOwnControls() {
 }
 
 void TimecodePanel::fillControls() {
-    fillChannelBlock(1056, 1057, 1058, 1059);
+    fillChannelBlock(kIdTcFirstChannel, kIdTcLastChannel, kIdTcIncrement, kIdTcLevel);
     for (int index = 0; index < 8; ++index)
-        setControlText(kFirstDisplay + index, SpinDisplayText(0));
+        setControlText(kIdTcStartHours + index, SpinDisplayText(0));
 }
 
 SpinButton* TimecodePanel::spin(int id) const {
-    const int index = id - kFirstSpin;
+    const int index = id - kIdTcFirstSpin;
     return index >= 0 && index < 8 ? spins_[index] : nullptr;
 }
 
 void TimecodePanel::showSpinPosition(int spinId, int position) {
-    const int index = spinId - kFirstSpin;
+    const int index = spinId - kIdTcFirstSpin;
     if (index >= 0 && index < 8)
-        setControlText(kFirstDisplay + index, SpinDisplayText(position));
+        setControlText(kIdTcStartHours + index, SpinDisplayText(position));
 }
 
 } // namespace corvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panels/ControlIds.h"
 #include "panels/EventPanel.h"
 
 #include <array>
@@ -9,8 +10,8 @@ namespace corvane {
 class SpinButton;
 
 // Timecode events: a window between two timecode positions, each hours,
-// minutes, seconds and frames set with a spin button (ids 110..117) whose
-// position is shown in a display text (1060..1067), plus the DMX block.
+// minutes, seconds and frames set with a spin button whose position is
+// shown in a display text, plus the DMX block.
 // The collect reads the display texts, not the spin positions.
 class TimecodePanel : public EventPanel {
     Q_OBJECT
@@ -21,7 +22,7 @@ public:
     SpinButton* spin(int id) const;
 
 protected:
-    int SetSkinNumber() const override { return 1055; }
+    int designatedSkinNumber() const override { return kSkinTimecode; }
     bool createOwnControls() override;
     void fillControls() override;
 

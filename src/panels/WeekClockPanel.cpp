@@ -1,5 +1,7 @@
 #include "panels/WeekClockPanel.h"
 
+#include "panels/ControlIds.h"
+
 #include <QDateEdit>
 #include <QDateTime>
 #include <QTimeEdit>
@@ -7,13 +9,6 @@
 namespace corvane {
 
 namespace {
-
-constexpr int kAllDays = 1028;
-constexpr int kWeeklyMode = 1029;
-constexpr int kDatedMode = 1030;
-// Day boxes Monday .. Sunday, in the order the all-days rule sets them.
-constexpr int kMonday = 1021;
-constexpr int kSunday = 1027;
 
 PickerDate ToPickerDate(const QDate& date) {
     // Qt counts Monday 1 .. Sunday 7; pickers count Sunday 0 .. Saturday 6.
@@ -32,10 +27,10 @@ QRect Edges(int left, int top, int right, int bottom) {
 } // namespace
 
 bool WeekClockPanel::createOwnControls() {
-    startDate_ = addDatePicker(104, Edges(192, 69, 282, 94));
-    endDate_ = addDatePicker(105, Edges(192, 115, 282, 140));
-    startTime_ = addTimePicker(106, Edges(94, 175, 219, 200));
-    endTime_ = addTimePicker(107, Edges(94, 204, 219, 229));
+    startDate_ = addDatePicker(kIdStartDatePicker, Edges(192, 69, 282, 94));
+    endDate_ = addDatePicker(kIdEndDatePicker, Edges(192, 115, 282, 140));
+    startTime_ = addTimePicker(kIdStartTimePicker, Edges(94, 175, 219, 200));
+    endTime_ = addTimePicker(kIdEndTimePicker, Edges(94, 204, 219, 229));
     refresh();
     return true;
 }
@@ -64,8 +59,8 @@ void WeekClockPanel::placePicker(QDateTimeEdit* picker, int id, const QRect& rec
 }
 
 void WeekClockPanel::fillControls() {
-    fillChannelBlock(1031, 1032, 1033, 1034);
-    setChecked(kWeeklyMode, true);
+    fillChannelBlock(kIdWcFirstChannel, kIdWcLastChannel, kIdWcIncrement, kIdWcLevel);
+    setChecked(kIdWcWeekly, true);
 }
 
 void WeekClockPanel::refresh() {
@@ -82,30 +77,30 @@ PickerValues WeekClockPanel::pickers() const {
 }
 
 bool WeekClockPanel::weeklyMode() const {
-    return isChecked(kWeeklyMode);
+    return isChecked(kIdWcWeekly);
 }
 
 std::array<bool, 7> WeekClockPanel::checkedDays() const {
     std::array<bool, 7> days{};
-    days[0] = isChecked(kSunday);
+    days[0] = isChecked(kIdWcSunday);
     for (int day = 1; day < 7; ++day)
-        days[day] = isChecked(kMonday + day - 1);
+        days[day] = isChecked(kIdWcMonday + day - 1);
     return days;
 }
 
 void WeekClockPanel::onCommand(int id, int notification) {
     if (notification == kButtonClicked) {
-        if (id == kAllDays)
+        if (id == kIdWcAllDays)
             applyAllDays();
-        else if (id == kWeeklyMode || id == kDatedMode)
+        else if (id == kIdWcWeekly || id == kIdWcDated)
             emit listRefillRequested();
     }
     EventPanel::onCommand(id, notification);
 }
 
 void WeekClockPanel::applyAllDays() {
-    const bool all = isChecked(kAllDays);
-    for (int id = kMonday; id <= kSunday; ++id)
+    const bool all = isChecked(kIdWcAllDays);
+    for (int id = kIdWcMonday; id <= kIdWcSunday; ++id)
         setChecked(id, all);
 }
 

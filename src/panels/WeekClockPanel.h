@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panels/ControlIds.h"
 #include "panels/EventPanel.h"
 
 class QDateEdit;
@@ -10,8 +11,8 @@ namespace corvane {
 
 // Week-clock events: a time window that repeats on chosen weekdays (weekly
 // mode) or runs between two calendar dates (dated mode). Besides the skinned
-// day boxes, mode buttons and DMX block it owns four pickers: start date
-// (104), end date (105), start time (106) and end time (107).
+// day boxes, mode buttons and DMX block it owns four pickers: start date,
+// end date, start time and end time.
 class WeekClockPanel : public EventPanel {
     Q_OBJECT
 
@@ -22,15 +23,15 @@ public:
     void refresh() override;
     // The picker values as of the last picker change or refresh().
     PickerValues pickers() const override;
-    // Weekly mode: the check state of mode button 1029.
+    // Weekly mode: the check state of the weekly mode button.
     bool weeklyMode() const override;
-    // Day boxes, Sunday first: 1027, 1021, 1022 .. 1026.
+    // Day boxes, Sunday first.
     std::array<bool, 7> checkedDays() const override;
 
     void onCommand(int id, int notification) override;
 
 protected:
-    int SetSkinNumber() const override { return 1020; }
+    int designatedSkinNumber() const override { return kSkinWeekClock; }
     bool createOwnControls() override;
     void fillControls() override;
 

@@ -46,7 +46,7 @@ UIWnd::~UIWnd() {
 
 bool UIWnd::createSkin() {
     const SkinFiles files = SkinFiles::current();
-    skinNumber_ = SetSkinNumber();
+    skinNumber_ = designatedSkinNumber();
     sectionName_ = QString::fromStdString(ResolveSkinSection(files, skinNumber_));
     const WindowSkin skin = ReadWindowSkin(files, sectionName_.toStdString());
     normal_ = sectionName_.isEmpty() ? QImage() : LoadSkinImage(LocalPath(skin.normalImage));
@@ -100,14 +100,14 @@ QWidget* UIWnd::control(int id) const {
 
 void UIWnd::onCommand(int, int) {}
 
-void UIWnd::DrawBackground(QPainter& painter) {
+void UIWnd::drawBackground(QPainter& painter) {
     if (!normal_.isNull())
         painter.drawImage(0, 0, background_);
 }
 
 void UIWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    DrawBackground(painter);
+    drawBackground(painter);
 }
 
 // Tab and the arrow keys walk the controls that are tab stops, in creation

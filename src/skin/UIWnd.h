@@ -75,10 +75,10 @@ public:
 
 protected:
     // Each window class names its skin number (1000 main window, 1020.. panels).
-    virtual int SetSkinNumber() const = 0;
+    virtual int designatedSkinNumber() const = 0;
 
     // Paints the background image unscaled at (0,0).
-    virtual void DrawBackground(QPainter& painter);
+    virtual void drawBackground(QPainter& painter);
 
     void paintEvent(QPaintEvent* event) override;
     bool focusNextPrevChild(bool next) override;

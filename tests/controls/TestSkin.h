@@ -69,7 +69,7 @@ class TestWindow : public UIWnd {
 public:
     explicit TestWindow(int number, QWidget* parent = nullptr) : UIWnd(parent), number_(number) {}
     void onCommand(int id, int notification) override { commands.emplace_back(id, notification); }
-    int SetSkinNumber() const override { return number_; }
+    int designatedSkinNumber() const override { return number_; }
     std::vector<std::pair<int, int>> commands;
     const int number_;
 };

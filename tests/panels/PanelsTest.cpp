@@ -160,7 +160,7 @@ TEST(PanelCreation, EveryPanelShowsTheInitialContentsOfItsLayout) {
 TEST(PanelCreation, FailsWithoutItsSkinSectionBeforeFillingAnything) {
     class Unskinned : public EventPanel {
     protected:
-        int SetSkinNumber() const override { return 4242; }
+        int designatedSkinNumber() const override { return 4242; }
         void fillControls() override { ADD_FAILURE() << "filled after a failed skin"; }
     };
     ASSERT_NE(CreatedPanel(0), nullptr); // the application and skin paths
