@@ -30,5 +30,4 @@ add_library(corvane_skintext STATIC
     ${CMAKE_CURRENT_LIST_DIR}/WindowsVersion.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WindowsVersion.h
 )
-target_include_directories(corvane_skintext PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(corvane_skintext PUBLIC corvane_platform)

@@ -5,25 +5,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace corvane::skingen {
 namespace {
-
-// Text rendering needs an application object; one serves every test.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "defaultskin_test";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QGuiApplication(argc, argv);
-}
 
 constexpr const char* kResourceHeader =
     "#define SKIN_ONE 1000\n#define IDC_FIRST 1001\n#define IDC_SECOND 1002\n";
@@ -38,10 +25,7 @@ constexpr const char* kTwoChecks =
 
 class SkinGeneratorTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        EnsureApplication();
-        ASSERT_TRUE(folder_.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
 
     QString path(const QString& name) const { return QDir(folder_.path()).filePath(name); }
 

@@ -23,15 +23,11 @@
 namespace corvane::test {
 namespace {
 
-// A panel of the kind (0..6), created and shown; the application and skin
-// paths are set up on first use.
+// A panel of the kind (0..6), created and shown; the skin paths are set up
+// on first use.
 std::unique_ptr<EventPanel> CreatedPanel(int kind) {
-    static int argc = 1;
-    static char* argv[] = {const_cast<char*>("panels_test"), nullptr};
-    if (!qApp) {
-        new QApplication(argc, argv);
-        EXPECT_EQ(SetUIPath(CORVANE_TEST_SKIN_FILE), 0) << CORVANE_TEST_SKIN_FILE;
-    }
+    static const bool skinSet = SetUIPath(CORVANE_TEST_SKIN_FILE) == 0;
+    EXPECT_TRUE(skinSet) << CORVANE_TEST_SKIN_FILE;
     auto panel = MakePanel(kind);
     if (!panel || !panel->create())
         return nullptr;

@@ -6,7 +6,7 @@ namespace {
 // The offscreen platform cannot shape top-level windows and says so for every
 // window; the tests check the mask region itself, so that note is only noise.
 QtMessageHandler previousHandler = nullptr;
-void QuietMaskNote(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void quietMaskNote(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (previousHandler != nullptr &&
         !message.contains(QLatin1String("does not support setting window masks")))
         previousHandler(type, context, message);
@@ -14,10 +14,12 @@ void QuietMaskNote(QtMsgType type, const QMessageLogContext& context, const QStr
 
 } // namespace
 
-// GUI tests need one QApplication for the whole run.
+// Every GUI suite shares this main: one QApplication on the offscreen platform
+// for the whole run, owned here and destroyed after the last test.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(QuietMaskNote);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(quietMaskNote);
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
