@@ -6,7 +6,7 @@
 // Slow by nature (seconds per run), so each case runs once.
 
 #include "device/ControllerProtocol.h"
-#include "device/DeviceLink.h"
+#include "device/D2xxLink.h"
 #include "device/DynamicLibrary.h"
 #include "platform/ByteOrder.h"
 #include "platform/Progress.h"
@@ -79,7 +79,7 @@ struct Bench {
     QuietPrompter prompter;
     SystemPacer pacer;
     NoProgress progress;
-    DeviceLink link{prompter};
+    D2xxLink link{prompter};
     ControllerProtocol protocol{link, pacer, prompter};
     std::string folder =
         (std::filesystem::temp_directory_path() / ("corvane-bench-" + std::to_string(getpid())))
@@ -91,8 +91,8 @@ struct Bench {
             reinterpret_cast<int (*)(const char*, const char*)>(sim.symbol("corvaneSimConfigure"));
         configure("reset", "");
         configure("timing", "real");
-        link.BindDriver(CORVANE_SIM_LIBRARY);
-        link.OpenController(kControllerBaudRate);
+        link.bindDriver(CORVANE_SIM_LIBRARY);
+        link.openController();
         std::filesystem::create_directories(folder);
     }
     ~Bench() { std::filesystem::remove_all(folder); }

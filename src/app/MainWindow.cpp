@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
 
+#include "app/ControllerCommands.h"
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
 #include "app/StandardWidgetStyle.h"
-#include "device/ControllerCommands.h"
 #include "events/EventEditing.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
@@ -70,7 +70,7 @@ bool MainWindow::create() {
     createEventList();
     createPanels();
 
-    device_.BindDriver();
+    device_.bindDriver();
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
         selector->setChecked(true);
     readEventFolder();
@@ -250,23 +250,21 @@ void MainWindow::clearEvents() {
 }
 
 void MainWindow::connectController() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
-    ConnectAndSetClock(protocol);
+    ControllerProtocol(device_, pacer_, prompter_).connectAndSetClock();
 }
 
 void MainWindow::sendTable() {
     ControllerProtocol protocol(device_, pacer_, prompter_);
-    SendTableCommand(protocol, currentKind_, *progressView_);
+    SendTableCommand(protocol, prompter_, currentKind_, *progressView_);
 }
 
 void MainWindow::receiveTable() {
     ControllerProtocol protocol(device_, pacer_, prompter_);
-    ReceiveTableCommand(protocol, currentKind_, eventFolder_, weeklyMode(), *listView_);
+    ReceiveTableCommand(protocol, prompter_, currentKind_, eventFolder_, weeklyMode(), *listView_);
 }
 
 void MainWindow::emptyTable() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
-    EmptyTableCommand(protocol, currentKind_);
+    ControllerProtocol(device_, pacer_, prompter_).emptyTable(currentKind_);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

@@ -1,3 +1,4 @@
+#include "app/CommandLineInfo.h"
 #include "app/ConsolePrompter.h"
 #include "app/CorvaneApp.h"
 #include "app/MainWindow.h"
@@ -6,11 +7,17 @@
 #include "platform/SystemPacer.h"
 
 #include <QApplication>
+#include <string_view>
+#include <vector>
 
-// Corvane takes no options. The environment variable CORVANE_SCREENSHOT=FILE
-// (used by scripts/run --screenshot) saves the main window as a PNG once it is
-// shown and quits; messages then go to stderr instead of message boxes.
+// Corvane takes no options besides --help and --version. The environment
+// variable CORVANE_SCREENSHOT=FILE (used by scripts/run --screenshot) saves the
+// main window as a PNG once it is shown and quits; messages then go to stderr
+// instead of message boxes.
 int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (const auto status = corvane::AnswerInfoOption(args, stdout))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane"));

@@ -4,8 +4,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/DeviceCliSupport.h"
-#include "device/ControllerCommands.h"
-#include "device/DeviceLink.h"
+#include "device/ControllerProtocol.h"
+#include "device/D2xxLink.h"
 #include "platform/SystemPacer.h"
 
 #include <cstdio>
@@ -20,10 +20,10 @@ namespace {
 struct Session {
     StderrPrompter prompter;
     SystemPacer pacer;
-    DeviceLink link{prompter};
+    D2xxLink link{prompter};
     ControllerProtocol protocol{link, pacer, prompter};
 
-    Session() { link.BindDriver(); }
+    Session() { link.bindDriver(); }
 };
 
 void Say(const std::string& text) {
@@ -34,11 +34,11 @@ int Devices(std::span<const std::string_view> args) {
     if (!args.empty())
         return kExitUsage;
     Session session;
-    if (session.link.entryPoints().listDevices == nullptr)
+    if (!session.link.canListDevices())
         return 1;
-    const int count = session.link.CountDevices();
+    const int count = session.link.countDevices();
     for (int index = 0; index < count; ++index) {
-        const auto description = session.link.DeviceDescription(index);
+        const auto description = session.link.deviceDescription(index);
         std::printf("%d\t%s\n", index, description ? description->c_str() : "(no description)");
     }
     return 0;
@@ -48,7 +48,7 @@ int Clock(std::span<const std::string_view> args) {
     if (!args.empty())
         return kExitUsage;
     Session session;
-    return ConnectAndSetClock(session.protocol) == ClockResult::Set ? 0 : 1;
+    return session.protocol.connectAndSetClock() == ClockResult::Set ? 0 : 1;
 }
 
 std::string SendFailure(SendResult result, const std::string& file) {

@@ -20,6 +20,7 @@ void PrintUsage(std::FILE* out, const std::vector<CliCommand>& commands) {
     std::fputs("usage: corvanectl COMMAND [ARGS]\n\ncommands:\n", out);
     for (const auto& c : commands)
         std::fprintf(out, "  corvanectl %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
+    std::fputs("  corvanectl --help | --version\n", out);
     std::fputs("\nKIND is weekclock, timecode, midi, audio, relay, sensor or analog "
                "(any case), or its number 0..6.\n",
                out);
@@ -32,6 +33,10 @@ int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         PrintUsage(stdout, commands);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::printf("corvanectl %s\n", CORVANE_VERSION);
         return 0;
     }
     if (!args.empty()) {

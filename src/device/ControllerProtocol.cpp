@@ -1,6 +1,6 @@
 #include "device/ControllerProtocol.h"
 
-#include "device/DeviceLink.h"
+#include "device/ControllerLink.h"
 #include "events/EventFileHeader.h"
 #include "platform/BinaryFile.h"
 #include "platform/ByteOrder.h"
@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace corvane {
 
@@ -37,47 +38,38 @@ std::uint64_t RecordCount(BinaryFile& file) {
 
 } // namespace
 
-ControllerProtocol::ControllerProtocol(DeviceLink& link, Pacer& pacer, Prompter& prompter)
+ControllerProtocol::ControllerProtocol(ControllerLink& link, Pacer& pacer, Prompter& prompter)
     : link_(link), pacer_(pacer), prompter_(prompter) {}
 
 void ControllerProtocol::drain(std::uint32_t bytes) {
     std::vector<std::uint8_t> discard(bytes);
-    d2xx::Dword ignored = 0;
-    link_.Read(discard.data(), bytes, &ignored);
+    link_.read(discard);
+}
+
+void ControllerProtocol::openAndPause() {
+    link_.openController();
+    pacer_.sleep(kAfterOpenPause);
 }
 
 void ControllerProtocol::openAndDrain(std::uint32_t drainBytes) {
-    link_.OpenController(kControllerBaudRate);
-    pacer_.sleep(kAfterOpenPause);
+    openAndPause();
     drain(drainBytes);
 }
 
-// A write counts only when the driver took every byte: a short write would shift
-// everything the controller reads after it.
-bool ControllerProtocol::writeAll(const std::uint8_t* bytes, std::uint32_t count) {
-    d2xx::Dword written = 0;
-    const d2xx::Status status = link_.Write(const_cast<std::uint8_t*>(bytes), count, &written);
-    return status == d2xx::kOk && written == count;
-}
-
-bool ControllerProtocol::readSome(std::uint8_t* buffer, std::uint32_t count,
-                                  std::uint32_t& received) {
-    d2xx::Dword got = 0;
-    const d2xx::Status status = link_.Read(buffer, count, &got);
-    received = std::min<std::uint32_t>(got, count); // a driver never gets to claim more than asked
-    return status == d2xx::kOk;
+ClockResult ControllerProtocol::connectAndSetClock(const std::function<ClockTime()>& readTime) {
+    openAndPause();
+    return setClock(readTime()); // read now, not before the open: the clock gets the time it is
 }
 
 ClockResult ControllerProtocol::setClock(const ClockTime& time) {
-    const Packet request = BuildSetClockRequest(time);
-    if (!writeAll(request.data(), kPacketSize))
+    if (!link_.write(BuildSetClockRequest(time)))
         return ClockResult::WriteFailed;
     pacer_.sleep(kReplyPause);
     std::array<std::uint8_t, kClockReplyRead> reply{};
-    std::uint32_t received = 0;
-    if (!readSome(reply.data(), kClockReplyRead, received))
+    const std::optional<std::size_t> received = link_.read(reply);
+    if (!received)
         return ClockResult::ReadFailed;
-    if (received != kPacketSize) {
+    if (*received != kPacketSize) {
         prompter_.showMessage(std::string(kClockErrorMessage));
         return ClockResult::WrongReply;
     }
@@ -86,13 +78,11 @@ ClockResult ControllerProtocol::setClock(const ClockTime& time) {
 
 EmptyResult ControllerProtocol::emptyTable(EventKind kind) {
     openAndDrain(kSendChunk);
-    const Packet announce = BuildTableAnnounce(InfoOf(kind).announceCommand, 0);
-    if (!writeAll(announce.data(), kPacketSize))
+    if (!link_.write(BuildTableAnnounce(InfoOf(kind).announceCommand, 0)))
         return EmptyResult::WriteFailed;
     pacer_.sleep(kReplyPause);
     Packet reply{};
-    std::uint32_t received = 0;
-    readSome(reply.data(), kPacketSize, received); // the controller's answer changes nothing here
+    link_.read(reply); // the controller's answer changes nothing here
     pacer_.sleep(kAfterEmptyPause);
     return EmptyResult::Announced;
 }
@@ -118,12 +108,11 @@ SendResult ControllerProtocol::sendTable(EventKind kind, const std::string& path
 
     const Packet announce =
         BuildTableAnnounce(InfoOf(kind).announceCommand, static_cast<std::uint16_t>(length));
-    if (!writeAll(announce.data(), kPacketSize))
+    if (!link_.write(announce))
         return SendResult::AnnounceFailed;
     pacer_.sleep(kReplyPause);
     Packet reply{};
-    std::uint32_t received = 0;
-    if (!readSome(reply.data(), kPacketSize, received) || received < kPacketSize)
+    if (link_.read(reply).value_or(0) < kPacketSize)
         return SendResult::NoReply;
     return sendChunks(*file, length, progress) ? SendResult::Sent : SendResult::ChunkFailed;
 }
@@ -141,7 +130,7 @@ bool ControllerProtocol::sendChunks(BinaryFile& file, std::uint64_t length, Prog
         const bool loaded = file.seek(offset) && file.read(std::span(chunk.data(), size)) == size;
         if (loaded)
             pacer_.sleep(kChunkPause);
-        if (!loaded || !writeAll(chunk.data(), size)) {
+        if (!loaded || !link_.write(std::span(chunk.data(), size))) {
             complete = false;
             break;
         }
@@ -155,8 +144,7 @@ bool ControllerProtocol::sendChunks(BinaryFile& file, std::uint64_t length, Prog
 ReceiveOutcome ControllerProtocol::receiveTable(EventKind kind, const std::string& path) {
     ReceiveOutcome outcome;
     openAndDrain(kReceiveBlock);
-    const Packet request = BuildTableRequest(InfoOf(kind).requestCommand);
-    if (!writeAll(request.data(), kPacketSize))
+    if (!link_.write(BuildTableRequest(InfoOf(kind).requestCommand)))
         return outcome; // RequestFailed
     std::optional<BinaryFile> file = BinaryFile::open(path, BinaryFile::Mode::Fresh);
     if (!file) {
@@ -165,8 +153,7 @@ ReceiveOutcome ControllerProtocol::receiveTable(EventKind kind, const std::strin
     }
     pacer_.sleep(kReplyPause);
     Packet reply{};
-    std::uint32_t received = 0;
-    if (!readSome(reply.data(), kPacketSize, received) || received < kPacketSize) {
+    if (link_.read(reply).value_or(0) < kPacketSize) {
         outcome.result = ReceiveResult::NoReply;
         return outcome;
     }
@@ -182,8 +169,10 @@ ReceiveOutcome ControllerProtocol::receiveTable(EventKind kind, const std::strin
     std::array<std::uint8_t, kReceiveBlock> block{};
     bool written = true;
     while (table.size() < outcome.announcedLength) {
-        if (!readSome(block.data(), kReceiveBlock, received))
+        const std::optional<std::size_t> got = link_.read(block);
+        if (!got)
             break;
+        const std::size_t received = *got;
         written =
             written && file->seek(table.size()) && file->write(std::span(block.data(), received));
         table.insert(table.end(), block.begin(), block.begin() + received);
@@ -191,11 +180,12 @@ ReceiveOutcome ControllerProtocol::receiveTable(EventKind kind, const std::strin
             break;
     }
     outcome.bytesReceived = table.size();
+    // A cut table can look whole: its own header may count just the records that came.
+    const bool complete = table.size() >= outcome.announcedLength && IsValidEventFile(table, kind);
     if (!written)
         outcome.result = ReceiveResult::FileUnwritable;
     else
-        outcome.result =
-            IsValidEventFile(table, kind) ? ReceiveResult::Received : ReceiveResult::Incomplete;
+        outcome.result = complete ? ReceiveResult::Received : ReceiveResult::Incomplete;
     return outcome;
 }
 

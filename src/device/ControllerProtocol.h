@@ -4,6 +4,7 @@
 #include "events/EventKind.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,13 +12,15 @@
 namespace corvane {
 
 class BinaryFile;
-class DeviceLink;
+class ControllerLink;
 class Pacer;
 class Progress;
 class Prompter;
 
 inline constexpr std::string_view kClockErrorMessage = "Time Set is Error!";
 inline constexpr std::string_view kTableTooLargeMessage = "The event table is too large to send!";
+inline constexpr std::string_view kIncompleteTableMessage =
+    "Receive failed: the table from the controller is incomplete!";
 
 enum class ClockResult {
     Set,         // the controller answered with 20 bytes
@@ -41,13 +44,13 @@ enum class SendResult {
 enum class EmptyResult { Announced, WriteFailed };
 
 enum class ReceiveResult {
-    Received,       // a table that passes the kind's validity rule arrived
+    Received,       // the announced length arrived and passes the kind's validity rule
     EmptyTable,     // the controller announced 16 bytes or less: it holds no events
     Cancelled,      // the operator closed the file dialog
     RequestFailed,  // the request packet could not be written
     FileUnwritable, // the chosen file could not be created or written
     NoReply,        // no 20-byte reply came
-    Incomplete,     // what arrived is not a valid table of the kind
+    Incomplete,     // fewer bytes than announced arrived, or they are no valid table
 };
 
 struct ReceiveOutcome {
@@ -61,14 +64,13 @@ struct ReceiveOutcome {
 // retries: a failed write or read ends the exchange.
 class ControllerProtocol {
 public:
-    ControllerProtocol(DeviceLink& link, Pacer& pacer, Prompter& prompter);
+    ControllerProtocol(ControllerLink& link, Pacer& pacer, Prompter& prompter);
 
-    DeviceLink& link() { return link_; }
-    Pacer& pacer() { return pacer_; }
-    Prompter& prompter() { return prompter_; }
+    // Start-up: opens the controller, pauses 10 ms, then reads the time and sets
+    // the controller's clock to it.
+    ClockResult connectAndSetClock(const std::function<ClockTime()>& readTime = LocalClockTime);
 
-    // Sets the controller's clock. The caller has opened the controller and
-    // paused 10 ms (ConnectAndSetClock does both).
+    // Sets the controller's clock; the controller is open and has had its pause.
     ClockResult setClock(const ClockTime& time);
 
     // Sends the file at path as the kind's table in 512-byte chunks, advancing
@@ -83,14 +85,12 @@ public:
     ReceiveOutcome receiveTable(EventKind kind, const std::string& path);
 
 private:
+    void openAndPause();
     void openAndDrain(std::uint32_t drainBytes);
     void drain(std::uint32_t bytes);
-    bool writeAll(const std::uint8_t* bytes, std::uint32_t count);
-    // The bytes a read delivered (never more than asked for), or nothing when it failed.
-    bool readSome(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& received);
     bool sendChunks(BinaryFile& file, std::uint64_t length, Progress& progress);
 
-    DeviceLink& link_;
+    ControllerLink& link_;
     Pacer& pacer_;
     Prompter& prompter_;
 };

@@ -55,7 +55,9 @@ inline constexpr int kDescriptionBufferSize = 64;
 // The entry points, all null until bound. The member order is the lookup order.
 struct EntryPoints {
     Status(CORVANE_D2XX_CALL* listDevices)(void* arg1, void* arg2, Dword flags) = nullptr;
-    Status(CORVANE_D2XX_CALL* write)(Handle, void* buffer, Dword count, Dword* written) = nullptr;
+    // FT_Write only reads its buffer.
+    Status(CORVANE_D2XX_CALL* write)(Handle, const void* buffer, Dword count,
+                                     Dword* written) = nullptr;
     Status(CORVANE_D2XX_CALL* read)(Handle, void* buffer, Dword count, Dword* read) = nullptr;
     Status(CORVANE_D2XX_CALL* open)(int index, Handle* handle) = nullptr;
     Status(CORVANE_D2XX_CALL* openEx)(void* arg1, Dword flags, Handle* handle) = nullptr;

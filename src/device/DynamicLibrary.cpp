@@ -1,5 +1,6 @@
 #include "device/DynamicLibrary.h"
 
+#include <map>
 #include <utility>
 
 #ifdef _WIN32
@@ -33,6 +34,15 @@ bool DynamicLibrary::load(const std::string& file) {
     handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
 #endif
     return handle_ != nullptr;
+}
+
+const DynamicLibrary* DynamicLibrary::loadForProcess(const std::string& file) {
+    // Never destroyed: not even the end of static destruction unloads these.
+    static auto& kept = *new std::map<std::string, DynamicLibrary>;
+    DynamicLibrary& library = kept[file];
+    if (!library.isLoaded() && !library.load(file))
+        return nullptr;
+    return &library;
 }
 
 void* DynamicLibrary::symbol(const char* name) const {

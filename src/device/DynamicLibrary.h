@@ -5,8 +5,8 @@
 namespace corvane {
 
 // A shared library loaded at run time (dlopen/dlsym; LoadLibraryA/GetProcAddress
-// on Windows). The library is released when the object goes, so a program that
-// keeps its driver loaded keeps this object alive.
+// on Windows). The library is released when the object goes; loadForProcess()
+// keeps one loaded until the process ends.
 class DynamicLibrary {
 public:
     DynamicLibrary() = default;
@@ -20,6 +20,11 @@ public:
     // Returns false when it cannot be loaded; any library loaded before is released.
     bool load(const std::string& file);
     bool isLoaded() const { return handle_ != nullptr; }
+
+    // The library loaded once for the rest of the process and never released, so
+    // addresses taken from it stay valid whatever goes first at exit; null when it
+    // cannot be loaded (a later call tries again).
+    static const DynamicLibrary* loadForProcess(const std::string& file);
 
     // The address of an exported symbol, or null when it is missing or nothing is loaded.
     void* symbol(const char* name) const;

@@ -2,7 +2,8 @@
 
 #include "FakeD2xx.h"
 #include "device/ControllerProtocol.h"
-#include "device/DeviceLink.h"
+#include "device/D2xxLink.h"
+#include "device/DynamicLibrary.h"
 #include "events/EventKind.h"
 #include "platform/ByteOrder.h"
 #include "support/RecordingPrompter.h"
@@ -12,12 +13,11 @@
 
 namespace corvane::test {
 
-using Bytes = std::vector<std::uint8_t>;
 using Strings = std::vector<std::string>;
 
 // A valid event file of kind; the record bytes follow a pattern so that a
 // shifted or cut copy never compares equal.
-inline Bytes EventFileBytes(EventKind kind, std::uint32_t entries, std::uint32_t dated = 0) {
+inline Bytes PatternTable(EventKind kind, std::uint32_t entries, std::uint32_t dated = 0) {
     Bytes bytes(kEventFileHeaderSize + (std::size_t{entries} + dated) * InfoOf(kind).recordSize);
     PutU32(bytes, 0, entries);
     PutU32(bytes, 4, dated);
@@ -34,27 +34,35 @@ inline Bytes Reply(std::size_t size, std::uint16_t length = 0) {
     return reply;
 }
 
-// The program's side of the link: prompter, virtual-time pacer and progress, link, protocol, a
-// folder for files.
-struct LinkRig {
+// Sets a key of the simulated controller library in file, loaded for the process.
+inline void ConfigureSim(const std::string& file, const std::string& key,
+                         const std::string& value) {
+    const DynamicLibrary* library = DynamicLibrary::loadForProcess(file);
+    ASSERT_NE(library, nullptr) << file;
+    const auto configure =
+        reinterpret_cast<int (*)(const char*, const char*)>(library->symbol("corvaneSimConfigure"));
+    ASSERT_NE(configure, nullptr);
+    EXPECT_EQ(configure(key.c_str(), value.c_str()), 0) << key << "=" << value;
+}
+
+// The program's side of an exchange: prompter, virtual-time pacer and progress,
+// a folder for files.
+struct ProgramSide {
     DeviceCallLog log;
     RecordingPrompter prompter;
     FakePacer pacer{log};
     FakeProgress progress{log};
-    DeviceLink link{prompter};
-    ControllerProtocol protocol{link, pacer, prompter};
     TempFolder folder;
 };
 
-// The same, bound to the fake driver.
-struct FakeRig : LinkRig, ::testing::Test {
+// A D2XX link and its protocol bound to the fake driver (which outlives the link,
+// so the close when the link goes reaches it).
+struct FakeRig : ::testing::Test, ProgramSide {
     FakeD2xx driver{log};
-    FakeRig() { link.BindEntryPoints(FakeD2xx::lookup); }
-    // The drain before an exchange finds nothing; then the given answers follow.
-    void answer(const std::vector<ReadAnswer>& answers) {
-        driver.reads = {ReadAnswer{}};
-        driver.reads.insert(driver.reads.end(), answers.begin(), answers.end());
-    }
+    D2xxLink link{prompter};
+    ControllerProtocol protocol{link, pacer, prompter};
+
+    FakeRig() { link.bindEntryPoints(FakeD2xx::lookup); }
 };
 
 } // namespace corvane::test

@@ -44,10 +44,6 @@ Status Call(const std::string& name, const std::vector<std::string>& args,
     return handle == nullptr ? kInvalidHandle : Take(Fake().statuses[name], kOk);
 }
 
-Status Unused(const char* name) {
-    return Call(std::string(name) + " (never called by the program)", {}, nullptr);
-}
-
 Status ListDevices(void* arg1, void* arg2, Dword flags) {
     const auto index = reinterpret_cast<std::uintptr_t>(arg1);
     const bool counting = flags == kListNumberOnly;
@@ -72,6 +68,10 @@ Status OpenEx(void* arg1, Dword flags, Handle* handle) {
     return status;
 }
 
+Status Close(Handle handle) {
+    return Call("FT_Close", {}, handle);
+}
+
 Status SetTimeouts(Handle handle, Ulong readMs, Ulong writeMs) {
     const Status status = Call("FT_SetTimeouts", Args(readMs, writeMs), handle);
     if (status == kOk)
@@ -79,7 +79,19 @@ Status SetTimeouts(Handle handle, Ulong readMs, Ulong writeMs) {
     return status;
 }
 
-Status Write(Handle handle, void* buffer, Dword count, Dword* written) {
+Status SetBaudRate(Handle handle, Ulong baudRate) {
+    return Call("FT_SetBaudRate", Args(baudRate), handle);
+}
+
+Status SetDataCharacteristics(Handle handle, Uchar bits, Uchar stopBits, Uchar parity) {
+    return Call("FT_SetDataCharacteristics", Args(bits, stopBits, parity), handle);
+}
+
+Status SetFlowControl(Handle handle, Ushort flow, Uchar xon, Uchar xoff) {
+    return Call("FT_SetFlowControl", Args(flow, xon, xoff), handle);
+}
+
+Status Write(Handle handle, const void* buffer, Dword count, Dword* written) {
     *written = 0;
     const Status status = Call("FT_Write", Args(count), handle);
     if (status != kOk)
@@ -87,6 +99,11 @@ Status Write(Handle handle, void* buffer, Dword count, Dword* written) {
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
     Fake().writes.emplace_back(bytes, bytes + count);
     *written = std::min(count, Take(Fake().shortWrites, count));
+    if (Fake().controller) {
+        Bytes answer = Fake().controller(std::span(bytes, *written));
+        if (!answer.empty())
+            Fake().reads.push_back({std::move(answer)});
+    }
     return kOk;
 }
 
@@ -108,34 +125,51 @@ Status Read(Handle handle, void* buffer, Dword count, Dword* received) {
     bytes.erase(bytes.begin(), bytes.begin() + delivered);
     if (bytes.empty())
         reads.pop_front();
-    if (delivered < count)
-        Fake().log.nowMs +=
-            Fake().readTimeoutMs; // a short read returns when its timeout has run out
+    if (delivered < count) // a short read returns when its timeout has run out
+        Fake().log.nowMs += Fake().readTimeoutMs;
     *received = delivered + Fake().overclaim;
     return kOk;
+}
+
+Status Purge(Handle handle, Ulong mask) {
+    const Status status = Call("FT_Purge", Args(mask), handle);
+    if (status == kOk && (mask & kPurgeRx) != 0)
+        Fake().reads.clear();
+    return status;
+}
+
+Status GetStatus(Handle handle, Dword* receive, Dword* transmit, Dword* events) {
+    const Status status = Call("FT_GetStatus", {}, handle);
+    *receive = *transmit = *events = 0;
+    for (const ReadAnswer& answer : Fake().reads)
+        *receive += static_cast<Dword>(answer.bytes.size());
+    return status;
+}
+
+// The entry points the program binds but never calls.
+Status Unused(const char* name) {
+    return Call(std::string(name) + " (never called by the program)", {}, nullptr);
 }
 
 } // namespace
 
 void* FakeD2xx::lookup(const char* name) {
     const auto address = [](auto entry) { return reinterpret_cast<void*>(entry); };
-    // clang-format off
     static const std::map<std::string, void*> entries = {
         {"FT_ListDevices", address(&ListDevices)},
         {"FT_Write", address(&Write)},
         {"FT_Read", address(&Read)},
         {"FT_Open", address(+[](int, Handle*) { return Unused("FT_Open"); })},
         {"FT_OpenEx", address(&OpenEx)},
-        {"FT_Close", address(+[](Handle) { return Unused("FT_Close"); })},
+        {"FT_Close", address(&Close)},
         {"FT_SetTimeouts", address(&SetTimeouts)},
-        {"FT_SetBaudRate", address(+[](Handle h, Ulong b) { return Call("FT_SetBaudRate", Args(b), h); })},
-        {"FT_SetDataCharacteristics", address(+[](Handle h, Uchar b, Uchar s, Uchar p) { return Call("FT_SetDataCharacteristics", Args(b, s, p), h); })},
-        {"FT_SetFlowControl", address(+[](Handle h, Ushort f, Uchar on, Uchar off) { return Call("FT_SetFlowControl", Args(f, on, off), h); })},
+        {"FT_SetBaudRate", address(&SetBaudRate)},
+        {"FT_SetDataCharacteristics", address(&SetDataCharacteristics)},
+        {"FT_SetFlowControl", address(&SetFlowControl)},
         {"FT_ResetDevice", address(+[](Handle) { return Unused("FT_ResetDevice"); })},
-        {"FT_Purge", address(+[](Handle, Ulong) { return Unused("FT_Purge"); })},
-        {"FT_GetStatus", address(+[](Handle, Dword*, Dword*, Dword*) { return Unused("FT_GetStatus"); })},
+        {"FT_Purge", address(&Purge)},
+        {"FT_GetStatus", address(&GetStatus)},
     };
-    // clang-format on
     const auto found = entries.find(name);
     return found == entries.end() ? nullptr : found->second;
 }

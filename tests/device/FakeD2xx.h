@@ -6,11 +6,15 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace corvane::test {
+
+using Bytes = std::vector<std::uint8_t>;
 
 // One log for driver calls, pauses and progress, so a test sees their exact
 // order. Time is virtual: pauses and reads that wait for their timeout advance it.
@@ -22,12 +26,13 @@ struct DeviceCallLog {
 
 // What one FT_Read delivers. Bytes beyond the requested count stay for the next read.
 struct ReadAnswer {
-    std::vector<std::uint8_t> bytes;
+    Bytes bytes;
     d2xx::Status status = d2xx::kOk;
 };
 
 // An in-process D2XX driver. One exists at a time; its entry points forward to it
-// and log each call as "name(a, b, c)".
+// and log each call as "name(a, b, c)". Reads deliver the scripted answers, and
+// whatever the controller (when there is one) answers to the bytes written.
 struct FakeD2xx {
     explicit FakeD2xx(DeviceCallLog& callLog) : log(callLog) { current = this; }
     ~FakeD2xx() { current = nullptr; }
@@ -40,7 +45,8 @@ struct FakeD2xx {
     std::deque<d2xx::Dword> shortWrites; // bytes taken by the next writes; then all
     std::deque<ReadAnswer> reads;        // exhausted: reads time out empty
     d2xx::Dword overclaim = 0;           // a driver claiming bytes it never delivered
-    std::vector<std::vector<std::uint8_t>> writes;
+    std::function<Bytes(std::span<const std::uint8_t>)> controller;
+    std::vector<Bytes> writes;
     unsigned readTimeoutMs = 0;
     static FakeD2xx* current;
 };

@@ -1,33 +1,13 @@
-#include "device/ControllerCommands.h"
+#include "app/ControllerCommands.h"
 
-#include "device/DeviceLink.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
 #include "events/ImportExport.h"
-#include "platform/Pacer.h"
 #include "platform/Prompter.h"
 
 #include <filesystem>
 
 namespace corvane {
-
-ClockResult ConnectAndSetClock(ControllerProtocol& protocol, const ClockTime& time) {
-    protocol.link().OpenController(kControllerBaudRate);
-    protocol.pacer().sleep(10);
-    return protocol.setClock(time);
-}
-
-SendResult SendTableCommand(ControllerProtocol& protocol, EventKind kind, Progress& progress) {
-    const std::optional<std::string> path =
-        protocol.prompter().chooseOpenFile(ExchangeFileDialog(kind));
-    if (!path)
-        return SendResult::Cancelled;
-    return protocol.sendTable(kind, *path, progress);
-}
-
-EmptyResult EmptyTableCommand(ControllerProtocol& protocol, EventKind kind) {
-    return protocol.emptyTable(kind);
-}
 
 namespace {
 
@@ -42,12 +22,20 @@ std::string ReceivingFile(const std::string& chosen, const std::string& eventFil
 
 } // namespace
 
-ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind,
+SendResult SendTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,
+                            Progress& progress) {
+    const std::optional<std::string> path = prompter.chooseOpenFile(ExchangeFileDialog(kind));
+    if (!path)
+        return SendResult::Cancelled;
+    return protocol.sendTable(kind, *path, progress);
+}
+
+ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,
                                    const std::string& eventFolder, bool weeklyMode,
                                    EventListView& list) {
     ReceiveOutcome outcome{ReceiveResult::Cancelled};
     if (const std::optional<std::string> chosen =
-            protocol.prompter().chooseSaveFile(ExchangeFileDialog(kind))) {
+            prompter.chooseSaveFile(ExchangeFileDialog(kind))) {
         const std::string path = ReceivingFile(*chosen, EventFilePath(eventFolder, kind));
         outcome = protocol.receiveTable(kind, path);
         switch (outcome.result) {
@@ -58,7 +46,7 @@ ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, EventKind kind,
             ClearEventFile(eventFolder, kind);
             break;
         case ReceiveResult::Incomplete:
-            protocol.prompter().showMessage(std::string(kIncompleteTableMessage));
+            prompter.showMessage(std::string(kIncompleteTableMessage));
             break;
         default:
             break; // the exchange ended before a table came; nothing to say
