@@ -4,6 +4,7 @@
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
 #include "app/StandardWidgetStyle.h"
+#include "device/LinkChoice.h"
 #include "events/EventEditing.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
@@ -47,7 +48,7 @@ std::optional<EventKind> KindOfSelector(int id) {
 } // namespace
 
 MainWindow::MainWindow(Prompter& prompter, Pacer& pacer, QWidget* parent)
-    : UIWnd(parent), prompter_(prompter), pacer_(pacer), device_(prompter) {
+    : UIWnd(parent), prompter_(prompter), pacer_(pacer) {
     // A caption-less top-level window with a minimise command of its own.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint);
@@ -70,7 +71,7 @@ bool MainWindow::create() {
     createEventList();
     createPanels();
 
-    device_.bindDriver();
+    device_ = MakeControllerLink(LinkRequest::fromEnvironment(), prompter_);
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
         selector->setChecked(true);
     readEventFolder();
@@ -250,21 +251,21 @@ void MainWindow::clearEvents() {
 }
 
 void MainWindow::connectController() {
-    ControllerProtocol(device_, pacer_, prompter_).connectAndSetClock();
+    ControllerProtocol(*device_, pacer_, prompter_).connectAndSetClock();
 }
 
 void MainWindow::sendTable() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
+    ControllerProtocol protocol(*device_, pacer_, prompter_);
     SendTableCommand(protocol, prompter_, currentKind_, *progressView_);
 }
 
 void MainWindow::receiveTable() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
+    ControllerProtocol protocol(*device_, pacer_, prompter_);
     ReceiveTableCommand(protocol, prompter_, currentKind_, eventFolder_, weeklyMode(), *listView_);
 }
 
 void MainWindow::emptyTable() {
-    ControllerProtocol(device_, pacer_, prompter_).emptyTable(currentKind_);
+    ControllerProtocol(*device_, pacer_, prompter_).emptyTable(currentKind_);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

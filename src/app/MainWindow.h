@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/D2xxLink.h"
+#include "device/ControllerLink.h"
 #include "events/EventKind.h"
 #include "panels/ControlIds.h"
 #include "skin/UIWnd.h"
@@ -85,7 +85,7 @@ private:
     std::unique_ptr<ListWidgetEventView> listView_;
     std::unique_ptr<ProgressBarView> progressView_;
     Pacer& pacer_;
-    D2xxLink device_;
+    std::unique_ptr<ControllerLink> device_; // chosen from the environment at creation
     QPoint panelOrigin_{11, 173};
     QSize panelSize_;
     std::optional<QPoint> dragOffset_;

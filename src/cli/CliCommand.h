@@ -21,4 +21,8 @@ inline constexpr int kExitUsage = 2;
 std::span<const CliCommand> EventCommands();
 std::span<const CliCommand> DeviceCommands();
 
+// The device the controller commands use (--device): a port path or a serial
+// number, in place of CORVANE_DEVICE.
+void ChooseDevice(std::string_view device);
+
 } // namespace corvane::cli

@@ -9,6 +9,7 @@
 #include <poll.h>
 #include <stdlib.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -115,6 +116,7 @@ void PtyController::sendDueBytes() {
     if (due.empty() || cut_)
         return;
     const ssize_t written = ::write(master_, due.data(), crossing(due.size()));
+    sentBeforeCut_ = cut_ && written > 0;
     if (written > 0)
         line_.toHost.erase(line_.toHost.begin(), line_.toHost.begin() + written);
 }
@@ -146,13 +148,36 @@ bool PtyController::waitForWork() {
     return true;
 }
 
+// The bytes that crossed before the cut reach the host: a hang-up drops what the
+// host has not read yet, so the terminal stays until it has (at most 2 s). The
+// kernel hands written bytes to the host's side a moment later, so the wait
+// looks for them to arrive first (or for 50 ms, should the host have taken them
+// at once), then to go.
+void PtyController::waitUntilHostHasRead() {
+    const auto unread = [this] {
+        int count = 0;
+        return ::ioctl(slave_, FIONREAD, &count) == 0 ? count : 0;
+    };
+    bool arrived = !sentBeforeCut_;
+    for (int wait = 0; wait < 200; ++wait) {
+        arrived = arrived || unread() > 0 || wait >= 5;
+        if (arrived && unread() == 0)
+            return;
+        pollfd stop{stopEvent_, POLLIN, 0};
+        if (::poll(&stop, 1, 10) != 0)
+            return;
+    }
+}
+
 bool PtyController::serve() {
     if (master_ < 0 || slave_ < 0)
         return false;
     while (!cut_ && waitForWork())
         sendDueBytes();
-    if (cut_)
+    if (cut_) {
+        waitUntilHostHasRead();
         closeTerminal();
+    }
     return true;
 }
 

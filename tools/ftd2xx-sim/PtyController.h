@@ -17,8 +17,8 @@ namespace corvane::sim {
 // 8 data bits, 2 stop bits, no parity (the pseudo-terminal records the speed the
 // host asked for); other bytes are lost, as on the wire. With real timing the
 // answers arrive at the line rate. `cut_after` closes the pseudo-terminal once
-// that many bytes crossed it, which the host sees as its port vanishing
-// (unplugged). The slave end is held open here too, so that a host closing its
+// that many bytes crossed it and the host has read them, which the host sees as
+// its port vanishing (unplugged). The slave end is held open here too, so that a host closing its
 // port does not hang up the pseudo-terminal between sessions.
 class PtyController {
 public:
@@ -44,6 +44,7 @@ private:
     bool waitForWork();
     // How many of `count` bytes still cross before the cut; closes the link at the cut.
     std::size_t crossing(std::size_t count);
+    void waitUntilHostHasRead();
     void closeTerminal();
 
     SimSettings settings_;
@@ -55,6 +56,7 @@ private:
     int stopEvent_ = -1;
     std::uint64_t crossed_ = 0;
     bool cut_ = false;
+    bool sentBeforeCut_ = false; // the cut came while answering the host
 };
 
 } // namespace corvane::sim
