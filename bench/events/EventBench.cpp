@@ -6,7 +6,6 @@
 #include "events/EventTable.h"
 #include "events/WeekClockRecord.h"
 #include "support/RecordingPrompter.h"
-#include "support/TablePanelValues.h"
 #include "support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -97,17 +96,15 @@ void BM_WeeklyAddInFrontOfFullTable(benchmark::State& state) {
     bytes.resize(bytes.size() - WeekClockRecord::kSize);
     bytes[0] = static_cast<std::uint8_t>(InfoOf(EventKind::WeekClock).maxEntries - 1);
     bytes[1] = static_cast<std::uint8_t>((InfoOf(EventKind::WeekClock).maxEntries - 1) >> 8);
-    test::TablePanelValues panel;
-    panel.checkDay(1);
-    panel.pickerValues.endTime = {1, 0, 0};
-    panel.setText(1031, "1").setText(1032, "512");
+    WeekClockForm form{.endTime = {1, 0, 0}, .channels = {"1", "512"}};
+    form.days[0] = true; // Sunday
     test::RecordingPrompter prompter;
     CountingList list;
     for (auto _ : state) {
         state.PauseTiming();
         WriteEventFile(folder.path(), EventKind::WeekClock, bytes);
         state.ResumeTiming();
-        AddEvent(folder.path(), EventKind::WeekClock, panel, "first", prompter, list);
+        AddEvent(folder.path(), form, "first", prompter, list);
     }
     if (ReadEventFile(folder.path(), EventKind::WeekClock)->size() !=
         bytes.size() + WeekClockRecord::kSize)

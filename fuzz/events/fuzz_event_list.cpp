@@ -8,7 +8,6 @@
 #include "events/EventFiles.h"
 #include "events/EventList.h"
 #include "support/RecordingPrompter.h"
-#include "support/TablePanelValues.h"
 #include "support/VectorEventList.h"
 
 #include <cstdlib>
@@ -42,17 +41,20 @@ const std::string& Folder() {
     return folder.path;
 }
 
-test::TablePanelValues Panel(bool weekly) {
-    test::TablePanelValues panel;
-    panel.weekly = weekly;
-    panel.checkDay(1).checkDay(7);
-    panel.pickerValues.endDate.day = 2;
-    for (int id : {ids::kWeekLastChannel, ids::kTcLastChannel, ids::kMidiLastChannel,
-                   ids::kAudioLastChannel})
-        panel.setText(id, "512");
-    panel.setSelection(ids::kSensorAction, 0).setSelection(ids::kAnalogAction, 1);
-    panel.setText(ids::kAnalogHigh, "10.00v");
-    return panel;
+// A form of kind with acceptable values: last channels 512, the sensor's DMX
+// output, the analog's relay output up to 10 volts.
+EventForm AcceptableForm(EventKind kind, bool weekly) {
+    WeekClockForm week{.weekly = weekly, .channels = {"", "512"}};
+    week.endDate.day = 2;
+    week.days[0] = week.days[6] = true;
+    const EventForm forms[] = {week,
+                               TimecodeForm{.channels = {"", "512"}},
+                               MidiForm{.channels = {"", "512"}},
+                               AudioForm{.lastChannel = "512"},
+                               RelayForm{},
+                               SensorForm{.outputItem = 0},
+                               AnalogForm{.highVolts = "10.00v", .outputItem = 1}};
+    return forms[static_cast<std::size_t>(kind)];
 }
 
 } // namespace
@@ -75,8 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::VectorEventList list;
     WriteEventFile(Folder(), kind, bytes);
     DeleteEvent(Folder(), kind, weekly, line);
-    auto panel = Panel(weekly);
-    AddEvent(Folder(), kind, panel, "fuzz", prompter, list);
+    AddEvent(Folder(), AcceptableForm(kind, weekly), "fuzz", prompter, list);
     FillEventList(Folder(), kind, weekly, list);
 
     // After the fill the file is valid, whatever it held before.

@@ -11,6 +11,7 @@
 #include "events/ImportExport.h"
 #include "panels/EventPanel.h"
 #include "panels/PanelFactory.h"
+#include "panels/WeekClockPanel.h"
 #include "platform/Pacer.h"
 #include "platform/Prompter.h"
 #include "skin/controls/UIButton.h"
@@ -222,7 +223,7 @@ void MainWindow::refillList() {
 }
 
 bool MainWindow::weeklyMode() const {
-    const EventPanel* weekClock = panel(EventKind::WeekClock);
+    const auto* weekClock = qobject_cast<const WeekClockPanel*>(panel(EventKind::WeekClock));
     return weekClock == nullptr || weekClock->weeklyMode();
 }
 
@@ -236,7 +237,7 @@ std::string MainWindow::eventName() const {
 
 void MainWindow::addEvent() {
     if (EventPanel* current = panel(currentKind_))
-        AddEvent(eventFolder_, currentKind_, *current, eventName(), prompter_, *listView_);
+        AddEvent(eventFolder_, current->form(), eventName(), prompter_, *listView_);
     refillList();
 }
 

@@ -1,5 +1,6 @@
 #include "events/AnalogRecord.h"
 
+#include "events/DescriptionText.h"
 #include "events/RecordFields.h"
 
 namespace corvane {
@@ -25,6 +26,21 @@ std::array<std::uint8_t, AnalogRecord::kSize> AnalogRecord::encode() const {
 
 AnalogRecord AnalogRecord::decode(std::span<const std::uint8_t> b) {
     return DecodeFields<AnalogRecord>(b, kBytes, kWords);
+}
+
+std::string AnalogRecord::describe(bool) const {
+    std::string line = Printf(":Analog%1u:V=%1u.", U(input) + 1, U(lowVolts));
+    line += Printf(lowHundredths < 10 ? "0%1u~%1u." : "%2u~%1u.", U(lowHundredths), U(highVolts));
+    line += Printf(highHundredths < 10 ? "0%1u," : "%2u,", U(highHundredths));
+    switch (action) {
+    case 0:
+        return line + Printf("(ch:%1uto%1u,i=%1u,L=%1u)", U(target), U(lastChannel), U(increment),
+                             U(level));
+    case 1:
+        return line + Printf("Relay%1u:%s", U(target), increment != 0 ? "On" : "Off");
+    default:
+        return line + std::to_string(action);
+    }
 }
 
 } // namespace corvane

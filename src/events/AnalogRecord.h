@@ -1,5 +1,7 @@
 #pragma once
 
+#include "events/EventKind.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -11,6 +13,7 @@ namespace corvane {
 // (target is the first channel), 1 Relay (target is the relay 1..8, increment
 // holds the relay state 0 OFF, 1 ON). Volts are whole + hundredths. 40 bytes.
 struct AnalogRecord {
+    static constexpr EventKind kKind = EventKind::Analog;
     static constexpr std::size_t kSize = 40;
     static constexpr std::size_t kNameOffset = 12;
 
@@ -30,6 +33,9 @@ struct AnalogRecord {
     std::array<std::uint8_t, kSize> encode() const;
     // bytes holds at least kSize bytes.
     static AnalogRecord decode(std::span<const std::uint8_t> bytes);
+
+    // The event list text behind the name.
+    std::string describe(bool weeklyView = true) const;
 
     bool operator==(const AnalogRecord&) const = default;
 };

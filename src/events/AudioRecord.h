@@ -1,5 +1,7 @@
 #pragma once
 
+#include "events/EventKind.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -10,6 +12,7 @@ namespace corvane {
 // An event on one band of the audio input: side 0 Left, 1 Right, 2 All; band
 // 1 (16kHz) .. 14 (42Hz); pixel mode 0 One Pixel, 1 More Pixel, held twice. 36 bytes.
 struct AudioRecord {
+    static constexpr EventKind kKind = EventKind::Audio;
     static constexpr std::size_t kSize = 36;
     static constexpr std::size_t kNameOffset = 9;
 
@@ -26,6 +29,9 @@ struct AudioRecord {
     std::array<std::uint8_t, kSize> encode() const;
     // bytes holds at least kSize bytes.
     static AudioRecord decode(std::span<const std::uint8_t> bytes);
+
+    // The event list text behind the name.
+    std::string describe(bool weeklyView = true) const;
 
     bool operator==(const AudioRecord&) const = default;
 };

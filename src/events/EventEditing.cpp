@@ -40,19 +40,21 @@ std::optional<EventTable> OpenForAdd(const std::string& folder, EventKind kind,
     return EventTable::fromFile(*bytes, kind);
 }
 
-void AddKeyedEvent(const std::string& folder, EventKind kind, PanelValues& panel,
-                   std::string_view eventName, Prompter& prompter, EventListView& list) {
+void AddKeyedEvent(const std::string& folder, const EventForm& form, std::string_view eventName,
+                   Prompter& prompter, EventListView& list) {
+    const EventKind kind = KindOf(form);
     auto table = OpenForAdd(folder, kind, list);
     if (!table)
         return;
-    auto collected = CollectRecord(kind, panel);
+    auto collected = CollectRecord(form);
     if (!collected.acceptable) {
         Show(prompter, messages::kSettingError);
         return;
     }
     EncodeRecordName(collected.bytes, InfoOf(kind).nameOffset, eventName);
-    const Placement placement = kind == EventKind::Timecode ? PlaceTimecode(*table, collected.bytes)
-                                                            : PlaceByKey(*table, collected.bytes);
+    const Placement placement = InfoOf(kind).placement == PlacementRule::ByStart
+                                    ? PlaceTimecode(*table, collected.bytes)
+                                    : PlaceByKey(*table, collected.bytes);
     if (StoreAt(*table, placement, collected.bytes, false) == StoreResult::TableFull) {
         Show(prompter, messages::kTableFull);
         return;
@@ -63,19 +65,17 @@ void AddKeyedEvent(const std::string& folder, EventKind kind, PanelValues& panel
 // One weekly entry per checked day, all written together. A file too short
 // for a header costs the first checked day's entry, as it would when each day
 // were stored on its own.
-void AddWeeklyEvents(const std::string& folder, WeekClockRecord record, const PanelValues& panel,
+void AddWeeklyEvents(const std::string& folder, WeekClockRecord record, const WeekClockForm& form,
                      Prompter& prompter, EventListView& list) {
-    const PickerValues pickers = panel.pickers();
-    const bool sameDay = TimeOfDay(pickers.startTime) < TimeOfDay(pickers.endTime);
+    const bool sameDay = TimeOfDay(form.startTime) < TimeOfDay(form.endTime);
     record.startMonth = record.startDay = record.endMonth = record.endDay = 0;
     record.entryFlag = 0;
 
-    const auto days = panel.checkedDays();
     std::optional<EventTable> table;
     bool changed = false;
     bool reportedFull = false;
     for (std::uint8_t day = 1; day <= 7; ++day) {
-        if (!days[day - 1])
+        if (!form.days[day - 1])
             continue;
         record.startWeekday = day;
         record.endWeekday = sameDay ? day : static_cast<std::uint8_t>(day % 7 + 1);
@@ -106,14 +106,13 @@ void AddWeeklyEvents(const std::string& folder, WeekClockRecord record, const Pa
         WriteEventFile(folder, EventKind::WeekClock, table->bytes());
 }
 
-void AddDatedEvent(const std::string& folder, WeekClockRecord record, const PanelValues& panel,
+void AddDatedEvent(const std::string& folder, WeekClockRecord record, const WeekClockForm& form,
                    Prompter& prompter) {
     record.entryFlag = 1;
-    const PickerValues p = panel.pickers();
-    const auto startDate = CalendarDate(p.startDate);
-    const auto endDate = CalendarDate(p.endDate);
+    const auto startDate = CalendarDate(form.startDate);
+    const auto endDate = CalendarDate(form.endDate);
     if (startDate > endDate ||
-        (startDate == endDate && !(TimeOfDay(p.startTime) < TimeOfDay(p.endTime)))) {
+        (startDate == endDate && !(TimeOfDay(form.startTime) < TimeOfDay(form.endTime)))) {
         Show(prompter, messages::kTimeError);
         return;
     }
@@ -134,28 +133,29 @@ void AddDatedEvent(const std::string& folder, WeekClockRecord record, const Pane
     WriteEventFile(folder, EventKind::WeekClock, table->bytes());
 }
 
-void AddWeekClockEvent(const std::string& folder, PanelValues& panel, std::string_view eventName,
-                       Prompter& prompter, EventListView& list) {
-    auto collected = CollectWeekClock(panel);
+void AddWeekClockEvent(const std::string& folder, const WeekClockForm& form,
+                       std::string_view eventName, Prompter& prompter, EventListView& list) {
+    auto collected = form.collect();
     if (!collected.acceptable) {
         Show(prompter, messages::kSettingError);
         return;
     }
     collected.record.name = std::string(eventName.substr(0, kEventNameMaxLength));
-    if (panel.weeklyMode())
-        AddWeeklyEvents(folder, collected.record, panel, prompter, list);
+    if (form.weekly)
+        AddWeeklyEvents(folder, collected.record, form, prompter, list);
     else
-        AddDatedEvent(folder, collected.record, panel, prompter);
+        AddDatedEvent(folder, collected.record, form, prompter);
 }
 
 } // namespace
 
-void AddEvent(const std::string& folder, EventKind kind, PanelValues& panel,
-              std::string_view eventName, Prompter& prompter, EventListView& list) {
-    if (kind == EventKind::WeekClock)
-        AddWeekClockEvent(folder, panel, eventName, prompter, list);
+void AddEvent(const std::string& folder, const EventForm& form, std::string_view eventName,
+              Prompter& prompter, EventListView& list) {
+    // The week clock's two groups take the mode, the days and the dates of its form.
+    if (const auto* weekClock = std::get_if<WeekClockForm>(&form))
+        AddWeekClockEvent(folder, *weekClock, eventName, prompter, list);
     else
-        AddKeyedEvent(folder, kind, panel, eventName, prompter, list);
+        AddKeyedEvent(folder, form, eventName, prompter, list);
 }
 
 void DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line) {
@@ -168,7 +168,7 @@ void DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int
     if (!table)
         return;
     const auto header = table->header();
-    const bool datedGroup = kind == EventKind::WeekClock && !weeklyMode;
+    const bool datedGroup = HasDatedGroup(kind) && !weeklyMode;
     const std::uint32_t groupCount = datedGroup ? header.datedEntryCount : header.entryCount;
     const std::size_t base = datedGroup ? header.entryCount : 0;
     if (static_cast<std::uint32_t>(line) >= groupCount)

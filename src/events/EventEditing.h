@@ -1,8 +1,7 @@
 #pragma once
 
-#include "events/EventKind.h"
+#include "events/EventKinds.h"
 #include "platform/EventListView.h"
-#include "platform/PanelValues.h"
 #include "platform/Prompter.h"
 
 #include <string>
@@ -10,15 +9,15 @@
 
 namespace corvane {
 
-// The add command: collects a record of kind from panel (the kind's editor
-// panel), names it with the first 24 characters of eventName (the text of the
-// event-name field) and stores it in the kind's event file in folder: in place
-// of an entry with the same key, else appended (timecode and week-clock entries
-// in sorted order). Refusals are shown through prompter. list is emptied when the
-// add meets a file too short for a header (which is then rewritten as a bare
-// header). The caller refills the list afterwards with FillEventList.
-void AddEvent(const std::string& folder, EventKind kind, PanelValues& panel,
-              std::string_view eventName, Prompter& prompter, EventListView& list);
+// The add command: collects a record from form (what the kind's editor panel
+// shows; the form's kind is the record's), names it with the first 24 characters of eventName (the
+// text of the event-name field) and stores it in the kind's event file in folder: in place of an
+// entry with the same key, else appended (timecode and week-clock entries in sorted order).
+// Refusals are shown through prompter. list is emptied when the add meets a file too short for a
+// header (which is then rewritten as a bare header). The caller refills the list afterwards with
+// FillEventList.
+void AddEvent(const std::string& folder, const EventForm& form, std::string_view eventName,
+              Prompter& prompter, EventListView& list);
 
 // The delete command: removes the record shown on list line `line` (-1: none).
 // weeklyMode picks the week-clock group the list shows; other kinds ignore it.

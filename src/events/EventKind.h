@@ -27,7 +27,16 @@ inline constexpr std::array<EventKind, kEventKindCount> kAllEventKinds = {
     EventKind::Relay,     EventKind::Sensor,   EventKind::Analog,
 };
 
-// Everything that differs between the kinds apart from the record layouts.
+// Where an added record of a kind goes (see EventPlacement.h).
+enum class PlacementRule : std::uint8_t {
+    ByKey,         // in place of the entry with the same key, else appended
+    ByStart,       // sorted by start, the newest of equal starts first
+    WeeklyOrDated, // weekly entries, then dated ones, each group sorted by start
+};
+
+// Everything that differs between the kinds as data, one row per kind in
+// EventKind order. The record, its form and its list text are reached through
+// VisitKind (events/EventKinds.h), which checks each row against its record.
 struct EventKindInfo {
     EventKind kind;
     std::string_view cliName;      // "weekclock" ... as corvanectl accepts it
@@ -39,6 +48,7 @@ struct EventKindInfo {
     std::uint8_t announceCommand;  // controller packet that announces a table
     std::uint8_t requestCommand;   // controller packet that requests a table
     std::uint32_t maxEntries;      // most entries a file may hold: header + records fit 16 bits
+    PlacementRule placement;
 };
 
 // The largest table the controller takes: its length travels as 16 bits.
@@ -51,23 +61,34 @@ inline constexpr std::uint32_t MaxEntriesFor(std::size_t recordSize) {
 
 inline constexpr std::array<EventKindInfo, kEventKindCount> kEventKindTable = {{
     {EventKind::WeekClock, "weekclock", "EventWeekInfo.bin", 48, 19, "trc",
-     "Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||", 0xA4, 0xA0, MaxEntriesFor(48)},
+     "Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||", 0xA4, 0xA0, MaxEntriesFor(48),
+     PlacementRule::WeeklyOrDated},
     {EventKind::Timecode, "timecode", "tcEvent.bin", 40, 14, "tic",
-     "Time Clock(*.tic)|*.tic|All Files(*.*)|*.*||", 0xA5, 0xA1, MaxEntriesFor(40)},
+     "Time Clock(*.tic)|*.tic|All Files(*.*)|*.*||", 0xA5, 0xA1, MaxEntriesFor(40),
+     PlacementRule::ByStart},
     {EventKind::Midi, "midi", "midiEvent.bin", 36, 10, "mdi",
-     "MIDI(*.mdi)|*.mdi|All Files(*.*)|*.*||", 0xA6, 0xA2, MaxEntriesFor(36)},
+     "MIDI(*.mdi)|*.mdi|All Files(*.*)|*.*||", 0xA6, 0xA2, MaxEntriesFor(36), PlacementRule::ByKey},
     {EventKind::Audio, "audio", "audioEvent.bin", 36, 9, "aud",
-     "Audio(*.aud)|*.aud|All Files(*.*)|*.*||", 0xA7, 0xA3, MaxEntriesFor(36)},
+     "Audio(*.aud)|*.aud|All Files(*.*)|*.*||", 0xA7, 0xA3, MaxEntriesFor(36),
+     PlacementRule::ByKey},
     {EventKind::Relay, "relay", "relayEvent.bin", 32, 6, "rel",
-     "Relay(*.rel)|*.rel|All Files(*.*)|*.*||", 0xAA, 0xA9, MaxEntriesFor(32)},
+     "Relay(*.rel)|*.rel|All Files(*.*)|*.*||", 0xAA, 0xA9, MaxEntriesFor(32),
+     PlacementRule::ByKey},
     {EventKind::Sensor, "sensor", "sensorEvent.bin", 36, 10, "sen",
-     "Sensor(*.sen)|*.sen|All Files(*.*)|*.*||", 0xAC, 0xAB, MaxEntriesFor(36)},
+     "Sensor(*.sen)|*.sen|All Files(*.*)|*.*||", 0xAC, 0xAB, MaxEntriesFor(36),
+     PlacementRule::ByKey},
     {EventKind::Analog, "analog", "analogEvent.bin", 40, 12, "alg",
-     "Analog(*.alg)|*.alg|All Files(*.*)|*.*||", 0xAE, 0xAD, MaxEntriesFor(40)},
+     "Analog(*.alg)|*.alg|All Files(*.*)|*.*||", 0xAE, 0xAD, MaxEntriesFor(40),
+     PlacementRule::ByKey},
 }};
 
 inline constexpr const EventKindInfo& InfoOf(EventKind kind) {
     return kEventKindTable[static_cast<std::size_t>(kind)];
+}
+
+// The week clock keeps its dated entries as a second group behind the weekly ones.
+inline constexpr bool HasDatedGroup(EventKind kind) {
+    return InfoOf(kind).placement == PlacementRule::WeeklyOrDated;
 }
 
 // The kind named by text: a cliName in any letter case, or its number "0".."6".

@@ -15,13 +15,13 @@ std::optional<std::vector<std::string>> EventListLines(std::span<const std::uint
     const std::size_t size = InfoOf(kind).recordSize;
     std::uint64_t first = 0;
     std::uint64_t end = header.totalEntries();
-    if (kind == EventKind::WeekClock) {
+    if (HasDatedGroup(kind)) {
         if (weeklyMode)
             end = header.entryCount;
         else
             first = header.entryCount;
     }
-    const bool weeklyView = kind == EventKind::WeekClock && weeklyMode;
+    const bool weeklyView = HasDatedGroup(kind) && weeklyMode;
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(end - first));
     for (std::uint64_t i = first; i < end; ++i) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "events/EventKind.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -10,6 +12,7 @@ namespace corvane {
 // A MIDI note event: channel 1..16 or 17 for all, noteState 0xFF on / 0 off,
 // action 0 Hold, 1 INC, 2 DEC, 3 Toggle. 36 bytes.
 struct MidiRecord {
+    static constexpr EventKind kKind = EventKind::Midi;
     static constexpr std::size_t kSize = 36;
     static constexpr std::size_t kNameOffset = 10;
 
@@ -27,6 +30,9 @@ struct MidiRecord {
     std::array<std::uint8_t, kSize> encode() const;
     // bytes holds at least kSize bytes.
     static MidiRecord decode(std::span<const std::uint8_t> bytes);
+
+    // The event list text behind the name.
+    std::string describe(bool weeklyView = true) const;
 
     bool operator==(const MidiRecord&) const = default;
 };

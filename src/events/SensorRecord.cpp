@@ -1,5 +1,6 @@
 #include "events/SensorRecord.h"
 
+#include "events/DescriptionText.h"
 #include "events/RecordFields.h"
 
 namespace corvane {
@@ -24,6 +25,21 @@ std::array<std::uint8_t, SensorRecord::kSize> SensorRecord::encode() const {
 
 SensorRecord SensorRecord::decode(std::span<const std::uint8_t> b) {
     return DecodeFields<SensorRecord>(b, kBytes, kWords);
+}
+
+std::string SensorRecord::describe(bool) const {
+    const unsigned input = U(contact) + 1;
+    switch (actionType) {
+    case 0:
+        return Printf(":Contact%1u,(ch:%1uto%1u,i=%1u,L=%1u)", input, U(target), U(lastChannel),
+                      U(increment), U(level));
+    case 1:
+        return Printf(":Contact%1u,Relay%1u:%s", input, U(target), increment != 0 ? "On" : "Off");
+    case 2:
+        return Printf(":Contact%1u,Audio:%s", input, target != 0 ? "Disable" : "Enable");
+    default:
+        return Printf(":Contact%1u,%u", input, U(actionType));
+    }
 }
 
 } // namespace corvane

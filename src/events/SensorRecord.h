@@ -1,5 +1,7 @@
 #pragma once
 
+#include "events/EventKind.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -11,6 +13,7 @@ namespace corvane {
 // first channel), 1 Relay (target is the relay 1..8, increment holds the relay
 // state 0 Off, 1 On), 2 Audio (target 0 Enable, 1 Disable). 36 bytes.
 struct SensorRecord {
+    static constexpr EventKind kKind = EventKind::Sensor;
     static constexpr std::size_t kSize = 36;
     static constexpr std::size_t kNameOffset = 10;
 
@@ -28,6 +31,9 @@ struct SensorRecord {
     std::array<std::uint8_t, kSize> encode() const;
     // bytes holds at least kSize bytes.
     static SensorRecord decode(std::span<const std::uint8_t> bytes);
+
+    // The event list text behind the name.
+    std::string describe(bool weeklyView = true) const;
 
     bool operator==(const SensorRecord&) const = default;
 };

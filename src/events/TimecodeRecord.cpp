@@ -1,5 +1,6 @@
 #include "events/TimecodeRecord.h"
 
+#include "events/DescriptionText.h"
 #include "events/RecordFields.h"
 
 namespace corvane {
@@ -26,6 +27,13 @@ std::array<std::uint8_t, TimecodeRecord::kSize> TimecodeRecord::encode() const {
 
 TimecodeRecord TimecodeRecord::decode(std::span<const std::uint8_t> b) {
     return DecodeFields<TimecodeRecord>(b, kBytes, kWords);
+}
+
+std::string TimecodeRecord::describe(bool) const {
+    return Printf(":T(%u/%u/%u:%u to %u/%u/%u:%u)-DMX(ch:%1uto%1u,i=%1u,l=%1u)", U(startHours),
+                  U(startMinutes), U(startSeconds), U(startFrames), U(endHours), U(endMinutes),
+                  U(endSeconds), U(endFrames), U(firstChannel), U(lastChannel), U(increment),
+                  U(level));
 }
 
 } // namespace corvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "events/EventKind.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -9,6 +11,7 @@ namespace corvane {
 
 // A window of incoming timecode. 40 bytes.
 struct TimecodeRecord {
+    static constexpr EventKind kKind = EventKind::Timecode;
     static constexpr std::size_t kSize = 40;
     static constexpr std::size_t kNameOffset = 14;
 
@@ -30,6 +33,9 @@ struct TimecodeRecord {
     std::array<std::uint8_t, kSize> encode() const;
     // bytes holds at least kSize bytes.
     static TimecodeRecord decode(std::span<const std::uint8_t> bytes);
+
+    // The event list text behind the name.
+    std::string describe(bool weeklyView = true) const;
 
     bool operator==(const TimecodeRecord&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "events/WeekClockRecord.h"
 
+#include "events/DescriptionText.h"
 #include "events/RecordFields.h"
 
 namespace corvane {
@@ -29,6 +30,31 @@ std::array<std::uint8_t, WeekClockRecord::kSize> WeekClockRecord::encode() const
 
 WeekClockRecord WeekClockRecord::decode(std::span<const std::uint8_t> b) {
     return DecodeFields<WeekClockRecord>(b, kBytes, kWords);
+}
+
+namespace {
+
+constexpr std::string_view kWeekdays[] = {"SUN", "MON", "TUE", "WED", "THR", "FRI", "SAT"};
+
+std::string DescribeWeekly(const WeekClockRecord& r) {
+    return ":(" + NameOr(kWeekdays, r.startWeekday, 1) +
+           Printf("/%2u:%2u:%2u", U(r.startHour), U(r.startMinute), U(r.startSecond)) + "to" +
+           NameOr(kWeekdays, r.endWeekday, 1) +
+           Printf("/%2u:%2u:%2u) (Ch:%1uto%1u,i:%1u,l:%1u)", U(r.endHour), U(r.endMinute),
+                  U(r.endSecond), U(r.firstChannel), U(r.lastChannel), U(r.increment), U(r.level));
+}
+
+std::string DescribeDated(const WeekClockRecord& r) {
+    return Printf(":(%2u/%2u/%2u:%2u:%2uto%2u/%2u/%2u:%2u:%2u) DMX(ch:%1uto%1u,i:%1u,l:%1u)",
+                  U(r.startMonth), U(r.startDay), U(r.startHour), U(r.startMinute),
+                  U(r.startSecond), U(r.endMonth), U(r.endDay), U(r.endHour), U(r.endMinute),
+                  U(r.endSecond), U(r.firstChannel), U(r.lastChannel), U(r.increment), U(r.level));
+}
+
+} // namespace
+
+std::string WeekClockRecord::describe(bool weeklyView) const {
+    return weeklyView ? DescribeWeekly(*this) : DescribeDated(*this);
 }
 
 } // namespace corvane

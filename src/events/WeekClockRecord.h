@@ -1,5 +1,7 @@
 #pragma once
 
+#include "events/EventKind.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -10,6 +12,7 @@ namespace corvane {
 // A week-clock entry: weekly (entryFlag 0; months and days 0, weekdays 1 = Sunday
 // .. 7 = Saturday) or dated (entryFlag 1). 48 bytes, 4 spare at the end.
 struct WeekClockRecord {
+    static constexpr EventKind kKind = EventKind::WeekClock;
     static constexpr std::size_t kSize = 48;
     static constexpr std::size_t kNameOffset = 19;
 
@@ -36,6 +39,10 @@ struct WeekClockRecord {
     std::array<std::uint8_t, kSize> encode() const;
     // bytes holds at least kSize bytes.
     static WeekClockRecord decode(std::span<const std::uint8_t> bytes);
+
+    // The event list text behind the name; weeklyView picks the week clock's
+    // weekly form over its dated one.
+    std::string describe(bool weeklyView) const;
 
     bool operator==(const WeekClockRecord&) const = default;
 };

@@ -57,4 +57,13 @@ void AnalogPanel::applyOutputType(int type) {
     selectItem(kIdAnalogFieldB, 0);
 }
 
+EventForm AnalogPanel::form() const {
+    return AnalogForm{.inputItem = selection(kIdAnalogInput),
+                      .lowVolts = text(kIdAnalogLowVolts),
+                      .highVolts = text(kIdAnalogHighVolts),
+                      .outputItem = selection(kIdAnalogOutput),
+                      .output = outputBoxes(kIdAnalogFieldA, kIdAnalogFieldB, kIdAnalogLastChannel,
+                                            kIdAnalogLevel)};
+}
+
 } // namespace corvane

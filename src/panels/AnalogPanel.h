@@ -12,7 +12,11 @@ class AnalogPanel : public EventPanel {
     Q_OBJECT
 
 public:
+    using Form = AnalogForm;
+
     using EventPanel::EventPanel;
+
+    EventForm form() const override;
 
     void onCommand(int id, int notification) override;
 

@@ -16,4 +16,13 @@ void AudioPanel::fillControls() {
     selectItem(kIdAudioPixelMode, 0);
 }
 
+EventForm AudioPanel::form() const {
+    return AudioForm{.sideItem = selection(kIdAudioSide),
+                     .bandItem = selection(kIdAudioBand),
+                     .firstChannel = text(kIdAudioFirstChannel),
+                     .lastChannel = text(kIdAudioLastChannel),
+                     .increment = text(kIdAudioIncrement),
+                     .pixelModeItem = selection(kIdAudioPixelMode)};
+}
+
 } // namespace corvane

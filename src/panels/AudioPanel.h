@@ -11,7 +11,11 @@ class AudioPanel : public EventPanel {
     Q_OBJECT
 
 public:
+    using Form = AudioForm;
+
     using EventPanel::EventPanel;
+
+    EventForm form() const override;
 
 protected:
     int designatedSkinNumber() const override { return kSkinAudio; }

@@ -130,4 +130,14 @@ void EventPanel::fillChannelBlock(int firstId, int lastId, int incrementId, int 
     selectItem(incrementId, 0);
 }
 
+ChannelTexts EventPanel::channelTexts(int firstId, int lastId, int incrementId, int levelId) const {
+    return {text(firstId), text(lastId), text(incrementId), text(levelId)};
+}
+
+OutputTargetBoxes EventPanel::outputBoxes(int targetId, int secondId, int lastId,
+                                          int levelId) const {
+    return {text(targetId),      selection(targetId), text(secondId),
+            selection(secondId), text(lastId),        text(levelId)};
+}
+
 } // namespace corvane

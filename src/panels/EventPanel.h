@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PanelValues.h"
+#include "events/EventKinds.h"
 #include "skin/UIWnd.h"
 
 #include <QString>
@@ -12,10 +12,9 @@ namespace corvane {
 
 // The common base of the seven editor panels: a skinned child window whose
 // controls come from its section of the UI file, plus the controls and
-// contents its own code adds. It answers the collect rules' questions
-// (PanelValues) from its live widgets, so a record always reflects what the
-// operator sees.
-class EventPanel : public UIWnd, public PanelValues {
+// contents its own code adds. Its form is read from the live widgets, so a
+// record always reflects what the operator sees.
+class EventPanel : public UIWnd {
     Q_OBJECT
 
 public:
@@ -29,10 +28,14 @@ public:
     // the panel is then unusable and should stay hidden.
     bool create(QWidget* parent = nullptr);
 
-    // PanelValues: the window text of a control (a combo box's current item,
-    // a label's or field's text) and a combo box's selected index.
-    std::string text(int controlId) const override;
-    int selection(int controlId) const override;
+    // What the panel shows, typed by meaning, for the add command.
+    virtual EventForm form() const = 0;
+
+    // The window text of a control (a combo box's current item, a label's or
+    // field's text); empty when there is no such control.
+    std::string text(int controlId) const;
+    // The zero-based selected item of a combo box; -1 when nothing is selected.
+    int selection(int controlId) const;
 
 signals:
     // Emitted when the panel's choices change which entries the main window's
@@ -61,6 +64,9 @@ protected:
     // The fixed DMX block (first, last, increment, level) with its defaults;
     // level 0 when levelId is 0 (the audio panel has no level box).
     void fillChannelBlock(int firstId, int lastId, int incrementId, int levelId);
+    ChannelTexts channelTexts(int firstId, int lastId, int incrementId, int levelId) const;
+    // The boxes below an output type, read both as texts and as chosen items.
+    OutputTargetBoxes outputBoxes(int targetId, int secondId, int lastId, int levelId) const;
 };
 
 // "%2d": two characters, a leading blank below 10; wider numbers in full.

@@ -17,4 +17,13 @@ void MidiPanel::fillControls() {
     selectItem(kIdMidiNoteState, 0);
 }
 
+EventForm MidiPanel::form() const {
+    return MidiForm{.channelItem = selection(kIdMidiChannel),
+                    .note = text(kIdMidiNote),
+                    .noteStateItem = selection(kIdMidiNoteState),
+                    .actionItem = selection(kIdMidiAction),
+                    .channels = channelTexts(kIdMidiFirstChannel, kIdMidiLastChannel,
+                                             kIdMidiIncrement, kIdMidiLevel)};
+}
+
 } // namespace corvane

@@ -11,7 +11,11 @@ class MidiPanel : public EventPanel {
     Q_OBJECT
 
 public:
+    using Form = MidiForm;
+
     using EventPanel::EventPanel;
+
+    EventForm form() const override;
 
 protected:
     int designatedSkinNumber() const override { return kSkinMidi; }

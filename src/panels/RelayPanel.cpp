@@ -16,4 +16,12 @@ void RelayPanel::fillControls() {
     selectItem(kIdRelayState, 1);
 }
 
+EventForm RelayPanel::form() const {
+    return RelayForm{.channel = text(kIdRelayChannel),
+                     .lowLevel = text(kIdRelayLowLevel),
+                     .highLevel = text(kIdRelayHighLevel),
+                     .relayNumber = text(kIdRelayNumber),
+                     .statusItem = selection(kIdRelayState)};
+}
+
 } // namespace corvane

@@ -11,7 +11,11 @@ class RelayPanel : public EventPanel {
     Q_OBJECT
 
 public:
+    using Form = RelayForm;
+
     using EventPanel::EventPanel;
+
+    EventForm form() const override;
 
 protected:
     int designatedSkinNumber() const override { return kSkinRelay; }

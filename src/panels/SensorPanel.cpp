@@ -109,4 +109,13 @@ void SensorPanel::applyOutputType(int type) {
     }
 }
 
+EventForm SensorPanel::form() const {
+    return SensorForm{.contactItem = selection(kIdSensorContact),
+                      .firstSetting = text(kIdSensorSetting1),
+                      .secondSetting = text(kIdSensorSetting2),
+                      .outputItem = selection(kIdSensorOutput),
+                      .output = outputBoxes(kIdSensorFieldA, kIdSensorFieldB, kIdSensorLastChannel,
+                                            kIdSensorLevel)};
+}
+
 } // namespace corvane

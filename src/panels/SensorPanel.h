@@ -15,7 +15,11 @@ class SensorPanel : public EventPanel {
     Q_OBJECT
 
 public:
+    using Form = SensorForm;
+
     using EventPanel::EventPanel;
+
+    EventForm form() const override;
 
     void onCommand(int id, int notification) override;
     SpinButton* spin(int id) const;

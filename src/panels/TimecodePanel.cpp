@@ -59,4 +59,12 @@ void TimecodePanel::showSpinPosition(int spinId, int position) {
         setControlText(kIdTcStartHours + index, SpinDisplayText(position));
 }
 
+EventForm TimecodePanel::form() const {
+    TimecodeForm form;
+    for (std::size_t index = 0; index < form.times.size(); ++index)
+        form.times[index] = text(kIdTcStartHours + static_cast<int>(index));
+    form.channels = channelTexts(kIdTcFirstChannel, kIdTcLastChannel, kIdTcIncrement, kIdTcLevel);
+    return form;
+}
+
 } // namespace corvane

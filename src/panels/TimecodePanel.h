@@ -17,7 +17,11 @@ class TimecodePanel : public EventPanel {
     Q_OBJECT
 
 public:
+    using Form = TimecodeForm;
+
     using EventPanel::EventPanel;
+
+    EventForm form() const override;
 
     SpinButton* spin(int id) const;
 

@@ -31,7 +31,6 @@ bool WeekClockPanel::createOwnControls() {
     endDate_ = addDatePicker(kIdEndDatePicker, Edges(192, 115, 282, 140));
     startTime_ = addTimePicker(kIdStartTimePicker, Edges(94, 175, 219, 200));
     endTime_ = addTimePicker(kIdEndTimePicker, Edges(94, 204, 219, 229));
-    refresh();
     return true;
 }
 
@@ -54,7 +53,6 @@ QTimeEdit* WeekClockPanel::addTimePicker(int id, const QRect& rect) {
 void WeekClockPanel::placePicker(QDateTimeEdit* picker, int id, const QRect& rect) {
     picker->setGeometry(rect);
     SetControlId(picker, id);
-    connect(picker, &QDateTimeEdit::dateTimeChanged, this, [this] { refresh(); });
     picker->show();
 }
 
@@ -63,17 +61,18 @@ void WeekClockPanel::fillControls() {
     setChecked(kIdWcWeekly, true);
 }
 
-void WeekClockPanel::refresh() {
-    if (!startDate_)
-        return;
-    exchanged_.startDate = ToPickerDate(startDate_->date());
-    exchanged_.endDate = ToPickerDate(endDate_->date());
-    exchanged_.startTime = ToPickerTime(startTime_->time());
-    exchanged_.endTime = ToPickerTime(endTime_->time());
-}
-
-PickerValues WeekClockPanel::pickers() const {
-    return exchanged_;
+EventForm WeekClockPanel::form() const {
+    WeekClockForm form;
+    if (startDate_) {
+        form.startDate = ToPickerDate(startDate_->date());
+        form.endDate = ToPickerDate(endDate_->date());
+        form.startTime = ToPickerTime(startTime_->time());
+        form.endTime = ToPickerTime(endTime_->time());
+    }
+    form.weekly = weeklyMode();
+    form.days = checkedDays();
+    form.channels = channelTexts(kIdWcFirstChannel, kIdWcLastChannel, kIdWcIncrement, kIdWcLevel);
+    return form;
 }
 
 bool WeekClockPanel::weeklyMode() const {

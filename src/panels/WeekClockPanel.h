@@ -17,16 +17,15 @@ class WeekClockPanel : public EventPanel {
     Q_OBJECT
 
 public:
+    using Form = WeekClockForm;
+
     using EventPanel::EventPanel;
 
-    // Reloads the picker values that pickers() reports.
-    void refresh() override;
-    // The picker values as of the last picker change or refresh().
-    PickerValues pickers() const override;
+    EventForm form() const override;
     // Weekly mode: the check state of the weekly mode button.
-    bool weeklyMode() const override;
+    bool weeklyMode() const;
     // Day boxes, Sunday first.
-    std::array<bool, 7> checkedDays() const override;
+    std::array<bool, 7> checkedDays() const;
 
     void onCommand(int id, int notification) override;
 
@@ -38,7 +37,7 @@ protected:
 private:
     QDateEdit* addDatePicker(int id, const QRect& rect);
     QTimeEdit* addTimePicker(int id, const QRect& rect);
-    // At its fixed place, found by its id, refreshing the values on every change.
+    // At its fixed place, found by its id.
     void placePicker(QDateTimeEdit* picker, int id, const QRect& rect);
     void applyAllDays();
 
@@ -46,7 +45,6 @@ private:
     QDateEdit* endDate_ = nullptr;
     QTimeEdit* startTime_ = nullptr;
     QTimeEdit* endTime_ = nullptr;
-    PickerValues exchanged_;
 };
 
 } // namespace corvane

@@ -2,7 +2,7 @@
 #include "events/MidiRecord.h"
 #include "events/RelayRecord.h"
 #include "events/WeekClockRecord.h"
-#include "support/EventFileBytes.h"
+#include "support/FileOfRecords.h"
 #include "support/TempFolder.h"
 
 #include <cstdlib>
@@ -12,14 +12,14 @@
 namespace corvane::cli {
 namespace {
 
-using test::EventFileBytes;
+using test::FileOfRecords;
 
 TEST(CheckEvents, ReportsCountsOrTheReason) {
-    const auto relays = EventFileBytes(std::vector<RelayRecord>(3));
+    const auto relays = FileOfRecords(std::vector<RelayRecord>(3));
     // clang-format off
     const std::tuple<std::vector<std::uint8_t>, EventKind, int, std::string, std::string> cases[] = {
-        {EventFileBytes(1, 2, std::vector<RelayRecord>(3)), EventKind::Relay, 0, "valid: 3 entries\n", ""},
-        {EventFileBytes(2, 1, std::vector<WeekClockRecord>(3)), EventKind::WeekClock, 0, "valid: 2 weekly, 1 dated\n", ""},
+        {FileOfRecords(1, 2, std::vector<RelayRecord>(3)), EventKind::Relay, 0, "valid: 3 entries\n", ""},
+        {FileOfRecords(2, 1, std::vector<WeekClockRecord>(3)), EventKind::WeekClock, 0, "valid: 2 weekly, 1 dated\n", ""},
         {std::vector<std::uint8_t>(15), EventKind::Relay, 1, "", "f is not a valid relay event file\n  it holds 15 bytes"},
         {relays, EventKind::Sensor, 1, "", "f is not a valid sensor event file\n  its length 112 does not match"}};
     // clang-format on
@@ -47,9 +47,9 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
     const std::vector<WeekClockRecord> week = {
         {0, 0, 2, 8, 5, 0, 0, 0, 2, 9, 30, 0, 1, 10, 1, 255, 0, "Event"},
         {12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 10, 1, 255, 1, "Xmas"}};
-    folder.write("w.bin", EventFileBytes(1, 1, week));
-    folder.write("m.bin", EventFileBytes(
-                              std::vector<MidiRecord>{{1, 60, 0xFF, 0, 1, 512, 1, 255, "Event"}}));
+    folder.write("w.bin", FileOfRecords(1, 1, week));
+    folder.write("m.bin",
+                 FileOfRecords(std::vector<MidiRecord>{{1, 60, 0xFF, 0, 1, 512, 1, 255, "Event"}}));
     const std::vector<std::uint8_t> damaged = {1, 0, 0, 0, 9, 9};
     folder.write("d.bin", damaged);
     const auto w = folder.file("w.bin"), m = folder.file("m.bin"), d = folder.file("d.bin"),

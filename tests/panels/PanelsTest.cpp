@@ -1,9 +1,11 @@
 // The seven panels created from the default skin on the offscreen platform:
 // what a fresh panel shows, its reactions to operator input, and the records
-// collected from the real widgets, byte for byte against the record layouts.
+// collected from the forms of the real widgets, byte for byte.
 #include "events/CollectRecord.h"
+#include "panels/ControlIds.h"
 #include "panels/EventPanel.h"
 #include "panels/PanelFactory.h"
+#include "panels/WeekClockPanel.h"
 #include "skin/SkinPaths.h"
 #include "skin/controls/SpinButton.h"
 #include "skin/controls/UIEdit.h"
@@ -14,18 +16,18 @@
 #include <QDateEdit>
 #include <QTest>
 #include <QTimeEdit>
-#include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <map>
 #include <vector>
 
 namespace corvane::test {
 namespace {
 
-// A panel of the kind (0..6), created and shown; the skin paths are set up
-// on first use.
-std::unique_ptr<EventPanel> CreatedPanel(int kind) {
+using enum EventKind;
+using Bytes = std::vector<std::uint8_t>;
+
+// A panel of the kind, created and shown; the skin paths are set up on first use.
+std::unique_ptr<EventPanel> CreatedPanel(EventKind kind) {
     static const bool skinSet = SetUIPath(CORVANE_TEST_SKIN_FILE) == 0;
     EXPECT_TRUE(skinSet) << CORVANE_TEST_SKIN_FILE;
     auto panel = MakePanel(kind);
@@ -35,12 +37,23 @@ std::unique_ptr<EventPanel> CreatedPanel(int kind) {
     return panel;
 }
 
-QStringList Items(const EventPanel& panel, int comboId) {
-    QStringList items;
-    if (const auto* combo = panel.controlAs<QComboBox>(comboId))
-        for (int i = 0; i < combo->count(); ++i)
-            items.append(combo->itemText(i));
-    return items;
+// The record of the panel's form: key bytes, then zeros up to the record size.
+Bytes CollectedKey(const EventPanel& panel) {
+    const CollectedBytes collected = CollectRecord(panel.form());
+    EXPECT_TRUE(collected.acceptable);
+    const std::size_t nameOffset = InfoOf(KindOf(panel.form())).nameOffset;
+    EXPECT_EQ(collected.bytes.size(), InfoOf(KindOf(panel.form())).recordSize);
+    EXPECT_EQ(Bytes(collected.bytes.begin() + nameOffset, collected.bytes.end()),
+              Bytes(collected.bytes.size() - nameOffset, 0));
+    return {collected.bytes.begin(), collected.bytes.begin() + nameOffset};
+}
+
+// The first and last item of a combo box and their count.
+std::tuple<int, QString, QString> ItemEnds(const EventPanel& panel, int comboId) {
+    const auto* combo = panel.controlAs<QComboBox>(comboId);
+    if (!combo)
+        return {};
+    return {combo->count(), combo->itemText(0), combo->itemText(combo->count() - 1)};
 }
 
 bool Shown(const EventPanel& panel, int id) {
@@ -100,118 +113,123 @@ void Operate(EventPanel& panel, int id, const QString& input = {}) {
     }
 }
 
-struct Initial {
-    int kind, id;
-    int count; // items of a combo box; 0 for a text
-    const char *first, *last;
-    int selected;
-    const char* text; // what the collect reads
-};
-
-// First 1..512 on "1", last 1..512 on "512", increment 1..255 on "1", level 0..255 on "0".
-#define CHANNEL_BLOCK(kind, first, last, increment, level)                                         \
-    {kind, first, 512, "1", "512", 0, "1"}, {kind, last, 512, "1", "512", 511, "512"},             \
-        {kind, increment, 255, "1", "255", 0, "1"}, {                                              \
-        kind, level, 256, "0", "255", 0, "0"                                                       \
-    }
-
-TEST(PanelCreation, EveryPanelShowsTheInitialContentsOfItsLayout) {
-    // clang-format off
-    const Initial cases[] = {
-        CHANNEL_BLOCK(0, 1031, 1032, 1033, 1034), CHANNEL_BLOCK(1, 1056, 1057, 1058, 1059),
-        CHANNEL_BLOCK(2, 1084, 1085, 1086, 1087), CHANNEL_BLOCK(5, 1135, 1137, 1136, 1138),
-        {2, 1081, 17, "1", "All Channel", 0, "1"}, {2, 1082, 128, "1", "128", 0, "1"},
-        {2, 1083, 2, "ON", "OFF", 0, "ON"}, {2, 1088, 4, "Hold", "Toggle", 0, "Hold"},
-        {3, 1101, 512, "1", "512", 0, "1"}, {3, 1102, 512, "1", "512", 511, "512"},
-        {3, 1103, 255, "1", "255", 0, "1"}, {3, 1099, 3, "Left", "All", 0, "Left"},
-        {3, 1100, 14, "16kHz", "42Hz", 0, "16kHz"}, {3, 1105, 2, "One Pixel", "More Pixel", 0, "One Pixel"},
-        {4, 1105, 512, "1", "512", 0, "1"}, {4, 1115, 256, "0", "255", 0, "0"},
-        {4, 1116, 256, "0", "255", 255, "255"}, {4, 1117, 8, "1", "8", 0, "1"},
-        {4, 1118, 2, "On", "Off", 1, "Off"}, {5, 1134, 8, "Contact1", "Contact8", 0, "Contact1"},
-        {5, 1139, 3, "DMX", "Audio", 0, "DMX"}, {6, 1139, 4, "Analog1", "Analog4", 0, "Analog1"},
-        {6, 1152, 2, "DMX", "Relay", 0, "DMX"}, {6, 1153, 512, "1", "512", 0, "1"},
-        {6, 1155, 512, "1", "512", 511, "512"}, {6, 1154, 255, "1", "255", 0, "1"},
-        {6, 1156, 255, "1", "255", 0, "1"},
-        // The timecode and sensor display texts are checked by their rules' tests.
-        {6, 1140, 0, "", "", 0, "0.05v"}, {6, 1015, 0, "", "", 0, "10.00v"}};
-    // clang-format on
-    std::map<int, std::unique_ptr<EventPanel>> panels; // one per kind, read only
-    for (const Initial& c : cases) {
-        SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", control " << c.id);
-        auto& panel = panels[c.kind];
-        if (!panel)
-            panel = CreatedPanel(c.kind);
+TEST(PanelCreation, AFreshPanelsFormHoldsItsInitialChoices) {
+    struct Case {
+        EventKind kind;
+        Bytes key;
+    };
+    const Case cases[] = {
+        {Timecode, {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 2, 1, 0}},
+        {Midi, {1, 1, 0xFF, 0, 1, 0, 0, 2, 1, 0}},
+        {Audio, {0, 1, 1, 0, 0, 2, 1, 0, 0}},
+        {Relay, {1, 0, 0, 255, 1, 1}},
+        {Sensor, {0, 0, 30, 0, 1, 0, 0, 2, 1, 0}},
+        {Analog, {0, 0, 5, 10, 0, 0, 1, 0, 0, 2, 1, 1}},
+    };
+    for (const auto& c : cases) {
+        auto panel = CreatedPanel(c.kind);
         ASSERT_NE(panel, nullptr);
-        EXPECT_EQ(panel->text(c.id), c.text);
-        if (c.count == 0)
-            continue;
-        const QStringList items = Items(*panel, c.id);
-        EXPECT_EQ(items.size(), c.count);
-        EXPECT_EQ((QStringList{items.value(0), items.value(items.size() - 1)}),
-                  (QStringList{c.first, c.last}));
-        EXPECT_EQ(panel->selection(c.id), c.selected);
+        EXPECT_EQ(CollectedKey(*panel), c.key) << InfoOf(c.kind).cliName;
     }
+    // The week clock's pickers start at the current date and time.
+    const auto weekClock = std::get<WeekClockForm>(CreatedPanel(WeekClock)->form());
+    EXPECT_EQ(std::tie(weekClock.channels.first, weekClock.channels.last, weekClock.channels.level),
+              std::tuple("1", "512", "0"));
+    EXPECT_EQ(std::pair(weekClock.weekly, weekClock.days), std::pair(true, std::array<bool, 7>{}));
+}
+
+TEST(PanelCreation, ComboBoxesHoldTheirItems) {
+    struct Case {
+        EventKind kind;
+        int id;
+        std::tuple<int, QString, QString> ends; // count, first and last item
+    };
+    const Case cases[] = {
+        {WeekClock, kIdWcFirstChannel, {512, "1", "512"}},
+        {WeekClock, kIdWcLevel, {256, "0", "255"}},
+        {Midi, kIdMidiChannel, {17, "1", "All Channel"}},
+        {Midi, kIdMidiNote, {128, "1", "128"}},
+        {Audio, kIdAudioBand, {14, "16kHz", "42Hz"}},
+        {Relay, kIdRelayNumber, {8, "1", "8"}},
+        {Sensor, kIdSensorContact, {8, "Contact1", "Contact8"}},
+        {Analog, kIdAnalogInput, {4, "Analog1", "Analog4"}},
+        {Analog, kIdAnalogLevel, {255, "1", "255"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ItemEnds(*CreatedPanel(c.kind), c.id), c.ends) << c.id;
 }
 
 TEST(PanelCreation, FailsWithoutItsSkinSectionBeforeFillingAnything) {
     class Unskinned : public EventPanel {
+    public:
+        EventForm form() const override { return {}; }
+
     protected:
         int designatedSkinNumber() const override { return 4242; }
         void fillControls() override { ADD_FAILURE() << "filled after a failed skin"; }
     };
-    ASSERT_NE(CreatedPanel(0), nullptr); // the application and skin paths
+    ASSERT_NE(CreatedPanel(WeekClock), nullptr); // the application and skin paths
     EXPECT_FALSE(Unskinned().create());
 }
 
-TEST(WeekClockRules, AllDaysChecksAndClearsTheSevenDayBoxesAndModesAskForARefill) {
+TEST(WeekClockRules, AllDaysChecksAndClearsTheDayBoxesAndModesAskForARefill) {
     using Days = std::array<bool, 7>; // Sunday first
-    auto panel = CreatedPanel(0);
+    auto created = CreatedPanel(WeekClock);
+    auto* panel = qobject_cast<WeekClockPanel*>(created.get());
     ASSERT_NE(panel, nullptr);
-    Operate(*panel, 1023); // Wednesday by hand
+    Operate(*panel, kIdWcWednesday);
     EXPECT_EQ(panel->checkedDays(), (Days{false, false, false, true, false, false, false}));
-    Operate(*panel, 1028);
+    Operate(*panel, kIdWcAllDays);
     EXPECT_EQ(panel->checkedDays(), (Days{true, true, true, true, true, true, true}));
-    Operate(*panel, 1028);
+    Operate(*panel, kIdWcAllDays);
     EXPECT_EQ(panel->checkedDays(), Days{});
-    Operate(*panel, 1027);
-    Operate(*panel, 1026);
+    Operate(*panel, kIdWcSunday);
+    Operate(*panel, kIdWcSaturday);
     EXPECT_EQ(panel->checkedDays(), (Days{true, false, false, false, false, false, true}));
-
     // The mode buttons ask the main window for a refill with the mode of that moment.
-    EXPECT_TRUE(panel->weeklyMode());
     std::vector<bool> modesSeen;
-    QObject::connect(panel.get(), &EventPanel::listRefillRequested,
+    QObject::connect(panel, &EventPanel::listRefillRequested,
                      [&] { modesSeen.push_back(panel->weeklyMode()); });
-    Operate(*panel, 1030);
-    Operate(*panel, 1029);
+    Operate(*panel, kIdWcDated);
+    Operate(*panel, kIdWcWeekly);
     EXPECT_EQ(modesSeen, (std::vector<bool>{false, true}));
 }
 
-// Each spin shows "%2d" of its position in its own display text and stops
-// at the top of its range; the other seven texts keep their initial " 0".
+// Each spin shows "%2d" of its position in its own read-out and stops at the
+// top of its range; the other seven read-outs keep their initial " 0".
 TEST(TimecodeRules, SpinsShowTheirPositionInTheirOwnTextUpToTheirRange) {
-    const std::tuple<int, int, const char*> cases[] = {
-        {110, 7, " 7"},  {110, 40, "23"}, {111, 75, "59"}, {112, 75, "59"}, {113, 40, "29"},
-        {114, 30, "23"}, {115, 5, " 5"},  {116, 75, "59"}, {117, 40, "29"}};
-    for (const auto& [spin, ups, shown] : cases) {
-        SCOPED_TRACE(spin);
-        auto panel = CreatedPanel(1);
+    struct Case {
+        int spin, ups;
+        const char* shown;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {0, 7,  " 7"},
+        {0, 40, "23"},
+        {1, 75, "59"},
+        {3, 40, "29"},
+        {6, 75, "59"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.spin);
+        auto panel = CreatedPanel(Timecode);
         ASSERT_NE(panel, nullptr);
-        Operate(*panel, spin, QString::number(ups));
-        for (int text = 1060; text <= 1067; ++text)
-            EXPECT_EQ(panel->text(text), text - 1060 == spin - 110 ? shown : " 0") << text;
+        Operate(*panel, kIdTcFirstSpin + c.spin, QString::number(c.ups));
+        const auto times = std::get<TimecodeForm>(panel->form()).times;
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(times[i], i == c.spin ? c.shown : " 0") << i;
     }
 }
 
-// One output-type choice and what the block below it shows afterwards.
+// One output-type choice and what the boxes below it show afterwards.
 struct TypeStep {
     const char* type;
     std::vector<std::pair<int, const char*>> texts;
-    std::vector<std::pair<int, QStringList>> items; // first and last item
     std::vector<int> shown, hidden;
 };
 
-void RunTypeSteps(int kind, int typeId, const std::vector<std::pair<int, QString>>& settings,
+void RunTypeSteps(EventKind kind, int typeId, const std::vector<std::pair<int, QString>>& settings,
                   const std::vector<TypeStep>& steps) {
     auto panel = CreatedPanel(kind);
     ASSERT_NE(panel, nullptr);
@@ -222,10 +240,6 @@ void RunTypeSteps(int kind, int typeId, const std::vector<std::pair<int, QString
         Operate(*panel, typeId, step.type);
         for (const auto& [id, text] : step.texts)
             EXPECT_EQ(panel->text(id), text) << id;
-        for (const auto& [id, ends] : step.items) {
-            const QStringList items = Items(*panel, id);
-            EXPECT_EQ((QStringList{items.value(0), items.value(items.size() - 1)}), ends) << id;
-        }
         for (int id : step.shown)
             EXPECT_TRUE(Shown(*panel, id)) << id;
         for (int id : step.hidden)
@@ -233,84 +247,115 @@ void RunTypeSteps(int kind, int typeId, const std::vector<std::pair<int, QString
     }
 }
 
-// clang-format off
 TEST(SensorRules, OutputTypeRelabelsRefillsAndHidesButKeepsLastChannelAndLevel) {
-    RunTypeSteps(5, 1139, {{1137, "300"}, {1138, "77"}, {1135, "9"}},
-        {{"Relay", {{1128, "    Relay No.:"}, {1130, "Relay Status:"}, {1135, "1"}, {1136, "Off"}},
-          {{1135, {"1", "8"}}, {1136, {"Off", "On"}}}, {1128, 1130, 1135, 1136}, {1131, 1132, 1137, 1138, 111, 112}},
-         {"Audio", {{1128, "      Audio In:"}, {1135, "Disable"}},
-          {{1135, {"Enable", "Disable"}}}, {1128, 1135}, {1130, 1131, 1132, 1136, 1137, 1138}},
-         {"DMX", {{1128, "DMX First Ch:"}, {1130, "Increment Ch:"}, {1135, "1"}, {1136, "1"},
-                  {1137, "300"}, {1138, "77"}, {1140, "0"}, {1015, "30"}},
-          {{1135, {"1", "512"}}, {1136, {"1", "255"}}}, {1128, 1130, 1131, 1132, 1135, 1136, 1137, 1138}, {111, 112}}});
+    const int label = kIdSensorLabelA, label2 = kIdSensorLabelB, target = kIdSensorFieldA,
+              second = kIdSensorFieldB, last = kIdSensorLastChannel, level = kIdSensorLevel;
+    const std::vector<int> spins = {kIdSensorSetting1Spin, kIdSensorSetting2Spin};
+    const std::vector<int> dmxOnly = {kIdSensorLabelC, kIdSensorLabelD, last, level};
+    RunTypeSteps(
+        Sensor, kIdSensorOutput, {{last, "300"}, {level, "77"}, {target, "9"}},
+        {{"Relay",
+          {{label, "    Relay No.:"}, {label2, "Relay Status:"}, {target, "1"}, {second, "Off"}},
+          {label2, second},
+          dmxOnly},
+         {"Audio", {{label, "      Audio In:"}, {target, "Disable"}}, {target}, {label2, second}},
+         {"DMX",
+          {{label, "DMX First Ch:"}, {label2, "Increment Ch:"}, {last, "300"}, {level, "77"}},
+          dmxOnly,
+          spins}});
+    const auto relay = CreatedPanel(Sensor);
+    Operate(*relay, kIdSensorOutput, "Relay");
+    EXPECT_EQ(ItemEnds(*relay, target), std::tuple(8, "1", "8"));
 }
 
 TEST(AnalogRules, RelayOutputAndBackToDmx) {
-    RunTypeSteps(6, 1152, {{1155, "400"}, {1156, "128"}},
-        {{"Relay", {{1148, "Relay:"}, {1149, "Relay State:"}, {1150, ""}, {1151, ""}, {1153, "Relay1"}, {1154, "OFF"}},
-          {{1153, {"Relay1", "Relay8"}}, {1154, {"OFF", "ON"}}}, {1148, 1149, 1153, 1154}, {1155, 1156}},
-         {"DMX", {{1148, "DMX First Ch:"}, {1149, "Increment Ch:"}, {1150, "DMX Last Ch:"},
-                  {1151, "DMX Level:"}, {1153, "1"}, {1154, "1"}, {1155, "400"}, {1156, "128"}},
-          {{1153, {"1", "512"}}, {1154, {"1", "255"}}}, {1150, 1151, 1155, 1156}, {}}});
-}
-// clang-format on
-
-// The main window hides a panel when another kind is chosen and shows it
-// again when its kind comes back; the operator's settings must survive.
-TEST(PanelSwitching, HidingAndShowingKeepsTheValues) {
-    const std::pair<int, const char*> settings[] = {{1032, "100"},  {1059, "200"}, {1088, "Toggle"},
-                                                    {1100, "1kHz"}, {1117, "6"},   {1139, "Relay"},
-                                                    {1152, "Relay"}};
-    for (int kind = 0; kind < 7; ++kind) {
-        auto panel = CreatedPanel(kind);
-        ASSERT_NE(panel, nullptr) << kind;
-        const auto [id, choice] = settings[kind];
-        Operate(*panel, id, choice);
-        panel->hide();
-        panel->show();
-        EXPECT_EQ(panel->text(id), choice) << kind;
-    }
+    const std::vector<int> dmxOnly = {kIdAnalogLastChannel, kIdAnalogLevel};
+    RunTypeSteps(
+        Analog, kIdAnalogOutput, {{kIdAnalogLastChannel, "400"}, {kIdAnalogLevel, "128"}},
+        {{"Relay",
+          {{kIdAnalogLabelA, "Relay:"}, {kIdAnalogLabelC, ""}, {kIdAnalogFieldA, "Relay1"}},
+          {},
+          dmxOnly},
+         {"DMX",
+          {{kIdAnalogLabelA, "DMX First Ch:"},
+           {kIdAnalogLabelC, "DMX Last Ch:"},
+           {kIdAnalogLastChannel, "400"},
+           {kIdAnalogLevel, "128"}},
+          dmxOnly,
+          {}}});
 }
 
-struct CollectCase {
-    int kind;
-    std::vector<std::pair<int, QString>> inputs; // in the operator's order
-    std::vector<int> keyBytes;                   // then zeros up to the record size
-    std::size_t size;
-};
-
-TEST(PanelCollect, EveryKindGivesTheRecordOfTheLayout) {
-    // clang-format off
-    const CollectCase cases[] = {
-        // 2026-03-14 is a Saturday (7), 2026-04-02 a Thursday (5).
-        {0, {{104, "2026-03-14"}, {105, "2026-04-02"}, {106, "08:30:15"}, {107, "22:05:00"},
-             {1031, "10"}, {1032, "300"}, {1033, "2"}, {1034, "255"}},
-         {3, 14, 7, 8, 30, 15, 4, 2, 5, 22, 5, 0, 10, 0, 44, 1, 2, 255, 0}, 48},
-        {1, {{110, "1"}, {111, "12"}, {112, "59"}, {113, "29"}, {114, "23"}, {116, "7"},
-             {117, "3"}, {1056, "17"}, {1057, "512"}, {1058, "255"}, {1059, "128"}},
-         {1, 12, 59, 29, 23, 0, 7, 3, 17, 0, 0, 2, 255, 128}, 40},
-        {2, {{1081, "All Channel"}, {1082, "60"}, {1083, "OFF"}, {1084, "5"}, {1085, "12"},
-             {1086, "3"}, {1087, "200"}, {1088, "DEC"}}, {17, 60, 0x00, 2, 5, 0, 12, 0, 3, 200}, 36},
-        {3, {{1099, "Right"}, {1100, "1kHz"}, {1101, "33"}, {1102, "44"}, {1103, "5"}, {1105, "More Pixel"}},
-         {1, 7, 33, 0, 44, 0, 5, 1, 1}, 36},
-        {4, {{1105, "300"}, {1115, "10"}, {1116, "200"}, {1117, "6"}, {1118, "On"}}, {0x2C, 0x01, 10, 200, 6, 0}, 32},
-        {5, {{1134, "Contact8"}, {1135, "257"}, {1136, "9"}, {1137, "260"}}, {7, 0, 30, 0, 1, 1, 4, 1, 9, 0}, 36},
-        {5, {{1134, "Contact3"}, {1139, "Relay"}, {1135, "4"}, {1136, "On"}}, {2, 0, 30, 1, 4, 0, 0, 0, 1, 0}, 36},
-        {6, {{1139, "Analog2"}, {1140, "1.25v"}, {1015, "7.5"}, {1153, "100"}, {1155, "200"}, {1154, "4"}, {1156, "9"}},
-         {1, 1, 25, 7, 5, 0, 100, 0, 200, 0, 4, 9}, 40},
-        {6, {{1152, "Relay"}, {1153, "Relay8"}, {1154, "ON"}}, {0, 0, 5, 10, 0, 1, 8, 0, 0, 0, 1, 0}, 40}};
-    // clang-format on
-    for (const CollectCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", case " << &c - cases);
-        auto panel = CreatedPanel(c.kind);
+// Operator input, case by case, and the record each case must give.
+TEST(PanelCollect, EveryKindGivesTheRecordOfItsForm) {
+    struct Input {
+        int caseNumber, id;
+        const char* text;
+    };
+    struct Expected {
+        EventKind kind;
+        Bytes key;
+    };
+    // 2026-03-14 is a Saturday (7), 2026-04-02 a Thursday (5).
+    const Expected expected[] = {
+        {WeekClock, {3, 14, 7, 8, 30, 15, 4, 2, 5, 22, 5, 0, 1, 0, 44, 1, 1, 0, 0}},
+        {Timecode, {1, 0, 0, 29, 0, 0, 0, 3, 17, 0, 0, 2, 1, 128}},
+        {Midi, {17, 60, 0x00, 2, 1, 0, 12, 0, 1, 0}},
+        {Audio, {1, 7, 1, 0, 44, 0, 1, 1, 1}},
+        {Relay, {0x2C, 0x01, 0, 200, 6, 0}},
+        {Sensor, {7, 0, 30, 0, 1, 1, 4, 1, 1, 0}},
+        {Sensor, {0, 0, 30, 1, 4, 0, 0, 0, 1, 0}},
+        {Analog, {1, 1, 25, 7, 5, 0, 100, 0, 200, 0, 1, 1}},
+        {Analog, {0, 0, 5, 10, 0, 1, 8, 0, 0, 0, 1, 0}},
+    };
+    const Input inputs[] = {
+        {0, kIdStartDatePicker, "2026-03-14"},
+        {0, kIdEndDatePicker, "2026-04-02"},
+        {0, kIdStartTimePicker, "08:30:15"},
+        {0, kIdEndTimePicker, "22:05:00"},
+        {0, kIdWcLastChannel, "300"},
+        {1, kIdTcFirstSpin, "1"},
+        {1, kIdTcFirstSpin + 3, "29"},
+        {1, kIdTcFirstSpin + 7, "3"},
+        {1, kIdTcFirstChannel, "17"},
+        {1, kIdTcLevel, "128"},
+        {2, kIdMidiChannel, "All Channel"},
+        {2, kIdMidiNote, "60"},
+        {2, kIdMidiNoteState, "OFF"},
+        {2, kIdMidiLastChannel, "12"},
+        {2, kIdMidiAction, "DEC"},
+        {3, kIdAudioSide, "Right"},
+        {3, kIdAudioBand, "1kHz"},
+        {3, kIdAudioLastChannel, "44"},
+        {3, kIdAudioPixelMode, "More Pixel"},
+        {4, kIdRelayChannel, "300"},
+        {4, kIdRelayHighLevel, "200"},
+        {4, kIdRelayNumber, "6"},
+        {4, kIdRelayState, "On"},
+        {5, kIdSensorContact, "Contact8"},
+        {5, kIdSensorFieldA, "257"},
+        {5, kIdSensorLastChannel, "260"},
+        {6, kIdSensorOutput, "Relay"},
+        {6, kIdSensorFieldA, "4"},
+        {6, kIdSensorFieldB, "On"},
+        {7, kIdAnalogInput, "Analog2"},
+        {7, kIdAnalogLowVolts, "1.25v"},
+        {7, kIdAnalogHighVolts, "7.5"},
+        {7, kIdAnalogFieldA, "100"},
+        {7, kIdAnalogLastChannel, "200"},
+        {8, kIdAnalogOutput, "Relay"},
+        {8, kIdAnalogFieldA, "Relay8"},
+        {8, kIdAnalogFieldB, "ON"},
+    };
+    for (int number = 0; number < static_cast<int>(std::size(expected)); ++number) {
+        SCOPED_TRACE(number);
+        auto panel = CreatedPanel(expected[number].kind);
         ASSERT_NE(panel, nullptr);
-        for (const auto& [id, input] : c.inputs)
-            Operate(*panel, id, input);
-        std::vector<std::uint8_t> expected(c.size, 0);
-        std::copy(c.keyBytes.begin(), c.keyBytes.end(), expected.begin());
-        const CollectedBytes collected = CollectRecord(static_cast<EventKind>(c.kind), *panel);
-        EXPECT_TRUE(collected.acceptable);
-        EXPECT_EQ(collected.bytes, expected);
+        for (const Input& input : inputs)
+            if (input.caseNumber == number)
+                Operate(*panel, input.id, input.text);
+        panel->hide(); // the main window hides a panel when another kind is chosen
+        panel->show();
+        EXPECT_EQ(CollectedKey(*panel), expected[number].key);
     }
 }
 

