@@ -66,17 +66,16 @@ TEST_F(SkinGeneratorTest, WritesStateImagesCheckedImagesAndPreviewsAndDropsStale
 }
 
 TEST_F(SkinGeneratorTest, RefusesAuthoringMistakes) {
-    const QByteArray check =
-        QByteArray(kWindow) + "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nBKCN=c_n.bmp\n";
-    // clang-format off
+    const QByteArray window = kWindow;
+    const QByteArray check = window + "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nBKCN=c_n.bmp\n";
     const std::pair<QByteArray, const char*> cases[] = {
         {"[SKIN_ONE]\nBKN=one_n.bmp\nSize=10,10\n", "lists no windows"},
         {"[SkinGen]\nWindows=SKIN_TWO\n", "no section"},
         {"[SkinGen]\nWindows=SKIN_ONE\n[SKIN_ONE]\nBKN=one_n.bmp\n", "no Size"},
         {"[SkinGen]\nWindows=SKIN_ONE\n[SKIN_ONE]\nSize=10,10\n", "no BKN"},
-        {QByteArray(kWindow) + "[SKIN_ONE_0]\nType=PUSHBUTTON\nRect=1,1,9,9\nFace=Shiny\n", "unknown Face"},
-        {check + "[SKIN_ONE_1]\nType=CHECK\nRect=8,40,60,60\nBKCN=c_n.bmp\n", "shared by controls"}};
-    // clang-format on
+        {window + "[SKIN_ONE_0]\nType=PUSHBUTTON\nRect=1,1,9,9\nFace=Shiny\n", "unknown Face"},
+        {check + "[SKIN_ONE_1]\nType=CHECK\nRect=8,40,60,60\nBKCN=c_n.bmp\n", "shared by controls"},
+    };
     for (const auto& [ui, errorPart] : cases) {
         EXPECT_FALSE(generate(ui)) << errorPart;
         EXPECT_TRUE(generator_->error().contains(QLatin1String(errorPart)))
