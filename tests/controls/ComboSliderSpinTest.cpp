@@ -4,8 +4,12 @@
 #include "skin/controls/UISlider.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 
 namespace corvane {
 namespace {
@@ -77,6 +81,62 @@ TEST_F(ComboTest, DropDownGetsAnEditableLineOverItsFace) {
     EXPECT_EQ(combo->currentText(), "AB");
 }
 
+TEST_F(ComboTest, DropsAPlainListBelowTheFaceWhateverTheStyle) {
+    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=10,10,110,34\nComboStyle=2\n");
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    EXPECT_EQ(combo->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, combo), 0);
+}
+
+TEST_F(ComboTest, EditableLineKeepsWhatIsTypedSetOrPastedInTheCaseStyle) {
+    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=10,10,110,34\nIsUppercase=1\nIsSort=0\n");
+    for (const char* item : {"ALPHA", "ALPINE"})
+        combo->addItem(item);
+    QLineEdit* line = combo->lineEdit();
+    line->setFocus();
+    QTest::keyClicks(line, "al");
+    EXPECT_EQ(line->text(), "AL"); // nothing completed inline
+    combo->setEditText("beta");
+    EXPECT_EQ(line->text(), "BETA");
+    line->clear();
+    QGuiApplication::clipboard()->setText("gamma");
+    line->paste();
+    EXPECT_EQ(line->text(), "GAMMA");
+}
+
+TEST_F(ComboTest, PressAnywhereOnTheSkinsArrowOpensTheList) {
+    for (int x : {100 - 30, 100 - 15, 100 - 2}) {
+        auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=0,10,100,34\nBtnWidth=30\n", fresh());
+        combo->addItems({"a", "b"});
+        QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(x, 12));
+        EXPECT_TRUE(combo->view()->isVisible()) << x;
+        combo->hidePopup();
+    }
+}
+
+TEST_F(ComboTest, ExtremeDropListHeightsStillOpenAListThatFitsTheScreen) {
+    const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
+    for (const char* height : {"0", "10000"}) {
+        auto* combo = single<UIComboBox>(
+            std::string("Type=COMBOBOX\nRect=0,10,100,34\nComboStyle=2\nDropListHeight=") + height,
+            fresh());
+        for (int item = 0; item < 600; ++item)
+            combo->addItem(QString::number(item));
+        combo->showPopup();
+        EXPECT_TRUE(combo->view()->isVisible()) << height;
+        EXPECT_GE(combo->view()->height(), combo->view()->sizeHintForRow(0)) << height;
+        EXPECT_LE(combo->view()->window()->height(), screenHeight) << height;
+        combo->hidePopup();
+    }
+}
+
+TEST_F(ComboTest, UnknownComboStyleStillShowsItsText) {
+    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=0,0,120,24\nComboStyle=7\n");
+    combo->addItem("HHHH");
+    combo->setCurrentIndex(0);
+    EXPECT_FALSE(BoundsOf(combo->renderFace(kStateNormal), Qt::black).isEmpty());
+}
+
 // Thumbs: a coloured square in a magenta frame that must not show.
 const QColor kThumbs[] = {{0, 0, 250}, {0, 250, 250}, {250, 0, 249}, {30, 30, 30}};
 
@@ -125,6 +185,30 @@ TEST_F(SliderTest, MarkFillsUpToTheThumbWithTheHoverImage) {
         ++marked;
     EXPECT_EQ(marked, slider->thumbRect().center().x());
     EXPECT_GT(marked, 90);
+}
+
+TEST_F(SliderTest, KeysMoveItAsATrackbarAndItsWindowHearsOfEveryMove) {
+    // clang-format off
+    const struct { Qt::Key key; int horizontal; int vertical; } cases[] = {
+        {Qt::Key_Left, 49, 49}, {Qt::Key_Up, 49, 49}, {Qt::Key_Right, 51, 51}, {Qt::Key_Down, 51, 51},
+        {Qt::Key_PageUp, 40, 40}, {Qt::Key_PageDown, 60, 60}, {Qt::Key_Home, 0, 0}, {Qt::Key_End, 100, 100},
+    };
+    // clang-format on
+    for (const char* vertical : {"0", "1"}) {
+        TestWindow* window = fresh();
+        auto* slider = single<UISlider>(
+            std::string("Type=SLIDER\nRect=10,10,130,40\nThumbN=t0.bmp\nIsVertical=") + vertical,
+            window);
+        slider->setRange(0, 100);
+        slider->setPageStep(10);
+        for (const auto& c : cases) {
+            slider->setValue(50);
+            window->commands.clear();
+            QTest::keyClick(slider, c.key);
+            EXPECT_EQ(slider->value(), *vertical == '1' ? c.vertical : c.horizontal) << c.key;
+            EXPECT_EQ(window->commands, (Commands{{101, kScrolled}})) << c.key;
+        }
+    }
 }
 
 TEST(SpinButtonTest, StepsWithinTheRangeAndClampsWhatTheCodeSets) {

@@ -2,7 +2,11 @@
 #include "skin/controls/UIEdit.h"
 #include "skin/controls/UIStatic.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
 
 namespace corvane {
 namespace {
@@ -90,6 +94,57 @@ TEST_F(EditTest, LineWithoutSidewaysScrollingTakesOnlyWhatFits) {
                         : taken > 0 && edit->fontMetrics().horizontalAdvance(edit->text()) <= 56)
             << scrolls << " " << taken;
     }
+}
+
+TEST_F(EditTest, CaseStylesConvertSetAndPastedTextToo) {
+    // clang-format off
+    const struct { const char* keys; const char* set; const char* result; } cases[] = {
+        {"IsUpperCase=1\nIsMultiline=0\n", "abC1", "ABC1"},
+        {"IsLowerCase=1\nIsMultiline=0\n", "AbC", "abc"},
+        {"IsUpperCase=1\n", "one\ntwo", "ONE\nTWO"},
+        {"IsMultiline=0\n", "AbC", "AbC"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        auto* edit = single<UIEdit>(std::string("Type=EDIT\nRect=0,0,150,40\n") + c.keys, fresh());
+        QSignalSpy changes(edit, &UIEdit::textChanged);
+        edit->setText(QString::fromUtf8(c.set));
+        EXPECT_EQ(edit->text(), QString::fromUtf8(c.result));
+        EXPECT_EQ(changes.size(), 1);
+        edit->setText({});
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.set));
+        if (QLineEdit* line = edit->lineEdit())
+            line->paste();
+        else
+            edit->textEdit()->paste();
+        EXPECT_EQ(edit->text(), QString::fromUtf8(c.result));
+    }
+}
+
+TEST_F(EditTest, MultiLineWrapsOnlyWithoutSidewaysScrolling) {
+    // clang-format off
+    const struct { const char* keys; QPlainTextEdit::LineWrapMode wrap; } cases[] = {
+        {"IsAutoHScroll=0\n", QPlainTextEdit::WidgetWidth},
+        {"IsAutoHScroll=1\n", QPlainTextEdit::NoWrap},
+        {"IsAutoHScroll=0\nIsHScroll=1\n", QPlainTextEdit::NoWrap},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        auto* edit = single<UIEdit>(std::string("Type=EDIT\nRect=0,0,150,40\n") + c.keys, fresh());
+        ASSERT_NE(edit->textEdit(), nullptr) << c.keys;
+        EXPECT_EQ(edit->textEdit()->lineWrapMode(), c.wrap) << c.keys;
+    }
+}
+
+TEST_F(EditTest, DisabledEditShowsTheDisabledImageAndGreyText) {
+    auto* edit = single<UIEdit>("Type=EDIT\nRect=10,10,90,40\nIsMultiline=0\n");
+    edit->setText("HHH");
+    edit->setEnabled(false);
+    const QImage face = edit->grab().toImage();
+    EXPECT_EQ(Pixel(face, {79, 29}), Rgb(kDisabled));
+    const QColor text = edit->lineEdit()->palette().color(QPalette::Disabled, QPalette::Text);
+    EXPECT_NE(Rgb(text), Rgb(Qt::black));
 }
 
 } // namespace

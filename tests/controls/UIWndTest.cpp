@@ -151,6 +151,35 @@ TEST_F(UIWndTest, RoutesTheOperatorsActionsToOnCommand) {
                                           {103, kSelectionChange}}));
 }
 
+TEST_F(UIWndTest, TabWalksTheStopsOfWindowAndPanelsInReadingOrderArrowsOnlyFromButtons) {
+    controls({"Type=PUSHBUTTON\nIDs=IDC_101\nRect=100,0,140,15\nIsTabStop=1",
+              "Type=EDIT\nIDs=IDC_102\nRect=0,70,60,85\nIsMultiline=0"});
+    skin_.section("IDW_BARE_0", "Type=PUSHBUTTON\nIDs=IDC_103\nRect=10,10,40,25\nIsTabStop=1");
+    create();
+    TestWindow panel(1001, &window_);
+    ASSERT_TRUE(panel.createSkin());
+    panel.setGeometry(0, 20, 60, 40);
+    panel.show();
+    auto* list = new QListWidget(&window_);
+    list->setGeometry(150, 20, 40, 60);
+    list->addItem("only");
+    list->setCurrentRow(0);
+    list->show();
+    QApplication::setActiveWindow(&window_);
+    window_.control(101)->setFocus();
+    // clang-format off
+    const struct { Qt::Key key; QWidget* focus; } steps[] = {
+        {Qt::Key_Tab, list}, {Qt::Key_Down, list}, {Qt::Key_Up, list}, {Qt::Key_Tab, panel.control(103)},
+        {Qt::Key_Tab, window_.controlAs<UIEdit>(102)->lineEdit()}, {Qt::Key_Tab, window_.control(101)},
+        {Qt::Key_Right, list}, {Qt::Key_Backtab, window_.control(101)},
+    };
+    // clang-format on
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key);
+        EXPECT_EQ(QApplication::focusWidget(), step.focus) << step.key;
+    }
+}
+
 // The main window and the seven editor panels of the default skin.
 constexpr int kSkinNumbers[] = {1000, 1020, 1055, 1080, 1098, 1114, 1125, 1142};
 
