@@ -78,7 +78,7 @@ TEST(SerialCommands, APortThatVanishesMidTransferLeavesTheEventFileAsItWas) {
                 ReceiveResult::Incomplete);
         } else {
             prompter.answerOpen(folder.file("table.rel"));
-            EXPECT_EQ(SendTableCommand(protocol, prompter, EventKind::Relay, progress),
+            EXPECT_EQ(SendTableCommand(protocol, prompter, EventKind::Relay, progress).result,
                       SendResult::ChunkFailed);
         }
         EXPECT_EQ(folder.read(std::filesystem::path(eventFile).filename().string()), before);
