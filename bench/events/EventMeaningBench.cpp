@@ -41,10 +41,11 @@ std::vector<std::uint8_t> Record(EventKind kind, std::uint32_t i, bool dated) {
     case EventKind::WeekClock: {
         const auto day = U8(i % 7 + 1), hour = U8(i / 7 % 24), minute = U8(i * 13 % 60);
         const auto month = U8(i % 12 + 1), date = U8(i % 28 + 1);
+        // Dated windows of an hour, within their date.
         return dated
-                   ? bytes(WeekClockRecord{month, date, day, hour, minute, 0, month, date, day,
-                                           U8((hour + 1) % 24), minute, 0, first, last, step, level,
-                                           1, name})
+                   ? bytes(WeekClockRecord{month, date, day, U8(hour % 23), minute, 0, month, date,
+                                           day, U8(hour % 23 + 1), minute, 0, first, last, step,
+                                           level, 1, name})
                    : bytes(WeekClockRecord{0, 0, day, hour, minute, 0, 0, 0,
                                            U8(hour == 23 ? day % 7 + 1 : day), U8((hour + 1) % 24),
                                            minute, 0, first, last, step, level, 0, name});

@@ -6,6 +6,7 @@
 #include "events/text/RecordJson.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 namespace corvane::text {
@@ -131,9 +132,16 @@ std::vector<std::vector<std::uint8_t>> ReadGroup(const Json& document, EventKind
 void AddGroup(EventTable& table, const Group& group,
               const std::vector<std::vector<std::uint8_t>>& records) {
     const bool sorted = SortedKind(table.kind());
+    // Keyed kinds: a key not met before is appended, as PlaceByKey would find,
+    // without scanning the table for it.
+    const std::size_t keyLength = InfoOf(table.kind()).nameOffset;
+    std::unordered_set<std::string_view> keys;
     for (std::size_t n = 0; n < records.size(); ++n) {
         const std::size_t i = sorted ? records.size() - 1 - n : n;
-        const Placement placement = PlaceAsAdd(table, group.dated, records[i]);
+        const std::string_view key(reinterpret_cast<const char*>(records[i].data()), keyLength);
+        const bool newKey = !sorted && keys.insert(key).second;
+        const Placement placement =
+            newKey ? Placement{table.size(), false} : PlaceAsAdd(table, group.dated, records[i]);
         if (sorted && placement.replaces)
             continue;
         if (StoreAt(table, placement, records[i], group.dated) == StoreResult::TableFull)
