@@ -5,6 +5,7 @@
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
 #include "app/StandardWidgetStyle.h"
+#include "device/LinkChoice.h"
 #include "app/StatusNote.h"
 #include "events/EditHistory.h"
 #include "events/EventEditing.h"
@@ -66,7 +67,7 @@ bool IsArrowKey(int key) {
 } // namespace
 
 MainWindow::MainWindow(Prompter& prompter, Pacer& pacer, QWidget* parent)
-    : UIWnd(parent), prompter_(prompter), pacer_(pacer), device_(prompter) {
+    : UIWnd(parent), prompter_(prompter), pacer_(pacer) {
     // A caption-less top-level window with a minimise command of its own.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint);
@@ -99,10 +100,11 @@ bool MainWindow::create() {
     watchSelectors();
     createUndoKeys();
 
-    device_.bindDriver();
+    device_ = MakeControllerLink(LinkRequest::fromEnvironment(), prompter_);
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
         selector->setChecked(true);
     readEventFolder();
+    RemoveInterruptedWrites(eventFolder_);
     history_ = std::make_unique<EditHistory>(eventFolder_);
     refillList();
     // The controller and its clock are reached once the window is on the
@@ -330,7 +332,8 @@ void MainWindow::switchKind(EventKind kind) {
 }
 
 void MainWindow::refillList() {
-    FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_);
+    ReportFileProblem(FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_),
+                      prompter_);
     MarkConflicts(*eventList_, eventFolder_, currentKind_, weeklyMode());
 }
 
@@ -379,8 +382,13 @@ void MainWindow::deleteEvent() {
         lines.push_back(listView_->currentLine());
     std::sort(lines.begin(), lines.end(), std::greater<>());
     FileContent before = history_->read(currentKind_);
-    for (int line : lines)
-        DeleteEvent(eventFolder_, currentKind_, weeklyMode(), line);
+    // A delete that cannot write stops the others and says why.
+    FileStatus status = FileStatus::Done;
+    for (int line : lines) {
+        if (status == FileStatus::Done)
+            status = DeleteEvent(eventFolder_, currentKind_, weeklyMode(), line);
+    }
+    ReportFileProblem(status, prompter_);
     history_->recordChange(currentKind_, std::move(before));
     refillList();
 }
@@ -388,7 +396,7 @@ void MainWindow::deleteEvent() {
 void MainWindow::clearEvents() {
     FileContent before = history_->read(currentKind_);
     listView_->reset();
-    ClearEventFile(eventFolder_, currentKind_);
+    ReportFileProblem(ClearEventFile(eventFolder_, currentKind_), prompter_);
     history_->recordChange(currentKind_, std::move(before));
 }
 
@@ -431,18 +439,18 @@ void MainWindow::reportHistory(EditHistory::Outcome outcome, const QString& done
 }
 
 void MainWindow::connectController() {
-    ControllerProtocol(device_, pacer_, prompter_).connectAndSetClock();
+    ControllerProtocol(*device_, pacer_, prompter_).connectAndSetClock();
 }
 
 void MainWindow::sendTable() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
+    ControllerProtocol protocol(*device_, pacer_, prompter_);
     const SendOutcome outcome = SendTableCommand(protocol, prompter_, currentKind_, *progressView_);
     if (outcome.result == SendResult::Sent)
         showNote(QStringLiteral("Sent %1.").arg(Events(outcome.events)));
 }
 
 void MainWindow::receiveTable() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
+    ControllerProtocol protocol(*device_, pacer_, prompter_);
     FileContent before = history_->read(currentKind_);
     const ReceiveOutcome outcome = ReceiveTableCommand(protocol, prompter_, currentKind_,
                                                        eventFolder_, weeklyMode(), *listView_);
@@ -454,7 +462,7 @@ void MainWindow::receiveTable() {
 }
 
 void MainWindow::emptyTable() {
-    if (ControllerProtocol(device_, pacer_, prompter_).emptyTable(currentKind_) ==
+    if (ControllerProtocol(*device_, pacer_, prompter_).emptyTable(currentKind_) ==
         EmptyResult::Announced)
         showNote(QStringLiteral("Emptied the controller's table."));
 }

@@ -59,7 +59,7 @@ void AddKeyedEvent(const std::string& folder, const EventForm& form, std::string
         Show(prompter, messages::kTableFull);
         return;
     }
-    WriteEventFile(folder, kind, table->bytes());
+    ReportFileProblem(WriteEventFile(folder, kind, table->bytes()), prompter);
 }
 
 // One weekly entry per checked day, all written together. A file too short
@@ -103,7 +103,7 @@ void AddWeeklyEvents(const std::string& folder, WeekClockRecord record, const We
         changed = true;
     }
     if (table && changed)
-        WriteEventFile(folder, EventKind::WeekClock, table->bytes());
+        ReportFileProblem(WriteEventFile(folder, EventKind::WeekClock, table->bytes()), prompter);
 }
 
 void AddDatedEvent(const std::string& folder, WeekClockRecord record, const WeekClockForm& form,
@@ -130,7 +130,7 @@ void AddDatedEvent(const std::string& folder, WeekClockRecord record, const Week
         Show(prompter, messages::kTableFull);
         return;
     }
-    WriteEventFile(folder, EventKind::WeekClock, table->bytes());
+    ReportFileProblem(WriteEventFile(folder, EventKind::WeekClock, table->bytes()), prompter);
 }
 
 void AddWeekClockEvent(const std::string& folder, const WeekClockForm& form,
@@ -158,27 +158,27 @@ void AddEvent(const std::string& folder, const EventForm& form, std::string_view
         AddKeyedEvent(folder, form, eventName, prompter, list);
 }
 
-void DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line) {
+FileStatus DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line) {
     if (line < 0)
-        return;
+        return FileStatus::Done;
     const auto bytes = ReadEventFile(folder, kind);
     if (!bytes)
-        return;
+        return FileStatus::Done;
     auto table = EventTable::fromFile(*bytes, kind);
     if (!table)
-        return;
+        return FileStatus::Done;
     const auto header = table->header();
     const bool datedGroup = HasDatedGroup(kind) && !weeklyMode;
     const std::uint32_t groupCount = datedGroup ? header.datedEntryCount : header.entryCount;
     const std::size_t base = datedGroup ? header.entryCount : 0;
     if (static_cast<std::uint32_t>(line) >= groupCount)
-        return;
+        return FileStatus::Done;
     table->remove(base + static_cast<std::size_t>(line));
     if (datedGroup)
         table->setDatedEntryCount(groupCount - 1);
     else
         table->setEntryCount(groupCount - 1);
-    WriteEventFile(folder, kind, table->bytes());
+    return WriteEventFile(folder, kind, table->bytes());
 }
 
 } // namespace corvane

@@ -2,6 +2,7 @@
 
 #include "events/EventKinds.h"
 #include "platform/EventListView.h"
+#include "platform/FileStatus.h"
 #include "platform/Prompter.h"
 
 #include <string>
@@ -14,14 +15,16 @@ namespace corvane {
 // text of the event-name field) and stores it in the kind's event file in folder: in place of an
 // entry with the same key, else appended (timecode and week-clock entries in sorted order).
 // Refusals are shown through prompter. list is emptied when the add meets a file too short for a
-// header (which is then rewritten as a bare header). The caller refills the list afterwards with
+// header (which is then rewritten as a bare header). An event file that cannot be written is left
+// as it was, and the operator is told why. The caller refills the list afterwards with
 // FillEventList.
 void AddEvent(const std::string& folder, const EventForm& form, std::string_view eventName,
               Prompter& prompter, EventListView& list);
 
 // The delete command: removes the record shown on list line `line` (-1: none).
 // weeklyMode picks the week-clock group the list shows; other kinds ignore it.
-// A line outside the group, or a damaged file, changes nothing.
-void DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line);
+// A line outside the group, or a damaged file, changes nothing. Anything but
+// Done says why the file could not be written; it is then unchanged.
+FileStatus DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line);
 
 } // namespace corvane
