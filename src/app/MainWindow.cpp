@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 namespace corvane {
@@ -33,6 +34,10 @@ namespace {
 // The rectangles of the widgets the window makes itself.
 const QRect kProgressBarRect(QPoint(15, 583), QPoint(779, 596));
 const QRect kEventListRect(QPoint(369, 77), QPoint(789, 572));
+
+// Add without the panel of the kind, which its skin section failed to make.
+constexpr std::string_view kPanelMissingMessage =
+    "The panel for this kind could not be loaded from the skin!";
 
 // The longest event name a record holds.
 constexpr qsizetype kEventNameLength = 24;
@@ -116,13 +121,18 @@ void MainWindow::createPanels() {
         panel = MakePanel(kind, this);
         if (!panel)
             continue;
-        // A panel whose skin fails stays an empty, hidden child; the window
-        // still opens so that the operator can use the other kinds.
         const bool created = panel->create(this);
         if (kind == EventKind::WeekClock)
             panelSize_ = panel->size();
+        if (!created) {
+            // A panel whose skin fails is dropped: its kind shows no panel and
+            // Add refuses, instead of storing what its empty controls read.
+            // The window still opens so that the operator can use the other kinds.
+            panel.reset();
+            continue;
+        }
         panel->setGeometry(QRect(panelOrigin_, panelSize_));
-        panel->setVisible(created && kind == EventKind::WeekClock);
+        panel->setVisible(kind == EventKind::WeekClock);
         connect(panel.get(), &EventPanel::listRefillRequested, this, [this, kind] {
             // The week-clock mode buttons choose which of its groups the list shows.
             if (kind == currentKind_)
@@ -235,8 +245,12 @@ std::string MainWindow::eventName() const {
 }
 
 void MainWindow::addEvent() {
-    if (EventPanel* current = panel(currentKind_))
-        AddEvent(eventFolder_, current->form(), eventName(), prompter_, *listView_);
+    EventPanel* current = panel(currentKind_);
+    if (current == nullptr) {
+        prompter_.showMessage(std::string(kPanelMissingMessage));
+        return;
+    }
+    AddEvent(eventFolder_, current->form(), eventName(), prompter_, *listView_);
     refillList();
 }
 

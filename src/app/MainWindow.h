@@ -43,6 +43,7 @@ public:
     const std::string& eventFolder() const { return eventFolder_; }
     QListWidget* eventList() const { return eventList_; }
     QProgressBar* progressBar() const { return progressBar_; }
+    // The panel of the kind; null when its skin section failed to make it.
     EventPanel* panel(EventKind kind) const;
 
     void onCommand(int id, int notification) override;

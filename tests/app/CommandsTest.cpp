@@ -126,6 +126,33 @@ TEST_F(CommandsTest, KindSwitchKeepsEachPanelAndRefillsTheList) {
     EXPECT_FALSE(window().panel(EventKind::Audio)->isVisible());
 }
 
+TEST_F(CommandsTest, AKindWithoutItsPanelShowsNoPanelAndAddStoresNothing) {
+    // The default skin with the MIDI panel's window section renamed away.
+    const QDir source(QString(CORVANE_PROGRAM_DIR) + "/Skins/Corvane");
+    const QDir skin(folder.filePath("skin"));
+    ASSERT_TRUE(skin.mkpath("."));
+    for (const QString& name : source.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(source.filePath(name), skin.filePath(name)));
+    QFile ui(skin.filePath("the.ui"));
+    ASSERT_TRUE(ui.open(QIODevice::ReadOnly));
+    const QByteArray text = ui.readAll().replace("[SKIN_MIDI]", "[GONE]");
+    ui.close();
+    ASSERT_TRUE(ui.open(QIODevice::WriteOnly | QIODevice::Truncate) && ui.write(text) > 0);
+    ui.close();
+
+    ASSERT_TRUE(app.initInstance(ui.fileName().toStdString()));
+    selectKind(EventKind::Midi);
+    EXPECT_EQ(window().panel(EventKind::Midi), nullptr);
+    for (const EventPanel* panel : window().findChildren<EventPanel*>())
+        EXPECT_FALSE(panel->isVisible()) << panel->metaObject()->className();
+    const QByteArray before = eventFile(EventKind::Midi);
+    click(kIdAdd);
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{
+                                     "The panel for this kind could not be loaded from the skin!"});
+    EXPECT_EQ(eventFile(EventKind::Midi), before);
+    EXPECT_TRUE(listLines().isEmpty());
+}
+
 TEST_F(CommandsTest, WeekClockModeButtonsSwitchBetweenWeeklyAndDatedEntries) {
     ASSERT_TRUE(start());
     const EventKind week = EventKind::WeekClock;
