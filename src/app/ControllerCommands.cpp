@@ -2,6 +2,7 @@
 
 #include "events/EventFiles.h"
 #include "events/EventList.h"
+#include "events/EventMessages.h"
 #include "events/ImportExport.h"
 #include "platform/Prompter.h"
 
@@ -22,12 +23,23 @@ std::string ReceivingFile(const std::string& chosen, const std::string& eventFil
 
 } // namespace
 
-SendResult SendTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,
-                            Progress& progress) {
+SendOutcome SendTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,
+                             Progress& progress) {
     const std::optional<std::string> path = prompter.chooseOpenFile(ExchangeFileDialog(kind));
     if (!path)
-        return SendResult::Cancelled;
-    return protocol.sendTable(kind, *path, progress);
+        return {};
+    switch (CheckTableFile(*path, kind)) {
+    case TableFileCheck::NotValidForKind:
+        prompter.showMessage(std::string(messages::kFileNotValid));
+        return {.refused = true};
+    case TableFileCheck::NoEvents:
+        prompter.showMessage(std::string(messages::kNoEventsToSend));
+        return {.refused = true};
+    case TableFileCheck::Sendable:
+    case TableFileCheck::Unreadable: // the protocol reports what it cannot open
+        break;
+    }
+    return {protocol.sendTable(kind, *path, progress), false, EventCountOfFile(*path)};
 }
 
 ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,

@@ -3,6 +3,7 @@
 #include "device/ControllerProtocol.h"
 #include "events/EventKind.h"
 
+#include <cstdint>
 #include <string>
 
 namespace corvane {
@@ -15,10 +16,19 @@ class Prompter;
 // folder. Each runs over a ControllerProtocol built on the window's link, Pacer
 // and Prompter; the file dialogs go to the same Prompter.
 
-// Send: asks for an exchange file of the kind and sends it as the kind's table;
-// the progress bar advances once per chunk.
-SendResult SendTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,
-                            Progress& progress);
+struct SendOutcome {
+    SendResult result = SendResult::Cancelled;
+    // The file is not a table of the kind ("The file is not a valid event file
+    // for this kind!") or holds no events ("There are no events to send."); it
+    // was refused before anything went to the controller.
+    bool refused = false;
+    std::uint64_t events = 0; // the events the chosen file holds
+};
+
+// Send: asks for an exchange file of the kind and sends it as the kind's table
+// unless it is refused; the progress bar advances once per chunk.
+SendOutcome SendTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,
+                             Progress& progress);
 
 // Receive: asks for a file to keep the controller's table in, receives the kind's
 // table into it and makes it the kind's event file in eventFolder when it is

@@ -1,6 +1,7 @@
 #include "app/CorvaneApp.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramIcon.h"
 #include "platform/Prompter.h"
 #include "skin/SkinPaths.h"
 
@@ -19,6 +20,7 @@ bool CorvaneApp::initInstance(std::string_view uiPath) {
     }
     mainWindow_ = std::make_unique<MainWindow>(prompter_, pacer_);
     mainWindow_->setWindowTitle(QStringLiteral("Corvane"));
+    mainWindow_->setWindowIcon(ProgramIcon());
     if (!mainWindow_->create())
         return false;
     mainWindow_->show();

@@ -4,9 +4,12 @@
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
 #include "app/StandardWidgetStyle.h"
+#include "app/StatusNote.h"
+#include "events/EditHistory.h"
 #include "events/EventEditing.h"
 #include "events/EventFiles.h"
 #include "events/EventList.h"
+#include "events/EventMessages.h"
 #include "events/ImportExport.h"
 #include "panels/EventPanel.h"
 #include "panels/PanelFactory.h"
@@ -18,14 +21,19 @@
 
 #include <QAbstractButton>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShortcut>
+#include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace corvane {
 
@@ -48,6 +56,14 @@ std::optional<EventKind> KindOfSelector(int id) {
             return kAllEventKinds[i];
     }
     return std::nullopt;
+}
+
+QString Events(std::uint64_t count) {
+    return count == 1 ? QStringLiteral("1 event") : QStringLiteral("%1 events").arg(count);
+}
+
+bool IsArrowKey(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
 } // namespace
@@ -73,16 +89,33 @@ bool MainWindow::create() {
         name->setText(QStringLiteral("Event"));
     markSelectorColours();
     createProgressBar();
+    createStatusNote();
     createEventList();
     createPanels();
+    watchSelectors();
+    createUndoKeys();
 
     device_.bindDriver();
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
         selector->setChecked(true);
     readEventFolder();
+    history_ = std::make_unique<EditHistory>(eventFolder_);
     refillList();
-    connectController();
+    // The controller and its clock are reached once the window is on the
+    // screen: the operator sees it at once, while the clock reply may take
+    // half a second.
+    connectPending_ = true;
     return true;
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    UIWnd::paintEvent(event);
+    if (!std::exchange(connectPending_, false))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        connectController();
+        controllerChecked_ = true;
+    });
 }
 
 void MainWindow::createProgressBar() {
@@ -96,6 +129,68 @@ void MainWindow::createProgressBar() {
     SetControlId(progressBar_, kIdProgressBar);
     progressBar_->hide();
     progressView_ = std::make_unique<ProgressBarView>(*progressBar_);
+}
+
+void MainWindow::createStatusNote() {
+    statusNote_ = new StatusNote(this);
+    statusNote_->setObjectName(kStatusNoteObjectName);
+    statusNote_->setStyleSheet(StatusNoteStyleSheet());
+    statusNote_->setGeometry(kProgressBarRect.adjusted(0, -3, 0, 3));
+}
+
+QString MainWindow::statusNote() const {
+    return statusNote_->isHidden() ? QString() : statusNote_->text();
+}
+
+void MainWindow::showNote(const QString& text) {
+    statusNote_->showNote(text);
+}
+
+// Ctrl+Z and Ctrl+Shift+Z reach the window from anywhere in it except an
+// edit, which keeps them for its own text.
+void MainWindow::createUndoKeys() {
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, this, [this] { undoChange(); });
+    auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this);
+    connect(redo, &QShortcut::activated, this, [this] { redoChange(); });
+}
+
+// The kind selectors take arrow keys as a row of tabs does: the focus moves
+// to the neighbouring selector without choosing it; Space or Return chooses.
+void MainWindow::watchSelectors() {
+    for (int id : kSelectorIds) {
+        if (QWidget* selector = control(id))
+            selector->installEventFilter(this);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return UIWnd::eventFilter(watched, event);
+    auto* selector = qobject_cast<QAbstractButton*>(watched);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (selector == nullptr || !KindOfSelector(ControlId(selector)))
+        return UIWnd::eventFilter(watched, event);
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        selector->click();
+        return true;
+    }
+    if (!IsArrowKey(key))
+        return UIWnd::eventFilter(watched, event);
+    const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
+    const auto at =
+        std::find(std::begin(kSelectorIds), std::end(kSelectorIds), ControlId(selector));
+    const std::size_t index = static_cast<std::size_t>(at - std::begin(kSelectorIds));
+    const std::size_t count = std::size(kSelectorIds);
+    for (std::size_t step = 1; step < count; ++step) {
+        const std::size_t next = (index + (forward ? step : count - step)) % count;
+        QWidget* neighbour = control(kSelectorIds[next]);
+        if (neighbour && neighbour->isVisible() && neighbour->isEnabled()) {
+            neighbour->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+    return true;
 }
 
 void MainWindow::createEventList() {
@@ -202,10 +297,11 @@ void MainWindow::onCommand(int id, int notification) {
         clearEvents();
         break;
     case kIdImport:
-        ImportEventFile(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_);
+        importEvents();
         break;
     case kIdExport:
-        ExportEventFile(eventFolder_, currentKind_, prompter_);
+        if (ExportEventFile(eventFolder_, currentKind_, prompter_))
+            showNote(QStringLiteral("Exported %1.").arg(Events(eventCount())));
         break;
     case kIdEmpty:
         emptyTable();
@@ -244,24 +340,88 @@ std::string MainWindow::eventName() const {
     return field->text().left(kEventNameLength).toLatin1().toStdString();
 }
 
+std::uint64_t MainWindow::eventCount() const {
+    return EventCountOfFile(EventFilePath(eventFolder_, currentKind_));
+}
+
 void MainWindow::addEvent() {
     EventPanel* current = panel(currentKind_);
     if (current == nullptr) {
         prompter_.showMessage(std::string(kPanelMissingMessage));
         return;
     }
-    AddEvent(eventFolder_, current->form(), eventName(), prompter_, *listView_);
+    const EventForm form = current->form();
+    if (const auto* week = std::get_if<WeekClockForm>(&form); week && week->weekly) {
+        if (std::none_of(week->days.begin(), week->days.end(),
+                         [](bool ticked) { return ticked; })) {
+            showNote(QStringLiteral("Tick at least one day."));
+            return;
+        }
+    }
+    FileContent before = history_->read(currentKind_);
+    AddEvent(eventFolder_, form, eventName(), prompter_, *listView_);
+    history_->recordChange(currentKind_, std::move(before));
     refillList();
 }
 
+// Every selected line goes, the lowest last so that the lines still to go
+// keep their numbers.
 void MainWindow::deleteEvent() {
-    DeleteEvent(eventFolder_, currentKind_, weeklyMode(), listView_->currentLine());
+    std::vector<int> lines;
+    for (const QModelIndex& index : eventList_->selectionModel()->selectedRows())
+        lines.push_back(index.row());
+    if (lines.empty())
+        lines.push_back(listView_->currentLine());
+    std::sort(lines.begin(), lines.end(), std::greater<>());
+    FileContent before = history_->read(currentKind_);
+    for (int line : lines)
+        DeleteEvent(eventFolder_, currentKind_, weeklyMode(), line);
+    history_->recordChange(currentKind_, std::move(before));
     refillList();
 }
 
 void MainWindow::clearEvents() {
+    FileContent before = history_->read(currentKind_);
     listView_->reset();
     ClearEventFile(eventFolder_, currentKind_);
+    history_->recordChange(currentKind_, std::move(before));
+}
+
+void MainWindow::importEvents() {
+    FileContent before = history_->read(currentKind_);
+    if (!ImportEventFile(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_))
+        return;
+    history_->recordChange(currentKind_, std::move(before));
+    showNote(QStringLiteral("Imported %1.").arg(Events(eventCount())));
+}
+
+void MainWindow::undoChange() {
+    reportHistory(history_->undo(currentKind_), QStringLiteral("Undone."),
+                  QStringLiteral("Nothing to undo."));
+}
+
+void MainWindow::redoChange() {
+    reportHistory(history_->redo(currentKind_), QStringLiteral("Redone."),
+                  QStringLiteral("Nothing to redo."));
+}
+
+void MainWindow::reportHistory(EditHistory::Outcome outcome, const QString& done,
+                               const QString& nothing) {
+    switch (outcome) {
+    case EditHistory::Outcome::Done:
+        refillList();
+        showNote(done + QStringLiteral(" %1 now.").arg(Events(eventCount())));
+        break;
+    case EditHistory::Outcome::Nothing:
+        showNote(nothing);
+        break;
+    case EditHistory::Outcome::ChangedOutside:
+        prompter_.showMessage(std::string(kChangedOutsideMessage));
+        break;
+    case EditHistory::Outcome::WriteFailed:
+        prompter_.showMessage(std::string(kUndoWriteFailedMessage));
+        break;
+    }
 }
 
 void MainWindow::connectController() {
@@ -270,16 +430,27 @@ void MainWindow::connectController() {
 
 void MainWindow::sendTable() {
     ControllerProtocol protocol(device_, pacer_, prompter_);
-    SendTableCommand(protocol, prompter_, currentKind_, *progressView_);
+    const SendOutcome outcome = SendTableCommand(protocol, prompter_, currentKind_, *progressView_);
+    if (outcome.result == SendResult::Sent)
+        showNote(QStringLiteral("Sent %1.").arg(Events(outcome.events)));
 }
 
 void MainWindow::receiveTable() {
     ControllerProtocol protocol(device_, pacer_, prompter_);
-    ReceiveTableCommand(protocol, prompter_, currentKind_, eventFolder_, weeklyMode(), *listView_);
+    FileContent before = history_->read(currentKind_);
+    const ReceiveOutcome outcome = ReceiveTableCommand(protocol, prompter_, currentKind_,
+                                                       eventFolder_, weeklyMode(), *listView_);
+    history_->recordChange(currentKind_, std::move(before));
+    if (outcome.result == ReceiveResult::Received)
+        showNote(QStringLiteral("Received %1.").arg(Events(eventCount())));
+    else if (outcome.result == ReceiveResult::EmptyTable)
+        showNote(QStringLiteral("Received an empty table: no events."));
 }
 
 void MainWindow::emptyTable() {
-    ControllerProtocol(device_, pacer_, prompter_).emptyTable(currentKind_);
+    if (ControllerProtocol(device_, pacer_, prompter_).emptyTable(currentKind_) ==
+        EmptyResult::Announced)
+        showNote(QStringLiteral("Emptied the controller's table."));
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

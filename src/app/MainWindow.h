@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/D2xxLink.h"
+#include "events/EditHistory.h"
 #include "events/EventKind.h"
 #include "panels/ControlIds.h"
 #include "skin/UIWnd.h"
@@ -10,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QListWidget;
 class QProgressBar;
@@ -21,6 +23,11 @@ class Pacer;
 class Prompter;
 class ListWidgetEventView;
 class ProgressBarView;
+class StatusNote;
+
+inline constexpr std::string_view kChangedOutsideMessage =
+    "The event file was changed by another program; undo and redo leave it as it is.";
+inline constexpr std::string_view kUndoWriteFailedMessage = "The event file could not be written!";
 
 // The program's only top-level window: the seven editor panels, the event
 // list of the current kind, the progress bar and the controller link. Every
@@ -33,15 +40,20 @@ public:
     MainWindow(Prompter& prompter, Pacer& pacer, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Builds the window: skin, list, progress bar and panels, then the driver,
-    // the current kind's list, the controller and its clock. False only when
-    // the window's own skin cannot be loaded; device trouble is reported to the
-    // operator and the window opens anyway.
+    // Builds the window: skin, list, progress bar and panels, then the driver
+    // and the current kind's list. False only when the window's own skin
+    // cannot be loaded. The controller and its clock follow from the event
+    // loop once the window is first painted; device trouble is reported to
+    // the operator then.
     bool create();
+    // True once the start-up's controller search and clock setting ran.
+    bool controllerChecked() const { return controllerChecked_; }
 
     EventKind currentKind() const { return currentKind_; }
     const std::string& eventFolder() const { return eventFolder_; }
     QListWidget* eventList() const { return eventList_; }
+    // The short note after a command ("Sent 12 events."), empty when none shows.
+    QString statusNote() const;
     QProgressBar* progressBar() const { return progressBar_; }
     // The panel of the kind; null when its skin section failed to make it.
     EventPanel* panel(EventKind kind) const;
@@ -51,14 +63,22 @@ public:
 protected:
     int designatedSkinNumber() const override { return kSkinMain; }
 
+    void paintEvent(QPaintEvent* event) override;
+
     // The window has no caption: a press on its own surface drags it.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createEventList();
     void createProgressBar();
+    void createStatusNote();
+    void createUndoKeys();
+    void watchSelectors();
+    void showNote(const QString& text);
+    std::uint64_t eventCount() const;
     void createPanels();
     void markSelectorColours();
     void centreOnScreen();
@@ -72,6 +92,10 @@ private:
     void addEvent();
     void deleteEvent();
     void clearEvents();
+    void importEvents();
+    void undoChange();
+    void redoChange();
+    void reportHistory(EditHistory::Outcome outcome, const QString& done, const QString& nothing);
     void connectController();
     void sendTable();
     void receiveTable();
@@ -85,11 +109,15 @@ private:
     QListWidget* eventList_ = nullptr;
     std::unique_ptr<ListWidgetEventView> listView_;
     std::unique_ptr<ProgressBarView> progressView_;
+    StatusNote* statusNote_ = nullptr;
+    std::unique_ptr<EditHistory> history_;
     Pacer& pacer_;
     D2xxLink device_;
     QPoint panelOrigin_{11, 173};
     QSize panelSize_;
     std::optional<QPoint> dragOffset_;
+    bool connectPending_ = false;
+    bool controllerChecked_ = false;
 };
 
 } // namespace corvane

@@ -49,4 +49,14 @@ QProgressBar#%1::chunk { background: %4; border-radius: 2px; }
         .arg(kProgressBarObjectName, kWell, kFrame, kAccent);
 }
 
+QString StatusNoteStyleSheet() {
+    return QString(R"(
+QLabel#%1 {
+    background: %2; color: %3; border: 1px solid %4; border-radius: 3px;
+    padding: 0 6px; font-size: 9pt;
+}
+)")
+        .arg(kStatusNoteObjectName, kWell, kText, kFrame);
+}
+
 } // namespace corvane

@@ -9,8 +9,10 @@ namespace corvane {
 // that the skinned controls, which paint themselves, are left alone.
 QString EventListStyleSheet();
 QString ProgressBarStyleSheet();
+QString StatusNoteStyleSheet();
 
 inline constexpr const char* kEventListObjectName = "eventList";
 inline constexpr const char* kProgressBarObjectName = "progressBar";
+inline constexpr const char* kStatusNoteObjectName = "statusNote";
 
 } // namespace corvane

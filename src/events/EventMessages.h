@@ -11,5 +11,6 @@ inline constexpr std::string_view kTableFull = "The event table is full!";
 inline constexpr std::string_view kFileMissing = "The file does not exist!";
 inline constexpr std::string_view kFileNotValid =
     "The file is not a valid event file for this kind!";
+inline constexpr std::string_view kNoEventsToSend = "There are no events to send.";
 
 } // namespace corvane::messages

@@ -40,31 +40,48 @@ FileDialogRequest ExchangeFileDialog(EventKind kind) {
     return {std::string(info.dialogFilter), std::string(info.extension), "EventFile"};
 }
 
-void ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
+bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list) {
     const auto source = prompter.chooseOpenFile(ExchangeFileDialog(kind));
     if (!source)
-        return;
+        return false;
     switch (ReplaceEventFile(*source, folder, kind, ReplaceCheck::RequireValid)) {
     case ReplaceResult::SourceMissing:
         prompter.showMessage(std::string(messages::kFileMissing));
-        return;
+        return false;
     case ReplaceResult::NotValidForKind:
         prompter.showMessage(std::string(messages::kFileNotValid));
-        return;
+        return false;
     case ReplaceResult::SourceUnreadable:
     case ReplaceResult::WriteFailed:
-        return;
+        return false;
     case ReplaceResult::Replaced:
         FillEventList(folder, kind, weeklyMode, list);
-        return;
+        return true;
     }
+    return false;
 }
 
-void ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter) {
+TableFileCheck CheckTableFile(const std::string& path, EventKind kind) {
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes)
+        return TableFileCheck::Unreadable;
+    if (!IsValidEventFile(*bytes, kind))
+        return TableFileCheck::NotValidForKind;
+    const auto header = EventFileHeader::decode(*bytes);
+    return header && header->totalEntries() > 0 ? TableFileCheck::Sendable
+                                                : TableFileCheck::NoEvents;
+}
+
+std::uint64_t EventCountOfFile(const std::string& path) {
+    const auto bytes = ReadWholeFile(path);
+    const auto header = bytes ? EventFileHeader::decode(*bytes) : std::nullopt;
+    return header ? header->totalEntries() : 0;
+}
+
+bool ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter) {
     const auto target = prompter.chooseSaveFile(ExchangeFileDialog(kind));
-    if (target)
-        CopyOutEventFile(folder, kind, *target);
+    return target && CopyOutEventFile(folder, kind, *target);
 }
 
 } // namespace corvane

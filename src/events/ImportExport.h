@@ -4,6 +4,7 @@
 #include "platform/EventListView.h"
 #include "platform/Prompter.h"
 
+#include <cstdint>
 #include <string>
 
 namespace corvane {
@@ -21,6 +22,21 @@ enum class ReplaceResult {
     WriteFailed,      // the event file could not be written; it is unchanged
 };
 
+enum class TableFileCheck {
+    Sendable,        // a valid file of the kind with at least one event
+    Unreadable,      // missing or unreadable; the send itself reports it
+    NotValidForKind, // its length does not fit the kind's header and records
+    NoEvents,        // valid, but its header counts no events
+};
+
+// Whether the file at path may go to the controller as the kind's table, so
+// that a file of another kind is refused before anything is written.
+TableFileCheck CheckTableFile(const std::string& path, EventKind kind);
+
+// The number of events the header of the file at path counts; 0 when it has
+// no header or cannot be read.
+std::uint64_t EventCountOfFile(const std::string& path);
+
 // Makes the bytes of sourcePath the kind's event file in folder. Used by the
 // import command and by the receive exchange; callers refill the list after.
 ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string& folder,
@@ -36,11 +52,12 @@ FileDialogRequest ExchangeFileDialog(EventKind kind);
 // The import command: asks for a file, refuses a missing file ("The file does
 // not exist!") or one that is not a valid file of this kind ("The file is not a
 // valid event file for this kind!"), else replaces the event file and refills
-// list (weeklyMode as for FillEventList).
-void ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
+// list (weeklyMode as for FillEventList). True when the event file was replaced.
+bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list);
 
-// The export command: asks for a target and copies the event file there.
-void ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter);
+// The export command: asks for a target and copies the event file there; true
+// when it was written.
+bool ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter);
 
 } // namespace corvane

@@ -9,10 +9,19 @@ namespace {
 
 enum OutputType { kDmx = 0, kRelay = 1, kAudio = 2 };
 
+// The spin buttons in the panel's dark colours: a raised face, light arrows.
+QPalette SpinPalette(QPalette palette) {
+    palette.setColor(QPalette::Button, QColor(0x25, 0x2A, 0x31));
+    palette.setColor(QPalette::ButtonText, QColor(0xE8, 0xEB, 0xEF));
+    palette.setColor(QPalette::WindowText, QColor(0xE8, 0xEB, 0xEF));
+    palette.setColor(QPalette::Dark, QColor(0x2E, 0x34, 0x3D));
+    return palette;
+}
+
 } // namespace
 
-// The settings' spin buttons exist but stay hidden, so the settings keep
-// their initial 0 and 30; the controller expects those values.
+// The settings' spin buttons sit beside their display texts and adjust them
+// within 0..59; untouched, the settings keep their initial 0 and 30.
 bool SensorPanel::createOwnControls() {
     auto makeSpin = [this](int id, const QRect& rect, int position) {
         auto* spin = new SpinButton(this);
@@ -20,7 +29,8 @@ bool SensorPanel::createOwnControls() {
         spin->setGeometry(rect);
         spin->setRange(0, 59);
         spin->setPosition(position);
-        spin->hide();
+        spin->setPalette(SpinPalette(spin->palette()));
+        spin->show();
         connect(spin, &SpinButton::scrolled, this,
                 [this, id](int value) { showSpinPosition(id, value); });
         return spin;

@@ -1,6 +1,7 @@
 #include "panels/WeekClockPanel.h"
 
 #include "panels/ControlIds.h"
+#include "panels/PickerStyle.h"
 
 #include <QDateEdit>
 #include <QDateTime>
@@ -36,6 +37,7 @@ bool WeekClockPanel::createOwnControls() {
 
 QDateEdit* WeekClockPanel::addDatePicker(int id, const QRect& rect) {
     auto* picker = new QDateEdit(QDate::currentDate(), this);
+    picker->setCalendarPopup(true);
     placePicker(picker, id, rect);
     return picker;
 }
@@ -52,6 +54,7 @@ QTimeEdit* WeekClockPanel::addTimePicker(int id, const QRect& rect) {
 
 void WeekClockPanel::placePicker(QDateTimeEdit* picker, int id, const QRect& rect) {
     picker->setGeometry(rect);
+    ApplyPickerLook(*picker);
     SetControlId(picker, id);
     picker->show();
 }

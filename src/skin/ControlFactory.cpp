@@ -32,12 +32,19 @@ QString FilePath(const std::string& path) {
 
 // The piece of a window image under a control. A control reaching beyond the
 // image gets black there; the piece stops at the image's right and bottom
-// edges, so that an absurd rectangle costs no absurd amount of memory.
+// edges, so that an absurd rectangle costs no absurd amount of memory. A piece
+// that starts inside the image shares the window's pixels instead of copying
+// them: the window keeps its images until its controls are gone, and a
+// control that ever drew into its piece would get a copy of its own.
 QImage CutPiece(const QImage& full, const QRect& area) {
     const QRect inside = area.intersected(full.rect());
     if (full.isNull() || inside.isEmpty())
         return {};
-    return full.copy(QRect(area.topLeft(), inside.bottomRight()));
+    const QRect piece(area.topLeft(), inside.bottomRight());
+    if (piece != inside || full.depth() != 32)
+        return full.copy(piece);
+    const uchar* first = full.constScanLine(piece.top()) + piece.left() * 4;
+    return QImage(first, piece.width(), piece.height(), full.bytesPerLine(), full.format());
 }
 
 ButtonKind KindOf(ControlType type) {
@@ -233,6 +240,7 @@ QWidget* ControlFactory::createSlider(const SliderDescription& d) {
                                 CutPiece(window_.image(kImageHover), area));
     slider->setThumbImages(LoadImages(d.thumbFiles));
     slider->setMarkEnabled(d.useMark);
+    RouteCommand(window_, slider, &QAbstractSlider::actionTriggered, kScrolled);
     return slider;
 }
 

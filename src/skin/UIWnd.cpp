@@ -7,10 +7,13 @@
 #include "skin/controls/Drawing.h"
 #include "skin/controls/UIButton.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QVariant>
+#include <algorithm>
+#include <utility>
 
 namespace corvane {
 
@@ -36,7 +39,11 @@ int ControlId(const QWidget* control) {
 UIWnd::UIWnd(QWidget* parent) : QWidget(parent) {}
 
 UIWnd::~UIWnd() {
-    // The controls go first, in creation order, then the images (members).
+    // The controls go first, then the images (members) they share.
+    destroyControls();
+}
+
+void UIWnd::destroyControls() {
     for (ControlEntry& entry : controls_) {
         delete entry.control;
         entry.control = nullptr;
@@ -45,6 +52,9 @@ UIWnd::~UIWnd() {
 }
 
 bool UIWnd::createSkin() {
+    // Controls share the pixels of the window's images: a second creation
+    // replaces them before the images change.
+    destroyControls();
     const SkinFiles files = SkinFiles::current();
     skinNumber_ = designatedSkinNumber();
     sectionName_ = QString::fromStdString(ResolveSkinSection(files, skinNumber_));
@@ -63,8 +73,15 @@ bool UIWnd::createSkin() {
     hover_ = LoadSkinImage(LocalPath(skin.hoverImage));
     pressed_ = LoadSkinImage(LocalPath(skin.pressedImage));
     // Pixels of the mask colour in the normal image are neither drawn nor hit.
-    if (skin.useMaskColor)
-        SetWidgetShape(this, MaskRegion(normal_, size(), RgbFromColorRef(skin.maskColor())));
+    if (skin.useMaskColor) {
+        const QRgb key = RgbFromColorRef(skin.maskColor());
+        SetWidgetShape(this, MaskRegion(normal_, size(), key));
+        // Where the mask only limits the input (Wayland), a top-level window
+        // still leaves those pixels out: its surface starts fully transparent
+        // and only the shape is painted.
+        if (isWindow())
+            setAttribute(Qt::WA_TranslucentBackground);
+    }
 
     ControlFactory factory(*this);
     controls_ = factory.createControls(ReadControlDescriptions(files, sectionName_.toStdString()));
@@ -107,27 +124,55 @@ void UIWnd::drawBackground(QPainter& painter) {
 
 void UIWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty())
+        painter.setClipRegion(mask());
     drawBackground(painter);
 }
 
-// Tab and the arrow keys walk the controls that are tab stops, in creation
-// order, wrapping at the ends, as in a dialog box.
-bool UIWnd::focusNextPrevChild(bool next) {
-    std::vector<QWidget*> stops;
-    QWidget* current = nullptr;
-    QWidget* focus = QApplication::focusWidget();
-    for (QObject* child : children()) {
+namespace {
+
+// The tab stops of a window and of the skinned child windows shown in it (the
+// main window's panels), in reading order: top to bottom, then left to right.
+void CollectTabStops(const QWidget& window, std::vector<QWidget*>& stops) {
+    for (QObject* child : window.children()) {
         auto* widget = qobject_cast<QWidget*>(child);
-        if (!widget || widget->isWindow() || !widget->isVisibleTo(this) || !widget->isEnabled() ||
-            !(widget->focusPolicy() & Qt::TabFocus))
+        if (!widget || widget->isWindow() || !widget->isVisibleTo(&window) || !widget->isEnabled())
             continue;
-        stops.push_back(widget);
-        if (focus && (widget == focus || widget->isAncestorOf(focus)))
-            current = widget;
+        if (qobject_cast<UIWnd*>(widget))
+            CollectTabStops(*widget, stops);
+        else if (widget->focusPolicy() & Qt::TabFocus)
+            stops.push_back(widget);
     }
+}
+
+std::vector<QWidget*> TabStopsInReadingOrder(QWidget& window) {
+    std::vector<QWidget*> stops;
+    CollectTabStops(window, stops);
+    const auto place = [&window](const QWidget* widget) {
+        const QPoint at = widget->mapTo(&window, QPoint(0, 0));
+        return std::pair(at.y(), at.x());
+    };
+    std::stable_sort(stops.begin(), stops.end(),
+                     [&](const QWidget* a, const QWidget* b) { return place(a) < place(b); });
+    return stops;
+}
+
+} // namespace
+
+// Tab walks the tab stops of the whole top-level skinned window, its panels
+// included, in reading order, wrapping at the ends, as in a dialog box. A
+// skinned child window hands the walk to the window it sits in.
+bool UIWnd::focusNextPrevChild(bool next) {
+    if (auto* outer = parentWidget() ? qobject_cast<UIWnd*>(parentWidget()) : nullptr;
+        outer && !isWindow())
+        return outer->focusNextPrevChild(next);
+    const std::vector<QWidget*> stops = TabStopsInReadingOrder(*this);
     if (stops.empty())
         return false;
-    auto at = std::find(stops.begin(), stops.end(), current);
+    QWidget* focus = QApplication::focusWidget();
+    const auto at = std::find_if(stops.begin(), stops.end(), [focus](QWidget* stop) {
+        return focus && (stop == focus || stop->isAncestorOf(focus));
+    });
     QWidget* target = nullptr;
     if (at == stops.end())
         target = next ? stops.front() : stops.back();
@@ -139,15 +184,21 @@ bool UIWnd::focusNextPrevChild(bool next) {
     return true;
 }
 
+// Arrow keys a button passes on move the focus between buttons; those a list,
+// an edit or a combo box had no use for (at its first or last line, say) stay
+// where they are, so that the next key still goes to the same control.
 void UIWnd::keyPressEvent(QKeyEvent* event) {
+    const bool fromButton = qobject_cast<QAbstractButton*>(QApplication::focusWidget()) != nullptr;
     switch (event->key()) {
     case Qt::Key_Right:
     case Qt::Key_Down:
-        focusNextPrevChild(true);
+        if (fromButton)
+            focusNextPrevChild(true);
         return;
     case Qt::Key_Left:
     case Qt::Key_Up:
-        focusNextPrevChild(false);
+        if (fromButton)
+            focusNextPrevChild(false);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:

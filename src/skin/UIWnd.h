@@ -13,6 +13,7 @@ enum Notification : int {
     kButtonClicked = 0,   // BN_CLICKED (also STN_CLICKED)
     kSelectionChange = 1, // CBN_SELCHANGE, for changes the operator made
     kEditChange = 0x0300, // EN_CHANGE
+    kScrolled = 0x0114,   // WM_HSCROLL / WM_VSCROLL: a slider moved by the operator
 };
 
 // Codes of the five skin images a control may ask its window for.
@@ -85,6 +86,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void destroyControls();
+
     QString sectionName_;
     int skinNumber_ = -1;
     int skinError_ = 0;

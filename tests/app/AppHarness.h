@@ -57,10 +57,12 @@ protected:
         QDir::setCurrent(previousFolder_);
     }
 
-    // Runs the start-up; the messages it showed are in prompter.messages.
+    // Runs the start-up up to the controller's clock; the messages it showed
+    // are in prompter.messages.
     bool start() {
         return app.initInstance() &&
-               (window().activateWindow(), QTest::qWaitForWindowExposed(&window()));
+               (window().activateWindow(), QTest::qWaitForWindowExposed(&window())) &&
+               QTest::qWaitFor([this] { return window().controllerChecked(); });
     }
 
     MainWindow& window() const { return *app.mainWindow(); }

@@ -91,7 +91,7 @@ struct CommandFixture : ::testing::Test {
 
 TEST_F(CommandFixture, CancelledDialogsOfferTheKindsFilesAndTouchNeitherControllerNorFiles) {
     NoProgress progress;
-    EXPECT_EQ(SendTableCommand(protocol, prompter, EventKind::Relay, progress),
+    EXPECT_EQ(SendTableCommand(protocol, prompter, EventKind::Relay, progress).result,
               SendResult::Cancelled);
     EXPECT_EQ(receive(), ReceiveResult::Cancelled);
     for (const auto& r : {prompter.openRequests.at(0), prompter.saveRequests.at(0)})

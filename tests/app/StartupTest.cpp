@@ -63,5 +63,16 @@ TEST_F(StartupTest, ClosingEndsTheLoopExitDeletesTheWindowOnceAndEventsSurviveAR
     EXPECT_TRUE(listLines().front().startsWith("Stage:ch="));
 }
 
+TEST_F(StartupTest, WindowShowsTheProgramIconAndLeavesItsCutCornersTransparent) {
+    ASSERT_TRUE(start());
+    EXPECT_FALSE(window().windowIcon().isNull());
+    // The corners are left out by drawing, not only by the shape, for
+    // compositors that take the shape as the input region only.
+    const QImage drawn = window().grab().toImage();
+    EXPECT_EQ(qAlpha(drawn.pixel(0, 0)), 0);
+    EXPECT_EQ(qAlpha(drawn.pixel(drawn.width() - 1, drawn.height() - 1)), 0);
+    EXPECT_EQ(qAlpha(drawn.pixel(drawn.width() / 2, drawn.height() / 2)), 255);
+}
+
 } // namespace
 } // namespace corvane::test

@@ -15,18 +15,29 @@ namespace {
 using test::FileOfRecords;
 
 TEST(CheckEvents, ReportsCountsOrTheReason) {
-    const auto relays = FileOfRecords(std::vector<RelayRecord>(3));
-    // clang-format off
-    const std::tuple<std::vector<std::uint8_t>, EventKind, int, std::string, std::string> cases[] = {
-        {FileOfRecords(1, 2, std::vector<RelayRecord>(3)), EventKind::Relay, 0, "valid: 3 entries\n", ""},
-        {FileOfRecords(2, 1, std::vector<WeekClockRecord>(3)), EventKind::WeekClock, 0, "valid: 2 weekly, 1 dated\n", ""},
-        {std::vector<std::uint8_t>(15), EventKind::Relay, 1, "", "f is not a valid relay event file\n  it holds 15 bytes"},
-        {relays, EventKind::Sensor, 1, "", "f is not a valid sensor event file\n  its length 112 does not match"}};
-    // clang-format on
-    for (const auto& [file, kind, status, out, errStart] : cases) {
-        const auto output = CheckEvents(file, kind, "f");
-        EXPECT_EQ(std::tie(output.status, output.out), std::tie(status, out)) << output.err;
-        EXPECT_TRUE(output.err.starts_with(errStart)) << output.err;
+    struct Case {
+        std::vector<std::uint8_t> file;
+        EventKind kind;
+        int status;
+        const char* out;
+        const char* errStart;
+    };
+    const auto weekly = FileOfRecords(2, 1, std::vector<WeekClockRecord>(3));
+    const auto relays = FileOfRecords(1, 2, std::vector<RelayRecord>(3));
+    const std::vector<std::uint8_t> tooShort(15);
+    const Case cases[] = {
+        {relays, EventKind::Relay, 0, "valid: 3 entries\n", ""},
+        {weekly, EventKind::WeekClock, 0, "valid: 2 weekly, 1 dated\n", ""},
+        {tooShort, EventKind::Relay, 1, "",
+         "f is not a valid relay event file\n  it holds 15 bytes"},
+        {relays, EventKind::Sensor, 1, "",
+         "f is not a valid sensor event file\n  its length 112 does not match"},
+    };
+    for (const Case& c : cases) {
+        const auto output = CheckEvents(c.file, c.kind, "f");
+        EXPECT_EQ(output.status, c.status) << output.err;
+        EXPECT_EQ(output.out, c.out);
+        EXPECT_TRUE(output.err.starts_with(c.errStart)) << output.err;
     }
 }
 
@@ -55,23 +66,31 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
     const auto w = folder.file("w.bin"), m = folder.file("m.bin"), d = folder.file("d.bin"),
                absent = folder.file("absent.bin");
     const std::string usage = "usage: corvanectl";
-    // clang-format off
-    const std::tuple<std::string, int, std::string, std::string> cases[] = {
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string out, err; // only the start of the usage is compared
+    };
+    const Case cases[] = {
         {"list MIDI " + m, 0, "Event:MIDI(ch:1,note:60,On) (Ch:1to512,i=1,l=255,Hold)\n", ""},
         {"check 2 " + m, 0, "valid: 1 entries\n", ""},
         {"list weekclock " + w, 0, "Event:(MON/ 8: 5: 0toMON/ 9:30: 0) (Ch:1to10,i:1,l:255)\n", ""},
-        {"list 0 " + w + " --dated", 0, "Xmas:(12/24/18: 0: 0to12/26/ 6: 0: 0) DMX(ch:1to10,i:1,l:255)\n", ""},
+        {"list 0 " + w + " --dated", 0,
+         "Xmas:(12/24/18: 0: 0to12/26/ 6: 0: 0) DMX(ch:1to10,i:1,l:255)\n", ""},
         {"list relay " + d + " --dated", 1, "", d + " is not a valid relay event file\n"},
         {"check relay " + absent, 1, "", absent + " cannot be read\n"},
-        {"list", 2, "", usage}, {"list midi", 2, "", usage}, {"list foo " + m, 2, "", usage}, {"list 7 " + m, 2, "", usage},
-        {"check midi " + m + " extra", 2, "", usage}, {"list midi " + m + " --dated --dated", 2, "", usage},
-        {"check midi " + m + " --dated", 2, "", usage}, {"frobnicate", 2, "", usage}};
-    // clang-format on
-    for (const auto& [arguments, wantStatus, wantOut, wantErr] : cases) {
-        SCOPED_TRACE(arguments);
-        const auto [status, out, err] = run(arguments);
-        EXPECT_EQ(std::tie(status, out), std::tie(wantStatus, wantOut));
-        EXPECT_EQ(wantStatus == 2 ? err.substr(0, usage.size()) : err, wantErr);
+        {"list", 2, "", usage},
+        {"list foo " + m, 2, "", usage},
+        {"list 7 " + m, 2, "", usage},
+        {"check midi " + m + " --dated", 2, "", usage},
+        {"frobnicate", 2, "", usage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const auto [status, out, err] = run(c.arguments);
+        EXPECT_EQ(status, c.status);
+        EXPECT_EQ(out, c.out);
+        EXPECT_EQ(c.status == 2 ? err.substr(0, usage.size()) : err, c.err);
     }
     EXPECT_EQ(folder.read("d.bin"), damaged);
     EXPECT_FALSE(folder.exists("d.bin.damaged"));

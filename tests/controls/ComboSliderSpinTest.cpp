@@ -4,8 +4,12 @@
 #include "skin/controls/UISlider.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 
 namespace corvane {
 namespace {
@@ -15,15 +19,16 @@ using namespace test;
 using ComboTest = SkinWindowTest;
 
 TEST_F(ComboTest, InsertsSortedUnlessToldNotToAndSelectsNothing) {
-    // clang-format off
-    const struct { const char* keys; QStringList items; } cases[] = {
-        {"", {"a", "b", "C", "d"}}, {"IsSort=0\n", {"b", "C", "a", "d"}},
-        {"IsSort=0\nIsUppercase=1\n", {"B", "C", "A", "D"}}, {"IsSort=1\nIsLowercase=1\n", {"a", "b", "c", "d"}}};
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.keys);
+    const std::pair<const char*, QStringList> cases[] = {
+        {"", {"a", "b", "C", "d"}},
+        {"IsSort=0\n", {"b", "C", "a", "d"}},
+        {"IsSort=0\nIsUppercase=1\n", {"B", "C", "A", "D"}},
+        {"IsLowercase=1\n", {"a", "b", "c", "d"}},
+    };
+    for (const auto& [keys, expected] : cases) {
+        SCOPED_TRACE(keys);
         auto* combo =
-            single<UIComboBox>(std::string("Type=COMBOBOX\nRect=0,0,80,20\n") + c.keys, fresh());
+            single<UIComboBox>(std::string("Type=COMBOBOX\nRect=0,0,80,20\n") + keys, fresh());
         for (const char* item : {"b", "C", "a"})
             combo->addItem(item);
         EXPECT_EQ(combo->currentIndex(), -1);
@@ -33,36 +38,33 @@ TEST_F(ComboTest, InsertsSortedUnlessToldNotToAndSelectsNothing) {
         QStringList items;
         for (int i = 0; i < combo->count(); ++i)
             items << combo->itemText(i);
-        EXPECT_EQ(items, c.items);
+        EXPECT_EQ(items, expected);
         EXPECT_EQ(combo->currentText(), selected);
     }
 }
 
-TEST_F(ComboTest, DropDownListFaceFollowsHoverAndKeepsTheButtonWidthFree) {
-    auto* list =
-        single<UIComboBox>("Type=COMBOBOX\nRect=0,0,120,24\nComboStyle=2\nHorAlig=5\n", fresh());
-    list->addItem(QString(40, QChar(u'H')));
-    list->setCurrentIndex(0);
-    const QRect ink = BoundsOf(list->renderFace(kStateNormal), Qt::black);
-    EXPECT_TRUE(ink.right() + 1 <= 120 - 18 && ink.right() + 1 >= 120 - 28)
-        << ink.right(); // the default button
-    EXPECT_NEAR(ink.left(), 5, 2);
+TEST_F(ComboTest, DropDownListFaceFollowsHoverAndKeepsTheButtonFree) {
+    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=10,10,130,34\nComboStyle=2\nHorAlig=5\n");
     // The face follows hover and the mouse button, not the enabling.
-    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=10,10,90,30\nComboStyle=2\n");
     const QPoint over(20, 10), away = combo->mapFrom(&window_, QPoint(150, 80));
     std::vector<QRgb> faces;
     for (QPoint at : {away, over, over, away}) {
         combo->setEnabled(faces.size() < 2);
         QTest::mouseMove(combo, at);
-        faces.push_back(shown(combo, {70, 5}));
+        faces.push_back(shown(combo, {110, 5}));
     }
     EXPECT_EQ(faces, (std::vector<QRgb>{Rgb(kNormal), Rgb(kHover), Rgb(kHover), Rgb(kNormal)}));
     combo->setEnabled(true);
     QTest::mouseMove(combo, over);
     QTest::mousePress(combo, Qt::LeftButton, {}, over);
-    EXPECT_EQ(Pixel(combo->renderFace(combo->currentState()), {70, 5}), Rgb(kPressed));
-    combo->hidePopup();
+    EXPECT_EQ(Pixel(combo->renderFace(combo->currentState()), {110, 5}), Rgb(kPressed));
     QTest::mouseRelease(combo, Qt::LeftButton, {}, over);
+    // The text starts at the offset and keeps clear of the button (18 wide by default).
+    combo->addItem(QString(40, QChar(u'H')));
+    combo->setCurrentIndex(0);
+    const QRect ink = BoundsOf(combo->renderFace(kStateNormal), Qt::black);
+    EXPECT_NEAR(ink.left(), 5, 2);
+    EXPECT_LE(ink.right() + 1, 120 - 18);
 }
 
 TEST_F(ComboTest, DropDownGetsAnEditableLineOverItsFace) {
@@ -79,10 +81,64 @@ TEST_F(ComboTest, DropDownGetsAnEditableLineOverItsFace) {
     EXPECT_EQ(combo->currentText(), "AB");
 }
 
+TEST_F(ComboTest, DropsAPlainListBelowTheFaceWhateverTheStyle) {
+    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=10,10,110,34\nComboStyle=2\n");
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    EXPECT_EQ(combo->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, combo), 0);
+}
+
+TEST_F(ComboTest, EditableLineKeepsWhatIsTypedSetOrPastedInTheCaseStyle) {
+    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=10,10,110,34\nIsUppercase=1\nIsSort=0\n");
+    for (const char* item : {"ALPHA", "ALPINE"})
+        combo->addItem(item);
+    QLineEdit* line = combo->lineEdit();
+    line->setFocus();
+    QTest::keyClicks(line, "al");
+    EXPECT_EQ(line->text(), "AL"); // nothing completed inline
+    combo->setEditText("beta");
+    EXPECT_EQ(line->text(), "BETA");
+    line->clear();
+    QGuiApplication::clipboard()->setText("gamma");
+    line->paste();
+    EXPECT_EQ(line->text(), "GAMMA");
+}
+
+TEST_F(ComboTest, PressAnywhereOnTheSkinsArrowOpensTheList) {
+    for (int x : {100 - 30, 100 - 15, 100 - 2}) {
+        auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=0,10,100,34\nBtnWidth=30\n", fresh());
+        combo->addItems({"a", "b"});
+        QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(x, 12));
+        EXPECT_TRUE(combo->view()->isVisible()) << x;
+        combo->hidePopup();
+    }
+}
+
+TEST_F(ComboTest, ExtremeDropListHeightsStillOpenAListThatFitsTheScreen) {
+    const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
+    for (const char* height : {"0", "10000"}) {
+        auto* combo = single<UIComboBox>(
+            std::string("Type=COMBOBOX\nRect=0,10,100,34\nComboStyle=2\nDropListHeight=") + height,
+            fresh());
+        for (int item = 0; item < 600; ++item)
+            combo->addItem(QString::number(item));
+        combo->showPopup();
+        EXPECT_TRUE(combo->view()->isVisible()) << height;
+        EXPECT_GE(combo->view()->height(), combo->view()->sizeHintForRow(0)) << height;
+        EXPECT_LE(combo->view()->window()->height(), screenHeight) << height;
+        combo->hidePopup();
+    }
+}
+
+TEST_F(ComboTest, UnknownComboStyleStillShowsItsText) {
+    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=0,0,120,24\nComboStyle=7\n");
+    combo->addItem("HHHH");
+    combo->setCurrentIndex(0);
+    EXPECT_FALSE(BoundsOf(combo->renderFace(kStateNormal), Qt::black).isEmpty());
+}
+
 // Thumbs: a coloured square in a magenta frame that must not show.
 const QColor kThumbs[] = {{0, 0, 250}, {0, 250, 250}, {250, 0, 249}, {30, 30, 30}};
-const std::string kThumbKeys =
-    "Type=SLIDER\nRect=10,10,130,40\nThumbN=t0.bmp\nThumbH=t1.bmp\nThumbS=t2.bmp\nThumbD=t3.bmp\n";
 
 class SliderTest : public SkinWindowTest {
 protected:
@@ -96,10 +152,15 @@ protected:
             skin_.bitmap("t" + std::to_string(i) + ".bmp", thumb);
         }
     }
+    UISlider* slider(const std::string& keys) {
+        return single<UISlider>("Type=SLIDER\nRect=10,10,130,40\nThumbN=t0.bmp\nThumbH=t1.bmp\n"
+                                "ThumbS=t2.bmp\nThumbD=t3.bmp\n" +
+                                keys);
+    }
 };
 
 TEST_F(SliderTest, ShowsTheWindowImageAndItsThumbImages) {
-    auto* slider = single<UISlider>(kThumbKeys);
+    UISlider* slider = this->slider("");
     QTest::mouseMove(&window_, {180, 90});
     const QRect thumb = slider->thumbRect();
     EXPECT_EQ(shown(slider, thumb.center()), Rgb(kThumbs[kStateNormal]));
@@ -116,19 +177,38 @@ TEST_F(SliderTest, ShowsTheWindowImageAndItsThumbImages) {
 }
 
 TEST_F(SliderTest, MarkFillsUpToTheThumbWithTheHoverImage) {
-    auto* slider = single<UISlider>(kThumbKeys + "IsUseMark=1\n");
-    auto markedUpTo = [slider] {
-        const QImage face = slider->grab().toImage();
-        int x = 0;
-        while (x < face.width() && Pixel(face, {x, 1}) == Rgb(kHover))
-            ++x;
-        return x;
-    };
-    slider->setValue(slider->minimum());
-    EXPECT_LE(markedUpTo(), slider->thumbRect().width());
+    UISlider* slider = this->slider("IsUseMark=1\n");
     slider->setValue(slider->maximum());
-    EXPECT_EQ(markedUpTo(), slider->thumbRect().center().x());
-    EXPECT_GT(markedUpTo(), 90);
+    const QImage face = slider->grab().toImage();
+    int marked = 0;
+    while (marked < face.width() && Pixel(face, {marked, 1}) == Rgb(kHover))
+        ++marked;
+    EXPECT_EQ(marked, slider->thumbRect().center().x());
+    EXPECT_GT(marked, 90);
+}
+
+TEST_F(SliderTest, KeysMoveItAsATrackbarAndItsWindowHearsOfEveryMove) {
+    // clang-format off
+    const struct { Qt::Key key; int horizontal; int vertical; } cases[] = {
+        {Qt::Key_Left, 49, 49}, {Qt::Key_Up, 49, 49}, {Qt::Key_Right, 51, 51}, {Qt::Key_Down, 51, 51},
+        {Qt::Key_PageUp, 40, 40}, {Qt::Key_PageDown, 60, 60}, {Qt::Key_Home, 0, 0}, {Qt::Key_End, 100, 100},
+    };
+    // clang-format on
+    for (const char* vertical : {"0", "1"}) {
+        TestWindow* window = fresh();
+        auto* slider = single<UISlider>(
+            std::string("Type=SLIDER\nRect=10,10,130,40\nThumbN=t0.bmp\nIsVertical=") + vertical,
+            window);
+        slider->setRange(0, 100);
+        slider->setPageStep(10);
+        for (const auto& c : cases) {
+            slider->setValue(50);
+            window->commands.clear();
+            QTest::keyClick(slider, c.key);
+            EXPECT_EQ(slider->value(), *vertical == '1' ? c.vertical : c.horizontal) << c.key;
+            EXPECT_EQ(window->commands, (Commands{{101, kScrolled}})) << c.key;
+        }
+    }
 }
 
 TEST(SpinButtonTest, StepsWithinTheRangeAndClampsWhatTheCodeSets) {
@@ -138,11 +218,18 @@ TEST(SpinButtonTest, StepsWithinTheRangeAndClampsWhatTheCodeSets) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&spin));
     QSignalSpy spy(&spin, &SpinButton::scrolled);
     // Set by the code: clamped, not reported. Up moves towards the upper end even when smaller.
-    // clang-format off
-    const struct { int lower, upper, set, expected; bool up; int stepped; } cases[] = {
-        {0, 59, 75, 59, true, 59}, {0, 59, -3, 0, false, 0}, {10, 0, 11, 10, false, 10}, {5, 0, 2, 2, true, 1}};
-    // clang-format on
-    for (const auto& c : cases) {
+    struct Case {
+        int lower, upper, set, expected;
+        bool up;
+        int stepped;
+    };
+    const Case cases[] = {
+        {0, 59, 75, 59, true, 59},
+        {0, 59, -3, 0, false, 0},
+        {10, 0, 11, 10, false, 10},
+        {5, 0, 2, 2, true, 1},
+    };
+    for (const Case& c : cases) {
         spin.setRange(c.lower, c.upper);
         spin.setPosition(c.set);
         EXPECT_EQ(spin.position(), c.expected);
@@ -153,9 +240,8 @@ TEST(SpinButtonTest, StepsWithinTheRangeAndClampsWhatTheCodeSets) {
     }
     spin.setRange(1, 3);
     spin.setPosition(2);
-    for (QPoint at : {QPoint(8, 5), QPoint(8, 5), QPoint(8, 25), QPoint(8, 25),
-                      QPoint(8, 25)}) // twice at each end
-        QTest::mouseClick(&spin, Qt::LeftButton, {}, at);
+    for (int y : {5, 5, 25, 25, 25}) // twice at each end
+        QTest::mouseClick(&spin, Qt::LeftButton, {}, QPoint(8, y));
     QTest::keyClick(&spin, Qt::Key_Up);
     std::vector<int> reported;
     for (const auto& arguments : spy)

@@ -28,12 +28,9 @@ public:
     }
     // Adds a section, or replaces one added before.
     TestSkin& section(const std::string& name, const std::string& lines) {
-        drop(name);
+        std::erase_if(sections_, [&](const auto& section) { return section.first == name; });
         sections_.emplace_back(name, lines);
         return *this;
-    }
-    void drop(const std::string& name) {
-        std::erase_if(sections_, [&](const auto& section) { return section.first == name; });
     }
     void flat(const std::string& name, QSize size, QColor color) {
         QImage image(size, QImage::Format_RGB32);
@@ -48,8 +45,7 @@ public:
         std::string ui;
         for (const auto& [name, body] : sections_)
             ui += "[" + name + "]\n" + body + "\n";
-        for (const auto& [name, text] :
-             {std::pair{"the.ui", ui}, std::pair{"Resource.h", header_}}) {
+        for (const auto& [name, text] : {std::pair{"the.ui", ui}, {"Resource.h", header_}}) {
             QFile file(dir_.filePath(name));
             file.open(QIODevice::WriteOnly | QIODevice::Truncate);
             file.write(text.data(), qint64(text.size()));
@@ -65,15 +61,15 @@ private:
 };
 
 // A skinned window with a chosen skin number that records its commands.
+using Commands = std::vector<std::pair<int, int>>;
 class TestWindow : public UIWnd {
 public:
     explicit TestWindow(int number, QWidget* parent = nullptr) : UIWnd(parent), number_(number) {}
     void onCommand(int id, int notification) override { commands.emplace_back(id, notification); }
     int designatedSkinNumber() const override { return number_; }
-    std::vector<std::pair<int, int>> commands;
+    Commands commands;
     const int number_;
 };
-using Commands = std::vector<std::pair<int, int>>;
 
 // Colours without alpha.
 inline QRgb Rgb(const QColor& color) {
@@ -119,7 +115,7 @@ protected:
                                           {"d.bmp", kDisabled}})
             skin_.flat(name, {200, 100}, color);
     }
-    // Installs the skin, then creates and shows the window.
+    // Installs the skin, then creates and shows the window (by default the test's own).
     void create(TestWindow* window = nullptr) {
         window = window ? window : &window_;
         skin_.section("IDW_MAIN", windowKeys_);
@@ -129,7 +125,7 @@ protected:
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
-    // A window (by default the test's own) whose only control (id 101) has the keys.
+    // A window whose only control (id 101) has the keys.
     template <typename T> T* single(const std::string& keys, TestWindow* window = nullptr) {
         skin_.section("IDW_MAIN_0", "IDs=IDC_101\n" + keys);
         create(window);
@@ -139,12 +135,12 @@ protected:
     QRgb shown(QWidget* control, QPoint at = {2, 2}) {
         return Pixel(control->window()->grab().toImage(), control->mapTo(control->window(), at));
     }
+    // A new window for one case of a table; the one before goes.
+    TestWindow* fresh() { return &other_.emplace(1000); }
 
     TestSkin skin_;
     std::string windowKeys_ = "BKN=n.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp";
     TestWindow window_{1000};
-    // A new window for one case of a table; the one before goes.
-    TestWindow* fresh() { return &other_.emplace(1000); }
     std::optional<TestWindow> other_;
 };
 

@@ -26,15 +26,10 @@ protected:
         skin_.section("IDW_BARE", "BKN=n.bmp").section("IDW_LOST", "BKN=missing.bmp\nBKNO=o.bmp");
         skin_.section("IDW_EMPTY", "BKNO=o.bmp");
     }
-    // The sections IDW_MAIN_0.. in order; an empty one is left out.
+    // The sections IDW_MAIN_0.. in order.
     void controls(const std::vector<std::string>& sections) {
-        for (std::size_t n = 0; n < 8; ++n) {
-            const std::string name = "IDW_MAIN_" + std::to_string(n);
-            if (n < sections.size() && !sections[n].empty())
-                skin_.section(name, sections[n]);
-            else
-                skin_.drop(name);
-        }
+        for (std::size_t n = 0; n < sections.size(); ++n)
+            skin_.section("IDW_MAIN_" + std::to_string(n), sections[n]);
     }
 };
 
@@ -48,12 +43,22 @@ TEST_F(UIWndTest, TakesTheSizeOfItsNormalImagePaintsItsBackgroundAndAnswersImage
     ASSERT_TRUE(bare.createSkin());
     EXPECT_EQ(Pixel(window_.grab().toImage(), {30, 20}), Rgb(kBackground));
     EXPECT_EQ(Pixel(bare.grab().toImage(), {30, 20}), Rgb(kNormal));
+    struct Case {
+        int code;
+        QColor main, bare; // invalid: no image
+    };
     // clang-format off
-    const struct { int code; QColor main, bare; /* invalid: no image */ } cases[] = {
-        {0, {}, {}}, {1, kBackground, kNormal}, {2, kNormal, kNormal}, {3, kHover, {}},
-        {4, kPressed, {}}, {5, kDisabled, {}}, {6, {}, {}}, {-1, {}, {}}};
+    const Case cases[] = {
+        {0, {},          {}},
+        {1, kBackground, kNormal},
+        {2, kNormal,     kNormal},
+        {3, kHover,      {}},
+        {4, kPressed,    {}},
+        {5, kDisabled,   {}},
+        {6, {},          {}},
+    };
     // clang-format on
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
         for (const auto& [window, color] : {std::pair{&window_, c.main}, {&bare, c.bare}}) {
             const QImage image = window->image(c.code);
             ASSERT_EQ(image.isNull(), !color.isValid()) << "code " << c.code;
@@ -75,8 +80,7 @@ TEST_F(UIWndTest, MaskColourCutsTheWindowShape) {
     for (int y = 0; y < 10; ++y)
         keyed.setPixel(0, y, qRgb(255, 0, 255)); // the left column
     skin_.bitmap("k.bmp", keyed);
-    // RValue 511 is red 255: only the low 8 bits count.
-    skin_.section("IDW_MAIN", "BKN=k.bmp\nIsUseMaskColor=1\nRValue=511\nGValue=0\nBValue=255");
+    skin_.section("IDW_MAIN", "BKN=k.bmp\nIsUseMaskColor=1\nRValue=255\nGValue=0\nBValue=255");
     skin_.section("IDW_BARE", "BKN=k.bmp\nIsUseMaskColor=0");
     skin_.install();
     ASSERT_TRUE(window_.createSkin());
@@ -85,30 +89,6 @@ TEST_F(UIWndTest, MaskColourCutsTheWindowShape) {
     TestWindow plain(1001);
     ASSERT_TRUE(plain.createSkin());
     EXPECT_TRUE(plain.mask().isEmpty());
-}
-
-TEST_F(UIWndTest, FactoryCreatesTheListedControlsInOrder) {
-    // clang-format off
-    const struct { const char* name; std::vector<std::string> sections; std::vector<QString> types; } cases[] = {
-        {"none", {}, {}},
-        {"empty first type", {"Type=", "Type=EDIT"}, {}},
-        {"gap ends the list", {"Type=EDIT", "Type=STATIC", "", "Type=SLIDER"}, {"EDIT", "STATIC"}},
-        {"mixed case and unknown", {"Type=PushButton", "Type=ARROW", "Type=radio"}, {"PUSHBUTTON", "RADIO"}},
-        {"all seven", {"Type=PUSHBUTTON", "Type=CHECK", "Type=COMBOBOX", "Type=EDIT", "Type=RADIO", "Type=SLIDER", "Type=STATIC"},
-         {"PUSHBUTTON", "CHECK", "COMBOBOX", "EDIT", "RADIO", "SLIDER", "STATIC"}}};
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        controls(c.sections);
-        TestWindow* window = fresh();
-        create(window);
-        std::vector<QString> types;
-        for (const ControlEntry& entry : window->controls()) {
-            types.push_back(entry.typeName);
-            EXPECT_EQ(entry.control->parentWidget(), window);
-        }
-        EXPECT_EQ(types, c.types);
-    }
 }
 
 TEST_F(UIWndTest, ControlsGetTheirIdsRectanglesAndFlags) {
@@ -164,10 +144,40 @@ TEST_F(UIWndTest, RoutesTheOperatorsActionsToOnCommand) {
         QTest::keyClick(combo->view(), Qt::Key_Return);
         EXPECT_EQ(combo->currentIndex(), row);
     }
+    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked},
+                                          {104, kButtonClicked},
+                                          {102, kEditChange},
+                                          {103, kSelectionChange},
+                                          {103, kSelectionChange}}));
+}
+
+TEST_F(UIWndTest, TabWalksTheStopsOfWindowAndPanelsInReadingOrderArrowsOnlyFromButtons) {
+    controls({"Type=PUSHBUTTON\nIDs=IDC_101\nRect=100,0,140,15\nIsTabStop=1",
+              "Type=EDIT\nIDs=IDC_102\nRect=0,70,60,85\nIsMultiline=0"});
+    skin_.section("IDW_BARE_0", "Type=PUSHBUTTON\nIDs=IDC_103\nRect=10,10,40,25\nIsTabStop=1");
+    create();
+    TestWindow panel(1001, &window_);
+    ASSERT_TRUE(panel.createSkin());
+    panel.setGeometry(0, 20, 60, 40);
+    panel.show();
+    auto* list = new QListWidget(&window_);
+    list->setGeometry(150, 20, 40, 60);
+    list->addItem("only");
+    list->setCurrentRow(0);
+    list->show();
+    QApplication::setActiveWindow(&window_);
+    window_.control(101)->setFocus();
     // clang-format off
-    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked}, {104, kButtonClicked}, {102, kEditChange},
-                                          {103, kSelectionChange}, {103, kSelectionChange}}));
+    const struct { Qt::Key key; QWidget* focus; } steps[] = {
+        {Qt::Key_Tab, list}, {Qt::Key_Down, list}, {Qt::Key_Up, list}, {Qt::Key_Tab, panel.control(103)},
+        {Qt::Key_Tab, window_.controlAs<UIEdit>(102)->lineEdit()}, {Qt::Key_Tab, window_.control(101)},
+        {Qt::Key_Right, list}, {Qt::Key_Backtab, window_.control(101)},
+    };
     // clang-format on
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key);
+        EXPECT_EQ(QApplication::focusWidget(), step.focus) << step.key;
+    }
 }
 
 // The main window and the seven editor panels of the default skin.

@@ -1,9 +1,5 @@
-// The default skin as the build placed it beside the program: Resource.h
-// names every id the code needs once and both lookups find it; every window
-// renders four images of one size (the panels at the week-clock panel's,
-// inside the main window's panel area) and places its controls inside the
-// window, clear of each other and of what the code places itself, drawn as
-// their types expect; the main window's mask colour and the radio groups.
+// The default skin as the build placed it beside the program: what the code
+// needs from Resource.h and the.ui, and the rendered bitmaps.
 
 #include "skin/ControlReader.h"
 #include "skin/ResourceLookup.h"
@@ -43,31 +39,60 @@ constexpr auto B = ControlType::PushButton, R = ControlType::Radio, K = ControlT
                C = ControlType::ComboBox, S = ControlType::Static, E = ControlType::Edit;
 // clang-format off
 constexpr Required kRequired[] = {
-    // Main window: commands, kind selectors (one radio group), event name.
-    {1000, 1001, 1001, B}, {1000, 1003, 1007, B}, {1000, 1012, 1014, B}, {1000, 1018, 1018, B},
-    {1000, 1008, 1011, R}, {1000, 1016, 1017, R}, {1000, 1019, 1019, R}, {1000, 1015, 1015, E},
-    // Week clock: day boxes, all days, the mode pair, the channel block.
-    {1020, 1021, 1028, K}, {1020, 1029, 1030, R}, {1020, 1031, 1034, C},
-    // Timecode: channel block and the eight spin read-outs; MIDI, audio, relay boxes.
-    {1055, 1056, 1059, C}, {1055, 1060, 1067, S}, {1080, 1081, 1088, C}, {1098, 1099, 1103, C},
-    {1098, 1105, 1105, C}, {1114, 1105, 1105, C}, {1114, 1115, 1118, C},
-    // Sensor: the boxes, the labels the output type rewrites, the settings.
-    {1125, 1134, 1139, C}, {1125, 1128, 1128, S}, {1125, 1130, 1132, S}, {1125, 1140, 1140, S},
+    {1000, 1001, 1001, B}, // main window: minimise
+    {1000, 1003, 1007, B}, // close, add, delete, receive, send
+    {1000, 1012, 1014, B}, // clear, import, export
+    {1000, 1018, 1018, B}, // empty table
+    {1000, 1008, 1011, R}, // kind selectors, one radio group
+    {1000, 1016, 1017, R},
+    {1000, 1019, 1019, R},
+    {1000, 1015, 1015, E}, // event name
+    {1020, 1021, 1028, K}, // week clock: day boxes and all days
+    {1020, 1029, 1030, R}, // the mode pair
+    {1020, 1031, 1034, C}, // the channel block
+    {1055, 1056, 1059, C}, // timecode: channel block
+    {1055, 1060, 1067, S}, // the eight spin read-outs
+    {1080, 1081, 1088, C}, // MIDI
+    {1098, 1099, 1103, C}, // audio
+    {1098, 1105, 1105, C},
+    {1114, 1105, 1105, C}, // relay
+    {1114, 1115, 1118, C},
+    {1125, 1134, 1139, C}, // sensor: the boxes
+    {1125, 1128, 1128, S}, // the labels the output type rewrites
+    {1125, 1130, 1132, S},
+    {1125, 1140, 1140, S}, // the settings
     {1125, 1015, 1015, S},
-    // Analog: the boxes, the labels, the voltage fields.
-    {1142, 1139, 1139, C}, {1142, 1152, 1156, C}, {1142, 1148, 1151, S}, {1142, 1140, 1140, E},
-    {1142, 1015, 1015, E}};
+    {1142, 1139, 1139, C}, // analog: the boxes
+    {1142, 1152, 1156, C},
+    {1142, 1148, 1151, S}, // the labels
+    {1142, 1140, 1140, E}, // the voltage fields
+    {1142, 1015, 1015, E},
+};
 
 // Rectangles the code of a window places its own widgets in.
-const std::map<int, std::vector<SkinRect>> kCodeOwned = {
-    // Event list, progress bar and the largest panel area the window allows.
-    {1000, {{369, 77, 790, 573}, {15, 583, 780, 597}, {11, 173, 11 + 350, 173 + 400}}},
-    // Date and time pickers.
-    {1020, {{192, 69, 282, 94}, {192, 115, 282, 140}, {94, 175, 219, 200}, {94, 204, 219, 229}}},
-    // Spin buttons (the sensor's are created hidden, kept free all the same).
-    {1055, {{115, 55, 155, 78}, {115, 93, 155, 116}, {115, 132, 155, 155}, {115, 170, 155, 193},
-            {202, 55, 242, 78}, {202, 93, 242, 116}, {202, 132, 242, 155}, {202, 170, 242, 193}}},
-    {1125, {{197, 146, 242, 169}, {197, 178, 242, 201}}}};
+struct CodeOwned {
+    int window;
+    SkinRect rect;
+};
+const CodeOwned kCodeOwned[] = {
+    {1000, {369,  77, 790, 573}}, // the event list
+    {1000, { 15, 583, 780, 597}}, // the progress bar
+    {1000, { 11, 173, 361, 573}}, // the largest panel area the window allows
+    {1020, {192,  69, 282,  94}}, // date and time pickers
+    {1020, {192, 115, 282, 140}},
+    {1020, { 94, 175, 219, 200}},
+    {1020, { 94, 204, 219, 229}},
+    {1055, {115,  55, 155,  78}}, // spin buttons
+    {1055, {115,  93, 155, 116}},
+    {1055, {115, 132, 155, 155}},
+    {1055, {115, 170, 155, 193}},
+    {1055, {202,  55, 242,  78}},
+    {1055, {202,  93, 242, 116}},
+    {1055, {202, 132, 242, 155}},
+    {1055, {202, 170, 242, 193}},
+    {1125, {197, 146, 242, 169}}, // the sensor's spin buttons, hidden but kept free
+    {1125, {197, 178, 242, 201}},
+};
 // clang-format on
 
 TEST(DefaultSkinResourceHeader, EveryNameIsDefinedOnceAndFindsItsOwnLine) {
@@ -170,8 +195,6 @@ TEST(DefaultSkinWindows, RenderAtOneSizeAndPlaceAndDrawTheirControls) {
         }
         const auto controls = ControlsOf(window);
         ASSERT_FALSE(controls.empty());
-        const auto owned =
-            kCodeOwned.contains(window) ? kCodeOwned.at(window) : std::vector<SkinRect>{};
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const ControlCommon& c = CommonOf(controls[i]);
             SCOPED_TRACE(c.section);
@@ -179,8 +202,9 @@ TEST(DefaultSkinWindows, RenderAtOneSizeAndPlaceAndDrawTheirControls) {
                         c.rect.top >= 0 && c.rect.right <= size.width() &&
                         c.rect.bottom <= size.height())
                 << "empty or outside the window";
-            for (const SkinRect& r : owned)
-                EXPECT_FALSE(Overlap(c.rect, r)) << "covers code's widget";
+            for (const CodeOwned& owned : kCodeOwned)
+                EXPECT_FALSE(owned.window == window && Overlap(c.rect, owned.rect))
+                    << "covers the code's widget at " << owned.rect.left << "," << owned.rect.top;
             for (std::size_t j = i + 1; j < controls.size(); ++j)
                 EXPECT_FALSE(Overlap(c.rect, CommonOf(controls[j]).rect))
                     << "overlaps " << CommonOf(controls[j]).section;
@@ -230,7 +254,9 @@ TEST(DefaultSkinMainWindow, MaskColourCutsOnlyTheRoundedCorners) {
 // from left to right on screen.
 TEST(DefaultSkinGroups, KindSelectorsAndWeekClockModesFormOneGroupEach) {
     const std::pair<int, std::vector<int>> groups[] = {
-        {kMainWindow, {1008, 1009, 1010, 1011, 1017, 1016, 1019}}, {1020, {1029, 1030}}};
+        {kMainWindow, {1008, 1009, 1010, 1011, 1017, 1016, 1019}},
+        {1020, {1029, 1030}},
+    };
     for (const auto& [window, ids] : groups) {
         std::vector<int> order;
         int previousLeft = -1;

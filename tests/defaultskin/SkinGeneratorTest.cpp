@@ -65,18 +65,36 @@ TEST_F(SkinGeneratorTest, WritesStateImagesCheckedImagesAndPreviewsAndDropsStale
     EXPECT_FALSE(QImage(path("preview/skin_one_states.png")).isNull());
 }
 
-TEST_F(SkinGeneratorTest, RefusesAuthoringMistakes) {
-    const QByteArray check =
-        QByteArray(kWindow) + "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nBKCN=c_n.bmp\n";
+TEST_F(SkinGeneratorTest, BackgroundImageLeavesOutFacesButNotTheirMargins) {
+    const QByteArray ui =
+        QByteArray(kWindow) + "BKNO=one_o.bmp\n" +
+        "[SKIN_ONE_0]\nType=COMBOBOX\nRect=8,8,100,28\nIDs=IDC_FIRST\n" +
+        "[SKIN_ONE_1]\nType=EDIT\nRect=20,44,100,64\nIDs=IDC_SECOND\nFace=Well\n" +
+        "FaceMargin=4,3\n";
+    ASSERT_TRUE(generate(ui)) << qPrintable(generator_->error());
+    const QImage normal(path("out/one_n.bmp"));
+    const QImage background(path("out/one_o.bmp"));
+    ASSERT_EQ(background.size(), normal.size());
     // clang-format off
+    const struct { const char* where; QPoint at; bool same; } cases[] = {
+        {"combo face", {90, 18}, false}, {"edit margin", {17, 54}, true},
+        {"outside every control", {110, 75}, true}};
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(background.pixel(c.at) == normal.pixel(c.at), c.same) << c.where;
+}
+
+TEST_F(SkinGeneratorTest, RefusesAuthoringMistakes) {
+    const QByteArray window = kWindow;
+    const QByteArray check = window + "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nBKCN=c_n.bmp\n";
     const std::pair<QByteArray, const char*> cases[] = {
         {"[SKIN_ONE]\nBKN=one_n.bmp\nSize=10,10\n", "lists no windows"},
         {"[SkinGen]\nWindows=SKIN_TWO\n", "no section"},
         {"[SkinGen]\nWindows=SKIN_ONE\n[SKIN_ONE]\nBKN=one_n.bmp\n", "no Size"},
         {"[SkinGen]\nWindows=SKIN_ONE\n[SKIN_ONE]\nSize=10,10\n", "no BKN"},
-        {QByteArray(kWindow) + "[SKIN_ONE_0]\nType=PUSHBUTTON\nRect=1,1,9,9\nFace=Shiny\n", "unknown Face"},
-        {check + "[SKIN_ONE_1]\nType=CHECK\nRect=8,40,60,60\nBKCN=c_n.bmp\n", "shared by controls"}};
-    // clang-format on
+        {window + "[SKIN_ONE_0]\nType=PUSHBUTTON\nRect=1,1,9,9\nFace=Shiny\n", "unknown Face"},
+        {check + "[SKIN_ONE_1]\nType=CHECK\nRect=8,40,60,60\nBKCN=c_n.bmp\n", "shared by controls"},
+    };
     for (const auto& [ui, errorPart] : cases) {
         EXPECT_FALSE(generate(ui)) << errorPart;
         EXPECT_TRUE(generator_->error().contains(QLatin1String(errorPart)))

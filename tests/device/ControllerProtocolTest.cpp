@@ -106,6 +106,7 @@ TEST_F(ProtocolFixture, SendStopsAtTheFirstWriteThatFails) {
         std::size_t writes;
     };
     const std::vector<Case> cases = {
+        {Reply(20), {d2xx::kIoError}, {}, SendResult::AnnounceFailed, 0},
         {Reply(19), {}, {}, SendResult::NoReply, 1},
         {Reply(20), {d2xx::kOk, d2xx::kOk, d2xx::kIoError}, {}, SendResult::ChunkFailed, 2},
         {Reply(20), {}, {20, 100}, SendResult::ChunkFailed, 2},
@@ -115,8 +116,9 @@ TEST_F(ProtocolFixture, SendStopsAtTheFirstWriteThatFails) {
         driver.shortWrites = c.shortWrites;
         EXPECT_EQ(protocol.sendTable(EventKind::WeekClock, path, progress), c.result);
         EXPECT_EQ(driver.writes.size(), c.writes);
-        if (c.result == SendResult::ChunkFailed) // the bar goes even when the transfer broke off
+        if (c.result == SendResult::ChunkFailed) { // the bar goes even when the transfer broke off
             EXPECT_EQ(log.calls.back(), "progress position(0)");
+        }
     }
 }
 
@@ -179,8 +181,9 @@ TEST_F(ProtocolFixture, ReceiveOutcomes) {
         const Bytes got = folder.read(name);
         const Bytes arrived = c.reads.size() > 1 ? c.reads[1].bytes : Bytes{};
         ASSERT_EQ(got.size(), c.fileSize.value_or(0));
-        if (c.overclaim == 0) // the file holds what arrived, in order
+        if (c.overclaim == 0) { // the file holds what arrived, in order
             EXPECT_EQ(got, Bytes(arrived.begin(), arrived.begin() + got.size()));
+        }
     }
 }
 

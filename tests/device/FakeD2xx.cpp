@@ -16,10 +16,6 @@ FakeD2xx& Fake() {
     return *FakeD2xx::current;
 }
 
-template <typename... T> std::vector<std::string> Args(T... values) {
-    return {std::to_string(values)...};
-}
-
 std::string Flags(Dword flags) {
     char text[16] = "0x";
     return {text, std::to_chars(text + 2, text + sizeof text, flags, 16).ptr};
@@ -34,13 +30,18 @@ template <typename T> T Take(std::deque<T>& queue, T otherwise) {
     return front;
 }
 
-// Logs the call and answers the next status set for it; a null handle is refused.
-Status Call(const std::string& name, const std::vector<std::string>& args,
-            Handle handle = FakeD2xx::current) {
-    std::string call = name + "(";
-    for (std::size_t i = 0; i < args.size(); ++i)
-        call += (i > 0 ? ", " : "") + args[i];
-    Fake().log.add(args.empty() ? name : call + ")");
+std::string Text(const std::string& text) {
+    return text;
+}
+template <typename T> std::string Text(T value) {
+    return std::to_string(value);
+}
+
+// Logs "name(a, b)" and answers the next status set for name; a null handle is refused.
+template <typename... T> Status Call(const std::string& name, Handle handle, T... args) {
+    std::string list;
+    ((list += (list.empty() ? "" : ", ") + Text(args)), ...);
+    Fake().log.add(list.empty() ? name : name + "(" + list + ")");
     return handle == nullptr ? kInvalidHandle : Take(Fake().statuses[name], kOk);
 }
 
@@ -48,7 +49,7 @@ Status ListDevices(void* arg1, void* arg2, Dword flags) {
     const auto index = reinterpret_cast<std::uintptr_t>(arg1);
     const bool counting = flags == kListNumberOnly;
     const Status status =
-        Call("FT_ListDevices", {counting ? "count" : std::to_string(index), Flags(flags)});
+        Call("FT_ListDevices", &Fake(), counting ? "count" : Text(index), Flags(flags));
     if (status == kOk && counting)
         *static_cast<Dword*>(arg1) = static_cast<Dword>(Fake().devices.size());
     if (status != kOk || counting)
@@ -62,38 +63,39 @@ Status ListDevices(void* arg1, void* arg2, Dword flags) {
 }
 
 Status OpenEx(void* arg1, Dword flags, Handle* handle) {
-    const Status status = Call("FT_OpenEx", {static_cast<const char*>(arg1), Flags(flags)});
+    const Status status =
+        Call("FT_OpenEx", &Fake(), std::string(static_cast<const char*>(arg1)), Flags(flags));
     if (status == kOk)
         *handle = &Fake();
     return status;
 }
 
 Status Close(Handle handle) {
-    return Call("FT_Close", {}, handle);
+    return Call("FT_Close", handle);
 }
 
 Status SetTimeouts(Handle handle, Ulong readMs, Ulong writeMs) {
-    const Status status = Call("FT_SetTimeouts", Args(readMs, writeMs), handle);
+    const Status status = Call("FT_SetTimeouts", handle, readMs, writeMs);
     if (status == kOk)
         Fake().readTimeoutMs = readMs;
     return status;
 }
 
 Status SetBaudRate(Handle handle, Ulong baudRate) {
-    return Call("FT_SetBaudRate", Args(baudRate), handle);
+    return Call("FT_SetBaudRate", handle, baudRate);
 }
 
 Status SetDataCharacteristics(Handle handle, Uchar bits, Uchar stopBits, Uchar parity) {
-    return Call("FT_SetDataCharacteristics", Args(bits, stopBits, parity), handle);
+    return Call("FT_SetDataCharacteristics", handle, bits, stopBits, parity);
 }
 
 Status SetFlowControl(Handle handle, Ushort flow, Uchar xon, Uchar xoff) {
-    return Call("FT_SetFlowControl", Args(flow, xon, xoff), handle);
+    return Call("FT_SetFlowControl", handle, flow, xon, xoff);
 }
 
 Status Write(Handle handle, const void* buffer, Dword count, Dword* written) {
     *written = 0;
-    const Status status = Call("FT_Write", Args(count), handle);
+    const Status status = Call("FT_Write", handle, count);
     if (status != kOk)
         return status;
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
@@ -110,7 +112,7 @@ Status Write(Handle handle, const void* buffer, Dword count, Dword* written) {
 Status Read(Handle handle, void* buffer, Dword count, Dword* received) {
     auto& reads = Fake().reads;
     *received = 0;
-    Status status = Call("FT_Read", Args(count), handle);
+    Status status = Call("FT_Read", handle, count);
     if (reads.empty())
         reads.emplace_back(); // nothing more to come: the read times out empty
     if (status == kOk && reads.front().status != kOk) {
@@ -132,14 +134,14 @@ Status Read(Handle handle, void* buffer, Dword count, Dword* received) {
 }
 
 Status Purge(Handle handle, Ulong mask) {
-    const Status status = Call("FT_Purge", Args(mask), handle);
+    const Status status = Call("FT_Purge", handle, mask);
     if (status == kOk && (mask & kPurgeRx) != 0)
         Fake().reads.clear();
     return status;
 }
 
 Status GetStatus(Handle handle, Dword* receive, Dword* transmit, Dword* events) {
-    const Status status = Call("FT_GetStatus", {}, handle);
+    const Status status = Call("FT_GetStatus", handle);
     *receive = *transmit = *events = 0;
     for (const ReadAnswer& answer : Fake().reads)
         *receive += static_cast<Dword>(answer.bytes.size());
@@ -148,7 +150,7 @@ Status GetStatus(Handle handle, Dword* receive, Dword* transmit, Dword* events) 
 
 // The entry points the program binds but never calls.
 Status Unused(const char* name) {
-    return Call(std::string(name) + " (never called by the program)", {}, nullptr);
+    return Call(std::string(name) + " (never called by the program)", nullptr);
 }
 
 } // namespace

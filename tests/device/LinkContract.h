@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 namespace corvane::test {
 
@@ -24,6 +25,10 @@ struct LinkFactory {
     std::string name;
     std::function<std::unique_ptr<LinkUnderTest>()> make;
 };
+
+inline void PrintTo(const LinkFactory& factory, std::ostream* out) {
+    *out << factory.name;
+}
 
 // What every ControllerLink does, written once. An implementation joins with
 //   INSTANTIATE_TEST_SUITE_P(Name, LinkContract, ::testing::Values(LinkFactory{...}),

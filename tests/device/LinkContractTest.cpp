@@ -19,12 +19,6 @@ Bytes ClockPacket() {
     return {packet.begin(), packet.end()};
 }
 
-TEST_P(LinkContract, OpenFindsTheController) {
-    link.openController();
-    EXPECT_TRUE(link.isOpen());
-    EXPECT_EQ(under->prompter.messages, Strings{});
-}
-
 TEST_P(LinkContract, WithoutAControllerOpenSaysSoAndWritesFail) {
     under->removeController();
     link.openController();
@@ -33,34 +27,30 @@ TEST_P(LinkContract, WithoutAControllerOpenSaysSoAndWritesFail) {
     EXPECT_FALSE(link.write(ClockPacket()));
 }
 
-TEST_P(LinkContract, AReadReturnsWhatCameWithinTheTimeout) {
+// The 20-byte reply to a clock packet: read in part, counted, read on, dropped.
+TEST_P(LinkContract, AReadTakesWhatCameAndPurgeDropsTheRest) {
     link.openController();
     ASSERT_TRUE(link.write(ClockPacket()));
     std::array<std::uint8_t, 100> reply{};
-    EXPECT_EQ(link.read(reply), 20u);
+    EXPECT_EQ(link.read(std::span(reply).first(3)), 3u);
     EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 3), (Bytes{0xAA, 0x55, 0xA8}));
-    EXPECT_EQ(link.read(reply), 0u);
-}
-
-TEST_P(LinkContract, QueuedBytesCountWhatWaitsAndPurgeDropsIt) {
-    link.openController();
-    ASSERT_TRUE(link.write(ClockPacket()));
-    std::array<std::uint8_t, 5> head{};
-    ASSERT_EQ(link.read(head), 5u);
-    EXPECT_EQ(link.queuedBytes(), 15u);
+    EXPECT_EQ(link.queuedBytes(), 17u);
+    EXPECT_EQ(link.read(std::span(reply).first(5)), 5u);
     EXPECT_TRUE(link.purge());
     EXPECT_EQ(link.queuedBytes(), 0u);
-    EXPECT_EQ(link.read(head), 0u);
+    EXPECT_EQ(link.read(reply), 0u); // waits for the timeout: nothing more comes
 }
 
-TEST_P(LinkContract, CloseReleasesTheDeviceAndOpenFindsItAgain) {
+TEST_P(LinkContract, OpenFindsTheControllerAndFindsItAgainAfterAClose) {
     link.openController();
+    EXPECT_TRUE(link.isOpen());
     link.close();
     EXPECT_FALSE(link.isOpen());
     EXPECT_FALSE(link.write(ClockPacket()));
     link.openController();
     EXPECT_TRUE(link.isOpen());
     EXPECT_EQ(protocol.setClock({}), ClockResult::Set);
+    EXPECT_EQ(under->prompter.messages, Strings{});
 }
 
 TEST_P(LinkContract, TheExchangesRunThroughIt) {

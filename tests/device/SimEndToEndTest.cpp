@@ -14,66 +14,26 @@ namespace {
 
 using namespace test;
 
-// A link bound to a simulated library, reset and set to instant timing.
+// A link bound to a variant of the simulated library, reset and set to instant timing.
 struct SimRig : ProgramSide {
-    const std::string library;
     D2xxLink link{prompter};
     ControllerProtocol protocol{link, pacer, prompter};
 
-    explicit SimRig(const char* file = CORVANE_SIM_LIBRARY) : library(file) {
-        set("reset", "");
-        set("timing", "instant");
+    explicit SimRig(const char* file) {
+        ConfigureSim(file, "reset", "");
+        ConfigureSim(file, "timing", "instant");
         link.bindDriver(file);
-    }
-    void set(const std::string& key, const std::string& value) {
-        ConfigureSim(library, key, value);
-    }
-    SendResult send(EventKind kind, const Bytes& table) {
-        folder.write("sent", table);
-        return protocol.sendTable(kind, folder.file("sent"), progress);
-    }
-    ReceiveResult receive(EventKind kind) {
-        return protocol.receiveTable(kind, folder.file("received")).result;
     }
 };
 
-// A fault configured after a table went over, and how the exchanges must end.
-TEST(SimLibrary, FaultsEndTheExchangesAsTheyShould) {
-    struct Case {
-        std::string key, value;
-        ClockResult clock;
-        SendResult sent;
-        bool received;
-    };
-    using enum ClockResult;
-    using enum SendResult;
-    // "cut_after 180": the clock packet and reply (40 bytes), the request and reply
-    // (40), then 100 of the 1296 table bytes. "cut_after 1516": the clock and the
-    // receive go through (1376 bytes); the send is cut inside its first chunk.
-    const std::vector<Case> cases = {
-        {"cut_after", "180", Set, AnnounceFailed, false},
-        {"cut_after", "1516", Set, ChunkFailed, true},
-        {"unplugged", "1", WriteFailed, AnnounceFailed, false},
-    };
-    const Bytes table = PatternTable(EventKind::Relay, 40); // 1296 bytes
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.key + "=" + c.value);
-        SimRig sim;
-        EXPECT_EQ(sim.send(EventKind::Relay, table), Sent);
-        sim.set(c.key, c.value);
-        EXPECT_EQ(sim.protocol.connectAndSetClock(), c.clock);
-        EXPECT_EQ(sim.receive(EventKind::Relay) == ReceiveResult::Received, c.received);
-        EXPECT_EQ(sim.send(EventKind::Relay, table), c.sent);
-        const bool wrong = c.clock == WrongReply;
-        EXPECT_EQ(sim.prompter.messages, wrong ? Strings{"Time Set is Error!"} : Strings{});
-    }
-}
-
 TEST(SimLibrary, ALibraryWithoutGetStatusStillDoesEverything) {
     SimRig sim(CORVANE_SIM_WITHOUT_GET_STATUS_LIBRARY);
+    sim.folder.write("sent", PatternTable(EventKind::Analog, 3));
     EXPECT_EQ(sim.protocol.connectAndSetClock(), ClockResult::Set);
-    EXPECT_EQ(sim.send(EventKind::Analog, PatternTable(EventKind::Analog, 3)), SendResult::Sent);
-    EXPECT_EQ(sim.receive(EventKind::Analog), ReceiveResult::Received);
+    EXPECT_EQ(sim.protocol.sendTable(EventKind::Analog, sim.folder.file("sent"), sim.progress),
+              SendResult::Sent);
+    EXPECT_EQ(sim.protocol.receiveTable(EventKind::Analog, sim.folder.file("back")).result,
+              ReceiveResult::Received);
     EXPECT_EQ(sim.prompter.messages, Strings{"Error:Can't Find FT_GetStatus"});
 }
 

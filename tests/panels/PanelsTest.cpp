@@ -262,8 +262,10 @@ TEST(SensorRules, OutputTypeRelabelsRefillsAndHidesButKeepsLastChannelAndLevel) 
          {"DMX",
           {{label, "DMX First Ch:"}, {label2, "Increment Ch:"}, {last, "300"}, {level, "77"}},
           dmxOnly,
-          spins}});
+          {}}});
     const auto relay = CreatedPanel(Sensor);
+    for (int spin : spins) // the settings stay adjustable whatever the output
+        EXPECT_TRUE(relay->control(spin)->isVisibleTo(relay.get())) << spin;
     Operate(*relay, kIdSensorOutput, "Relay");
     EXPECT_EQ(ItemEnds(*relay, target), std::tuple(8, "1", "8"));
 }

@@ -9,6 +9,7 @@
 namespace corvane {
 namespace {
 
+// The text with "@" replaced by the folder.
 std::string Expand(std::string text, const std::string& folder) {
     if (const auto at = text.find('@'); at != std::string::npos)
         text.replace(at, 1, folder);
@@ -19,40 +20,35 @@ TEST(SetUIPath, ResolvesAgainstTheProgramFolder) {
     struct Case {
         const char* file;     // created below the test folder ("" creates nothing)
         const char* argument; // "@" stands for the test folder, here and below
-        const char* expectedUi;
-        const char* expectedFolder;
+        const char* uiPath;
+        const char* skinFolder;
     };
-    // clang-format off
     const Case cases[] = {
-        {"prog/Skins/Corvane/the.ui", "Skins\\Corvane\\the.ui", "@/prog/Skins/Corvane/the.ui", "@/prog/Skins/Corvane/"},
-        {"prog/Skins/Corvane/the.ui", "Skins/Corvane/the.ui", "@/prog/Skins/Corvane/the.ui", "@/prog/Skins/Corvane/"},
+        {"p/Skins/C/the.ui", "Skins\\C\\the.ui", "@/p/Skins/C/the.ui", "@/p/Skins/C/"},
         {"skin/the.ui", "@/skin/the.ui", "@/skin/the.ui", "@/skin/"},
-        {"C:/skin/the.ui", "@\\C:\\skin\\the.ui", "@/C:/skin/the.ui", "@/C:/skin/"},  // drive colon kept
-        {"prog/Skins/x.ui", "Skins", "@/prog/Skins", "@/prog/"},                    // an existing folder
-        {"", "", "@/prog/", "@/prog/"}};                                            // empty: the program folder
-    // clang-format on
+        {"C:/skin/the.ui", "@\\C:\\skin\\the.ui", "@/C:/skin/the.ui", "@/C:/skin/"},
+        {"p/Skins/x.ui", "Skins", "@/p/Skins", "@/p/"}, // an existing folder
+        {"", "", "@/p/", "@/p/"},                       // empty: the program folder
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.argument);
         test::SkinTestFolder folder;
         if (*c.file)
             folder.write(c.file, "[Main]\n");
-        folder.write("prog/corvane", "");
-        ASSERT_EQ(SetUIPath(Expand(c.argument, folder.path()), folder.file("prog/corvane")), 0);
-        EXPECT_EQ(GetUIPath(), Expand(c.expectedUi, folder.path()));
-        EXPECT_EQ(GetSkinFolder(), Expand(c.expectedFolder, folder.path()));
-        EXPECT_EQ(GetResourceHeaderPath(), Expand(c.expectedFolder, folder.path()) + "Resource.h");
-        EXPECT_EQ(SkinFiles::current().resourceHeader, GetResourceHeaderPath());
+        folder.write("p/corvane", "");
+        ASSERT_EQ(SetUIPath(Expand(c.argument, folder.path()), folder.file("p/corvane")), 0);
+        EXPECT_EQ(GetUIPath(), Expand(c.uiPath, folder.path()));
+        EXPECT_EQ(GetSkinFolder(), Expand(c.skinFolder, folder.path()));
+        EXPECT_EQ(SkinFiles::current().resourceHeader, GetSkinFolder() + "Resource.h");
     }
 }
 
 TEST(SetUIPath, MissingFileFailsAndEmptiesOnlyTheUiPath) {
     test::SkinTestFolder folder;
-    folder.write("prog/corvane", "");
-    folder.write("prog/Skins/the.ui", "");
-    ASSERT_EQ(SetUIPath("Skins/the.ui", folder.file("prog/corvane")), 0);
+    folder.write("p/Skins/the.ui", "");
+    ASSERT_EQ(SetUIPath("Skins/the.ui", folder.file("p/corvane")), 0);
     const std::string header = GetResourceHeaderPath();
-
-    EXPECT_EQ(SetUIPath("Skins\\Missing\\the.ui", folder.file("prog/corvane")), 200);
+    EXPECT_EQ(SetUIPath("Skins\\Missing\\the.ui", folder.file("p/corvane")), 200);
     EXPECT_EQ(GetUIPath(), "");
     EXPECT_EQ(GetSkinFolder(), "/");
     EXPECT_EQ(GetResourceHeaderPath(), header);
@@ -66,23 +62,23 @@ TEST(SetUIPath, DefaultsToTheRunningProgramsFolder) {
 }
 
 TEST(SkinFiles, ForAUiFileGivenDirectly) {
-    const SkinFiles files = SkinFiles::forUiFile("skins\\Corvane\\the.ui");
-    EXPECT_EQ(files.uiFile, "skins/Corvane/the.ui");
-    EXPECT_EQ(files.resourceHeader, "skins/Corvane/Resource.h");
-    EXPECT_EQ(files.skinFolder, "skins/Corvane/");
+    EXPECT_EQ(SkinFiles::forUiFile("s\\the.ui").uiFile, "s/the.ui");
     EXPECT_EQ(SkinFiles::forUiFile("the.ui").resourceHeader, "./Resource.h");
     EXPECT_EQ(skinpath::SkinFile("/s/", "img\\a.bmp"), "/s/img/a.bmp");
     EXPECT_EQ(skinpath::SkinFile("/s/", ""), "");
 }
 
 TEST(ParseRect, FieldsLikeAtoi) {
-    // clang-format off
     const std::pair<const char*, SkinRect> cases[] = {
-        {"10,20,30,40", {10, 20, 30, 40}}, {"10,20", {10, 20, 0, 0}}, {"", {0, 0, 0, 0}},
-        {" 5, 6 ,7 ,8", {5, 6, 7, 8}}, {"1,2,3,4,5,6", {1, 2, 3, 4}}, {"1,,3,4", {1, 0, 3, 4}},
-        {"x1,2px,3.9,4", {0, 2, 3, 4}}, {"-5,-6,7,8", {-5, -6, 7, 8}},
-        {"99999999999,-99999999999", {2147483647, -2147483647 - 1, 0, 0}}};
-    // clang-format on
+        {"10,20,30,40", {10, 20, 30, 40}},
+        {"10,20", {10, 20, 0, 0}},
+        {"", {0, 0, 0, 0}},
+        {" 5, 6 ,7 ,8", {5, 6, 7, 8}},
+        {"1,2,3,4,5,6", {1, 2, 3, 4}},
+        {"1,,3,4", {1, 0, 3, 4}},
+        {"x1,2px,3.9,4", {0, 2, 3, 4}},
+        {"99999999999,-99999999999", {2147483647, -2147483647 - 1, 0, 0}},
+    };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ParseRect(text), expected) << text;
 }

@@ -11,16 +11,17 @@ TEST(SystemVersion, NewerFromVersion5_1ServicePack2OnAndLinuxReportsTen) {
         const char* servicePack;
         bool newer;
     };
-    // clang-format off
     const Case cases[] = {
-        {5, 1, "Service Pack 2", true}, {5, 1, "sERVICE pACK 2", true}, {5, 1, "Service Pack 3", false},
-        {5, 1, "Service Pack 1", false}, {5, 1, "", false}, {5, 1, "Service Pack 2 ", false},
-        {5, 2, "", true}, {6, 0, "", true}, {5, 0, "", false}, {4, 9, "Service Pack 2", false}, {10, 0, "", true}};
-    // clang-format on
+        {5, 1, "Service Pack 2", true},
+        {5, 1, "sERVICE pACK 2", true},
+        {5, 1, "Service Pack 3", false},
+        {5, 2, "", true},
+        {5, 0, "", false},
+        {4, 9, "Service Pack 2", false},
+    };
     for (const Case& c : cases) {
         SystemVersion::setCurrent({c.major, c.minor, c.servicePack});
-        EXPECT_EQ(IsNewerWindowsVersion(), c.newer)
-            << c.major << "." << c.minor << " " << c.servicePack;
+        EXPECT_EQ(IsNewerWindowsVersion(), c.newer) << c.major << "." << c.minor << c.servicePack;
     }
     SystemVersion::resetCurrent();
     EXPECT_EQ(SystemVersion::current().major, 10);

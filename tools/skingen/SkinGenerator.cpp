@@ -72,6 +72,10 @@ bool SkinGenerator::run() {
                 return false;
             }
         }
+        if (!window.backgroundFile.isEmpty() &&
+            !writeImage(window.background, window.backgroundFile)) {
+            return false;
+        }
         for (const auto& [file, image] : window.checkedImages) {
             if (!writeImage(image, file))
                 return false;

@@ -89,6 +89,7 @@ RenderedWindow WindowRenderer::render(const std::string& section) const {
         window.error = QStringLiteral("[%1] names no BKN").arg(QString::fromStdString(section));
         return window;
     }
+    window.backgroundFile = QString::fromStdString(ui.readString(section, "BKNO", "", kFileBuffer));
     window.controls = readControls(section, window.error);
 
     const QImage surface = WindowBackground(window.decor).paint();
@@ -104,8 +105,26 @@ RenderedWindow WindowRenderer::render(const std::string& section) const {
         painter.end();
         window.images[static_cast<std::size_t>(s)] = image;
     }
+    if (!window.backgroundFile.isEmpty())
+        window.background = renderBackground(window, surface);
     renderCheckedImages(window);
     return window;
+}
+
+// Each control paints its own rectangle from the state images; only a face
+// reaching beyond its control (FaceMargin) has to be on the background.
+QImage WindowRenderer::renderBackground(const RenderedWindow& window, const QImage& surface) const {
+    QImage image = surface;
+    QPainter painter(&image);
+    for (const RenderControl& control : window.controls) {
+        if (control.faceMargin.isNull())
+            continue;
+        FacePainter(control.face, kStateNormal, false, ButtonWidthOf(control.description))
+            .paint(painter,
+                   ToQRect(CommonOf(control.description).rect).marginsAdded(control.faceMargin));
+    }
+    painter.end();
+    return image;
 }
 
 // A checked image is loaded whole by its control, so it is the control's

@@ -35,6 +35,11 @@ struct RenderedWindow {
     std::vector<RenderControl> controls;
     std::array<QString, 4> imageFiles; // BKN, BKH, BKS, BKD as written
     std::array<QImage, 4> images;      // N, H, S, D
+    // BKNO, when the section names one: the surface the window paints under
+    // its controls. It holds no control face (only the margins a face draws
+    // beyond its control), so a hidden control leaves no trace.
+    QString backgroundFile;
+    QImage background;
     std::map<QString, QImage> checkedImages;
     QString error; // set when the window cannot be rendered
 };
@@ -51,6 +56,7 @@ public:
 private:
     std::vector<RenderControl> readControls(const std::string& section, QString& error) const;
     void renderCheckedImages(RenderedWindow& window) const;
+    QImage renderBackground(const RenderedWindow& window, const QImage& surface) const;
 
     SkinFiles files_;
 };

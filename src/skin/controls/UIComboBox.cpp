@@ -9,7 +9,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStandardItemModel>
 
 namespace corvane {
@@ -29,6 +32,41 @@ std::uint32_t TypingStyle(std::uint32_t comboStyle) {
     return typing;
 }
 
+// Styles that open a combo box as a menu (Fusion, for one) line the list up
+// on the current item and ignore the visible-item limit, so a long list
+// covers the screen. The skinned combo boxes always drop a plain list below
+// the face, whatever the application's style, and their arrow is the skin's:
+// the button width at the right edge, where any click opens the list.
+class DropListStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        const auto* combo = qobject_cast<const UIComboBox*>(widget);
+        if (control == CC_ComboBox && part == SC_ComboBoxArrow && combo != nullptr) {
+            const QRect face = option->rect;
+            const int width = qBound(0, combo->buttonWidth(), face.width());
+            return QRect(face.right() + 1 - width, face.top(), width, face.height());
+        }
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+};
+
+// One style serves every combo box; it lives as long as the application.
+QStyle* SharedDropListStyle() {
+    static QPointer<QStyle> shared;
+    if (!shared && QCoreApplication::instance()) {
+        shared = new DropListStyle;
+        shared->setParent(QCoreApplication::instance());
+    }
+    return shared;
+}
+
 } // namespace
 
 UIComboBox::UIComboBox(std::uint32_t comboStyle, QWidget* parent)
@@ -36,6 +74,8 @@ UIComboBox::UIComboBox(std::uint32_t comboStyle, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);
     setInsertPolicy(QComboBox::NoInsert);
+    if (QStyle* dropList = SharedDropListStyle())
+        setStyle(dropList);
     const std::uint32_t kind = style_ & style::kComboStyleMask;
     if (kind == style::kComboDropDown || kind == style::kComboSimple)
         createEditLine();
@@ -65,6 +105,17 @@ void UIComboBox::createEditLine() {
     lineEdit()->setPalette(palette);
     lineEdit()->setAutoFillBackground(false);
     lineEdit()->installEventFilter(this);
+    // What the operator types stays as typed: no item completes it inline.
+    setCompleter(nullptr);
+    // Pasted and programmatically set text follows the case style too.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QString converted = CaseConverted(text, TypingStyle(style_));
+        if (converted == text)
+            return;
+        const int cursor = lineEdit()->cursorPosition();
+        lineEdit()->setText(converted);
+        lineEdit()->setCursorPosition(cursor);
+    });
 }
 
 void UIComboBox::itemsAboutToBeAdded() {
@@ -142,7 +193,7 @@ bool UIComboBox::paintFace(QPainter& painter, VisualState state) const {
     if (kind == style::kComboSimple || images_[state].isNull())
         return false;
     painter.drawImage(0, 0, images_[state]);
-    if (!isDropDownList())
+    if (lineEdit())
         return true; // the editable line shows the text
     painter.setFont(font());
     painter.setPen(Qt::black);

@@ -18,10 +18,13 @@ namespace corvane {
 // - drop-down: an editable line over the face image (it shares the combo
 //   box's images by letting them show through);
 // - simple: an editable line and nothing painted.
+// A style outside these three shows its current text like a drop-down list.
 // With the sort style every added item goes to its place in case-insensitive
-// order; the case styles convert items and typed text, and the editable line
-// takes only what fits unless it scrolls sideways. Like the Windows
-// control, adding items never selects one.
+// order; the case styles convert items and any text of the editable line,
+// which takes only what fits unless it scrolls sideways and never completes
+// what is typed. Like the Windows control, adding items never selects one.
+// The list drops below the face (above where the screen has no room below),
+// about twice the drop list height tall, with the current item in view.
 class UIComboBox : public QComboBox {
     Q_OBJECT
 
@@ -43,6 +46,7 @@ public:
     void setButtonWidth(int width);
     // The extra height the skin gives the dropped list.
     void setDropListHeight(int height) { dropListHeight_ = height; }
+    int dropListHeight() const { return dropListHeight_; }
     int buttonWidth() const { return buttonWidth_; }
 
     // Normal, hover, or pressed while the left button is down over it; the

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTextOption>
 
 namespace corvane {
@@ -17,6 +18,8 @@ void MakeTransparent(QWidget* editor) {
     palette.setColor(QPalette::Base, Qt::transparent);
     palette.setColor(QPalette::Window, Qt::transparent);
     palette.setColor(QPalette::Text, Qt::black);
+    // A disabled edit greys its text, as its disabled image greys its face.
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
     editor->setPalette(palette);
     editor->setAutoFillBackground(false);
 }
@@ -35,6 +38,14 @@ bool IsReturn(const QKeyEvent* event) {
 
 } // namespace
 
+QString CaseConverted(const QString& text, std::uint32_t editStyle) {
+    if (editStyle & style::kEditUpperCase)
+        return text.toUpper();
+    if (editStyle & style::kEditLowerCase)
+        return text.toLower();
+    return text;
+}
+
 std::optional<QString> TypedTextFor(const QString& typed, std::uint32_t editStyle) {
     if (editStyle & style::kEditNumber) {
         for (const QChar c : typed) {
@@ -42,11 +53,7 @@ std::optional<QString> TypedTextFor(const QString& typed, std::uint32_t editStyl
                 return std::nullopt;
         }
     }
-    if (editStyle & style::kEditUpperCase)
-        return typed.toUpper();
-    if (editStyle & style::kEditLowerCase)
-        return typed.toLower();
-    return typed;
+    return CaseConverted(typed, editStyle);
 }
 
 bool TypedTextFits(const QLineEdit& line, const QString& typed, int width) {
@@ -88,7 +95,7 @@ void UIEdit::createLineEditor() {
     lineEdit_->setReadOnly(style_ & style::kEditReadOnly);
     if (style_ & style::kEditPassword)
         lineEdit_->setEchoMode(QLineEdit::Password);
-    connect(lineEdit_, &QLineEdit::textChanged, this, &UIEdit::textChanged);
+    connect(lineEdit_, &QLineEdit::textChanged, this, &UIEdit::editorTextChanged);
 }
 
 void UIEdit::createTextEditor() {
@@ -98,9 +105,10 @@ void UIEdit::createTextEditor() {
     MakeTransparent(textEdit_->viewport());
     textEdit_->setReadOnly(style_ & style::kEditReadOnly);
     textEdit_->setTabChangesFocus(true);
-    // Sideways scrolling keeps each line whole; otherwise lines wrap at words.
-    textEdit_->setLineWrapMode((style_ & style::kEditAutoHScroll) ? QPlainTextEdit::NoWrap
-                                                                  : QPlainTextEdit::WidgetWidth);
+    // Sideways scrolling (by itself or with a bar) keeps each line whole;
+    // otherwise lines wrap at words.
+    const bool sideways = style_ & (style::kEditAutoHScroll | style::kHScroll);
+    textEdit_->setLineWrapMode(sideways ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     textEdit_->setHorizontalScrollBarPolicy((style_ & style::kHScroll) ? Qt::ScrollBarAlwaysOn
                                                                        : Qt::ScrollBarAlwaysOff);
     textEdit_->setVerticalScrollBarPolicy((style_ & style::kVScroll) ? Qt::ScrollBarAlwaysOn
@@ -110,7 +118,30 @@ void UIEdit::createTextEditor() {
     QTextOption option = textEdit_->document()->defaultTextOption();
     option.setAlignment(HorizontalAlignment(style_));
     textEdit_->document()->setDefaultTextOption(option);
-    connect(textEdit_, &QPlainTextEdit::textChanged, this, &UIEdit::textChanged);
+    connect(textEdit_, &QPlainTextEdit::textChanged, this, &UIEdit::editorTextChanged);
+}
+
+// Pasted, dropped and programmatically set text follows the case style as
+// typed text does; the converted text then reports the change.
+void UIEdit::editorTextChanged() {
+    const QString current = text();
+    const QString converted = CaseConverted(current, style_);
+    if (converted == current) {
+        emit textChanged();
+        return;
+    }
+    if (lineEdit_) {
+        const int cursor = lineEdit_->cursorPosition();
+        lineEdit_->setText(converted);
+        lineEdit_->setCursorPosition(cursor);
+        return;
+    }
+    QTextCursor cursor = textEdit_->textCursor();
+    const int position = cursor.position();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(converted);
+    cursor.setPosition(position);
+    textEdit_->setTextCursor(cursor);
 }
 
 QWidget* UIEdit::editor() const {
@@ -146,10 +177,12 @@ void UIEdit::setTextFont(const QFont& font) {
 
 void UIEdit::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (images_[kStateNormal].isNull())
-        painter.fillRect(rect(), Qt::white);
+    const QImage& disabled = images_[kStateDisabled];
+    const QImage& face = (!isEnabled() && !disabled.isNull()) ? disabled : images_[kStateNormal];
+    if (face.isNull())
+        painter.fillRect(rect(), isEnabled() ? Qt::white : QColor(0xF0, 0xF0, 0xF0));
     else
-        painter.drawImage(0, 0, images_[kStateNormal]);
+        painter.drawImage(0, 0, face);
 }
 
 void UIEdit::resizeEvent(QResizeEvent* event) {

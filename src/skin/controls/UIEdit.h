@@ -13,6 +13,9 @@ class QPlainTextEdit;
 
 namespace corvane {
 
+// The text in the case the style asks for (upper, lower or as it is).
+QString CaseConverted(const QString& text, std::uint32_t editStyle);
+
 // What typing a text into an edit with these style bits enters: the text as
 // the edit takes it (upper or lower case), or nothing when the edit refuses
 // it (digits-only edits refuse anything but digits).
@@ -25,8 +28,8 @@ bool TypedTextFits(const QLineEdit& line, const QString& typed, int width);
 
 // The skinned edit box: a line editor (or a multi-line editor for the
 // multi-line style) without frame or background over the control's normal
-// image. The edit style bits give it the behaviour of the Windows bits they
-// name: digits only, upper or lower case for typed text, password, read-only,
+// image (the disabled image while disabled). The edit style bits give it the behaviour of the
+// Windows bits they name: digits only, upper or lower case for any text, password, read-only,
 // centred or right-aligned text, scroll bars, word wrap unless the text
 // scrolls sideways (a single line that does not scroll takes only what fits),
 // and Return entered only when the edit wants it (otherwise
@@ -71,6 +74,7 @@ private:
     void createLineEditor();
     void createTextEditor();
     bool filterKey(QKeyEvent* event);
+    void editorTextChanged();
 
     std::uint32_t style_;
     QString sectionName_;

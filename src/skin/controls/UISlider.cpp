@@ -3,6 +3,7 @@
 #include "skin/ColorRef.h"
 #include "skin/controls/Drawing.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionSlider>
@@ -79,6 +80,37 @@ QImage UISlider::renderFace(VisualState thumb) const {
 void UISlider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, renderFace(thumbState()));
+}
+
+void UISlider::keyPressEvent(QKeyEvent* event) {
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QSlider::keyPressEvent(event);
+        return;
+    }
+    triggerAction(action);
+    event->accept();
 }
 
 void UISlider::mouseMoveEvent(QMouseEvent* event) {

@@ -11,7 +11,9 @@ namespace corvane {
 // window's own image under it with a thumb image on top. No tick marks. With
 // the mark, the part from the start up to the thumb shows the window's hover
 // image instead. Vertical sliders run from the top (minimum) down, like
-// the Windows trackbar.
+// the Windows trackbar, and the keys move it as they move a trackbar:
+// Left and Up towards the minimum, Right and Down towards the maximum, Page
+// Up and Page Down by a page, Home and End to the ends.
 class UISlider : public QSlider {
     Q_OBJECT
 
@@ -37,6 +39,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

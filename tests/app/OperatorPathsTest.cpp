@@ -1,0 +1,183 @@
+// The operator's everyday paths through the main window: several lines at
+// once, undo and redo, the notes after each command and the keyboard.
+#include "AppHarness.h"
+
+#include <QApplication>
+#include <QItemSelectionModel>
+
+namespace corvane::test {
+namespace {
+
+class OperatorPathsTest : public AppHarness {
+protected:
+    void SetUp() override {
+        AppHarness::SetUp();
+        ASSERT_TRUE(start());
+        selectKind(EventKind::Relay);
+    }
+    void addRelays(const QStringList& names) {
+        for (int i = 0; i < names.size(); ++i) {
+            selectItem(EventKind::Relay, kIdRelayChannel, i);
+            setEventName(names[i]);
+            click(kIdAdd);
+        }
+    }
+    QStringList names() const {
+        QStringList result;
+        for (const QString& line : listLines())
+            result << line.section(':', 0, 0);
+        return result;
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    }
+};
+
+TEST_F(OperatorPathsTest, DeleteRemovesEverySelectedLine) {
+    addRelays({"A", "B", "C", "D"});
+    clickLine(0);
+    QListWidget* list = window().eventList();
+    list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select);
+    click(kIdDelete);
+    EXPECT_EQ(names(), QStringList({"B", "D"}));
+}
+
+struct HistoryStep {
+    const char* name;
+    bool undo; // else redo
+    QStringList names;
+    const char* note;
+};
+
+TEST_F(OperatorPathsTest, UndoAndRedoWalkBackAndForthThroughTheKindsChanges) {
+    addRelays({"A", "B"});
+    click(kIdClear);
+    selectKind(EventKind::Midi);
+    click(kIdAdd); // another kind's change is not on the relay history
+    selectKind(EventKind::Relay);
+    window().eventList()->setFocus();
+    // clang-format off
+    const HistoryStep steps[] = {
+        {"undo the clear", true, {"A", "B"}, "Undone. 2 events now."},
+        {"undo adding B", true, {"A"}, "Undone. 1 event now."},
+        {"undo adding A", true, {}, "Undone. 0 events now."},
+        {"nothing left", true, {}, "Nothing to undo."},
+        {"redo adding A", false, {"A"}, "Redone. 1 event now."},
+        {"redo adding B", false, {"A", "B"}, "Redone. 2 events now."},
+    };
+    // clang-format on
+    for (const HistoryStep& step : steps) {
+        key(Qt::Key_Z, step.undo ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(names(), step.names) << step.name;
+        EXPECT_EQ(window().statusNote(), step.note) << step.name;
+    }
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(OperatorPathsTest, UndoLeavesAFileAnotherProgramChangedAsItIs) {
+    addRelays({"A"});
+    const std::string path = EventFilePath(window().eventFolder(), EventKind::Relay);
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(16, '\0'));
+    file.close();
+    window().eventList()->setFocus();
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{std::string(kChangedOutsideMessage)});
+    EXPECT_EQ(eventFile(EventKind::Relay), QByteArray(16, '\0'));
+}
+
+TEST_F(OperatorPathsTest, WeeklyAddWithoutADaySaysSoAndStoresNothing) {
+    selectKind(EventKind::WeekClock);
+    click(kIdAdd);
+    EXPECT_EQ(window().statusNote(), "Tick at least one day.");
+    EXPECT_TRUE(listLines().isEmpty());
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+struct NoteCase {
+    const char* name;
+    int command;
+    const char* openAnswer; // the file the dialog answers, in the event folder; nullptr: none
+    const char* saveAnswer;
+    const char* note;
+};
+
+TEST_F(OperatorPathsTest, EachFinishedCommandLeavesANoteWithTheCount) {
+    addRelays({"A", "B"});
+    // clang-format off
+    const NoteCase cases[] = {
+        {"export", kIdExport, nullptr, "two.rel", "Exported 2 events."},
+        {"import", kIdImport, "two.rel", nullptr, "Imported 2 events."},
+        {"send", kIdSend, "two.rel", nullptr, "Sent 2 events."},
+        {"receive", kIdReceive, nullptr, "back.rel", "Received 2 events."},
+        {"empty", kIdEmpty, nullptr, nullptr, "Emptied the controller's table."},
+        {"receive an empty table", kIdReceive, nullptr, "back.rel", "Received an empty table: no events."},
+    };
+    // clang-format on
+    for (const NoteCase& c : cases) {
+        if (c.openAnswer)
+            prompter.answerOpen(folderPath(c.openAnswer));
+        if (c.saveAnswer)
+            prompter.answerSave(folderPath(c.saveAnswer));
+        click(c.command);
+        EXPECT_EQ(window().statusNote(), c.note) << c.name;
+    }
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(OperatorPathsTest, SendRefusesAFileOfAnotherKindOrWithoutEvents) {
+    selectKind(EventKind::Midi);
+    click(kIdAdd);
+    prompter.answerSave(folderPath("one.mdi"));
+    click(kIdExport);
+    selectKind(EventKind::Relay);
+    click(kIdClear);
+    prompter.answerSave(folderPath("none.rel"));
+    click(kIdExport);
+    for (const char* file : {"one.mdi", "none.rel"}) {
+        prompter.answerOpen(folderPath(file));
+        click(kIdSend);
+    }
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{"The file is not a valid event file for this kind!",
+                                        "There are no events to send."}));
+    prompter.answerSave(folderPath("back.rel")); // the controller's relay table stayed empty
+    click(kIdReceive);
+    EXPECT_EQ(window().statusNote(), "Received an empty table: no events.");
+}
+
+struct KeyStep {
+    const char* name;
+    int key;
+    int focusId; // the control that has the focus afterwards
+    EventKind kind;
+};
+
+TEST_F(OperatorPathsTest, ArrowsMoveBetweenSelectorsWithoutSwitchingAndNeverLeaveTheList) {
+    addRelays({"A"});
+    window().control(kIdSelectRelay)->setFocus();
+    // clang-format off
+    const KeyStep steps[] = {
+        {"right to the sensor selector", Qt::Key_Right, kIdSelectSensor, EventKind::Relay},
+        {"left back", Qt::Key_Left, kIdSelectRelay, EventKind::Relay},
+        {"left to the audio selector", Qt::Key_Up, kIdSelectAudio, EventKind::Relay},
+        {"return chooses it", Qt::Key_Return, kIdSelectAudio, EventKind::Audio},
+    };
+    // clang-format on
+    for (const KeyStep& step : steps) {
+        key(step.key);
+        EXPECT_EQ(ControlId(QApplication::focusWidget()), step.focusId) << step.name;
+        EXPECT_EQ(window().currentKind(), step.kind) << step.name;
+    }
+    selectKind(EventKind::Relay);
+    clickLine(0);
+    for (int arrow : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left}) {
+        key(arrow);
+        EXPECT_EQ(ControlId(QApplication::focusWidget()), kIdEventList) << arrow;
+        EXPECT_EQ(window().currentKind(), EventKind::Relay) << arrow;
+    }
+}
+
+} // namespace
+} // namespace corvane::test

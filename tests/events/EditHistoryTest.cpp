@@ -1,0 +1,89 @@
+// Undo and redo of event file changes: many steps per kind, and never over a
+// file another program changed.
+#include "events/EditHistory.h"
+
+#include "events/EventFiles.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Outcome = EditHistory::Outcome;
+
+class EditHistoryTest : public testing::Test {
+protected:
+    std::string name(EventKind kind) const {
+        return EventFilePath(folder.path(), kind).substr(folder.path().size() + 1);
+    }
+    // One command's change to the kind's file, recorded as the window does.
+    void change(EventKind kind, const Bytes& bytes) {
+        FileContent before = history.read(kind);
+        folder.write(name(kind), bytes);
+        history.recordChange(kind, std::move(before));
+    }
+    FileContent content(EventKind kind) const {
+        return folder.exists(name(kind)) ? FileContent(folder.read(name(kind))) : std::nullopt;
+    }
+
+    test::TempFolder folder;
+    EditHistory history{folder.path()};
+};
+
+struct StepCase {
+    const char* name;
+    bool undo; // else redo
+    Outcome outcome;
+    FileContent relay; // the relay file afterwards; nullopt: no file
+};
+
+TEST_F(EditHistoryTest, UndoAndRedoWalkTheStepsOfOneKindOnly) {
+    change(EventKind::Relay, {1});
+    change(EventKind::Relay, {1, 2});
+    change(EventKind::Midi, {9});
+    change(EventKind::Relay, {1, 2}); // no change: no step
+    // clang-format off
+    const StepCase steps[] = {
+        {"undo the second add", true, Outcome::Done, Bytes{1}},
+        {"undo the first add", true, Outcome::Done, std::nullopt},
+        {"nothing left to undo", true, Outcome::Nothing, std::nullopt},
+        {"redo the first add", false, Outcome::Done, Bytes{1}},
+        {"redo the second add", false, Outcome::Done, Bytes{1, 2}},
+        {"nothing left to redo", false, Outcome::Nothing, Bytes{1, 2}},
+    };
+    // clang-format on
+    for (const StepCase& step : steps) {
+        const Outcome outcome =
+            step.undo ? history.undo(EventKind::Relay) : history.redo(EventKind::Relay);
+        EXPECT_EQ(outcome, step.outcome) << step.name;
+        EXPECT_EQ(content(EventKind::Relay), step.relay) << step.name;
+    }
+    EXPECT_EQ(content(EventKind::Midi), Bytes{9});
+}
+
+TEST_F(EditHistoryTest, NewChangeDropsWhatCouldBeRedone) {
+    change(EventKind::Sensor, {1});
+    change(EventKind::Sensor, {2});
+    ASSERT_EQ(history.undo(EventKind::Sensor), Outcome::Done);
+    change(EventKind::Sensor, {3});
+    EXPECT_FALSE(history.canRedo(EventKind::Sensor));
+    EXPECT_EQ(history.undo(EventKind::Sensor), Outcome::Done);
+    EXPECT_EQ(content(EventKind::Sensor), Bytes{1});
+}
+
+TEST_F(EditHistoryTest, FileChangedByAnotherProgramIsNeverOverwritten) {
+    change(EventKind::Audio, {1});
+    change(EventKind::Audio, {2});
+    folder.write(name(EventKind::Audio), {7, 7});
+    EXPECT_EQ(history.undo(EventKind::Audio), Outcome::ChangedOutside);
+    EXPECT_EQ(content(EventKind::Audio), (Bytes{7, 7}));
+    EXPECT_TRUE(history.canUndo(EventKind::Audio));
+    folder.write(name(EventKind::Audio), {2}); // put back: undo works again
+    EXPECT_EQ(history.undo(EventKind::Audio), Outcome::Done);
+    EXPECT_EQ(content(EventKind::Audio), Bytes{1});
+}
+
+} // namespace
+} // namespace corvane
