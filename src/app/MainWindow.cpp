@@ -77,8 +77,15 @@ MainWindow::MainWindow(Prompter& prompter, Pacer& pacer, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+// A panel is built (its images loaded, its controls made) when it is first
+// needed, which for the operator is when its kind is first chosen.
 EventPanel* MainWindow::panel(EventKind kind) const {
-    return panels_[static_cast<std::size_t>(kind)].get();
+    const auto index = static_cast<std::size_t>(kind);
+    if (!panelTried_[index]) {
+        panelTried_[index] = true;
+        const_cast<MainWindow*>(this)->createPanel(kind);
+    }
+    return panels_[index].get();
 }
 
 bool MainWindow::create() {
@@ -108,11 +115,15 @@ bool MainWindow::create() {
     return true;
 }
 
+// The exchange with the controller blocks for up to half a second; it starts a
+// moment after the first paint, once the window has reached the screen and
+// whatever else that paint queued (a snapshot) has run.
 void MainWindow::paintEvent(QPaintEvent* event) {
     UIWnd::paintEvent(event);
     if (!std::exchange(connectPending_, false))
         return;
-    QTimer::singleShot(0, this, [this] {
+    constexpr int kConnectDelayMilliseconds = 50;
+    QTimer::singleShot(kConnectDelayMilliseconds, this, [this] {
         connectController();
         controllerChecked_ = true;
     });
@@ -211,29 +222,32 @@ void MainWindow::createEventList() {
 
 void MainWindow::createPanels() {
     currentKind_ = EventKind::WeekClock;
-    for (EventKind kind : kAllEventKinds) {
-        auto& panel = panels_[static_cast<std::size_t>(kind)];
-        panel = MakePanel(kind, this);
-        if (!panel)
-            continue;
-        const bool created = panel->create(this);
-        if (kind == EventKind::WeekClock)
-            panelSize_ = panel->size();
-        if (!created) {
-            // A panel whose skin fails is dropped: its kind shows no panel and
-            // Add refuses, instead of storing what its empty controls read.
-            // The window still opens so that the operator can use the other kinds.
-            panel.reset();
-            continue;
-        }
-        panel->setGeometry(QRect(panelOrigin_, panelSize_));
-        panel->setVisible(kind == EventKind::WeekClock);
-        connect(panel.get(), &EventPanel::listRefillRequested, this, [this, kind] {
-            // The week-clock mode buttons choose which of its groups the list shows.
-            if (kind == currentKind_)
-                refillList();
-        });
+    if (EventPanel* first = panel(EventKind::WeekClock))
+        first->setVisible(panelCreated_[static_cast<std::size_t>(EventKind::WeekClock)]);
+}
+
+void MainWindow::createPanel(EventKind kind) {
+    auto& slot = panels_[static_cast<std::size_t>(kind)];
+    slot = MakePanel(kind, this);
+    if (!slot)
+        return;
+    panelCreated_[static_cast<std::size_t>(kind)] = slot->create(this);
+    if (kind == EventKind::WeekClock)
+        panelSize_ = slot->size();
+    if (!panelCreated_[static_cast<std::size_t>(kind)]) {
+        // A panel whose skin fails is dropped: its kind shows no panel and Add
+        // refuses, instead of storing what its empty controls read. The window
+        // still opens so that the operator can use the other kinds.
+        slot.reset();
+        return;
     }
+    slot->setGeometry(QRect(panelOrigin_, panelSize_));
+    slot->hide();
+    connect(slot.get(), &EventPanel::listRefillRequested, this, [this, kind] {
+        // The week-clock mode buttons choose which of its groups the list shows.
+        if (kind == currentKind_)
+            refillList();
+    });
 }
 
 void MainWindow::markSelectorColours() {

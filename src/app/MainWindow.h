@@ -80,6 +80,7 @@ private:
     void showNote(const QString& text);
     std::uint64_t eventCount() const;
     void createPanels();
+    void createPanel(EventKind kind);
     void markSelectorColours();
     void centreOnScreen();
     void readEventFolder();
@@ -102,7 +103,10 @@ private:
     void emptyTable();
 
     Prompter& prompter_;
-    std::array<std::unique_ptr<EventPanel>, kEventKindCount> panels_;
+    // Built on first use (panel()); empty where the kind has no panel.
+    mutable std::array<std::unique_ptr<EventPanel>, kEventKindCount> panels_;
+    mutable std::array<bool, kEventKindCount> panelTried_{};
+    std::array<bool, kEventKindCount> panelCreated_{};
     EventKind currentKind_ = EventKind::WeekClock;
     std::string eventFolder_;
     QProgressBar* progressBar_ = nullptr;
