@@ -1,7 +1,8 @@
 # The layering rule as a test: the core (platform, events, device, the text side
 # of skin) and corvanectl include no Qt header and no header of the GUI side.
 # Run with -DSOURCE_DIR=<repository>; fails naming every offending line.
-set(core_globs platform/*.h platform/*.cpp events/*.h events/*.cpp device/*.h device/*.cpp
+set(core_globs platform/*.h platform/*.cpp events/*.h events/*.cpp events/*/*.h events/*/*.cpp
+    schedule/*.h schedule/*.cpp device/*.h device/*.cpp
     cli/*.h cli/*.cpp)
 file(READ ${SOURCE_DIR}/src/skin/core.cmake skin_core)
 string(REGEX MATCHALL "[A-Za-z]+\\.(h|cpp)" skin_files "${skin_core}")

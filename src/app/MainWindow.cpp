@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/ConflictMarks.h"
 #include "app/ControllerCommands.h"
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
@@ -11,6 +12,7 @@
 #include "events/EventList.h"
 #include "events/EventMessages.h"
 #include "events/ImportExport.h"
+#include "events/text/TextImportExport.h"
 #include "panels/EventPanel.h"
 #include "panels/PanelFactory.h"
 #include "panels/WeekClockPanel.h"
@@ -314,7 +316,7 @@ void MainWindow::onCommand(int id, int notification) {
         importEvents();
         break;
     case kIdExport:
-        if (ExportEventFile(eventFolder_, currentKind_, prompter_))
+        if (ExportEventsWithText(eventFolder_, currentKind_, prompter_))
             showNote(QStringLiteral("Exported %1.").arg(Events(eventCount())));
         break;
     case kIdEmpty:
@@ -339,6 +341,7 @@ void MainWindow::switchKind(EventKind kind) {
 
 void MainWindow::refillList() {
     FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_);
+    MarkConflicts(*eventList_, eventFolder_, currentKind_, weeklyMode());
 }
 
 bool MainWindow::weeklyMode() const {
@@ -403,8 +406,9 @@ void MainWindow::clearEvents() {
 
 void MainWindow::importEvents() {
     FileContent before = history_->read(currentKind_);
-    if (!ImportEventFile(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_))
+    if (!ImportEventsWithText(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_))
         return;
+    MarkConflicts(*eventList_, eventFolder_, currentKind_, weeklyMode());
     history_->recordChange(currentKind_, std::move(before));
     showNote(QStringLiteral("Imported %1.").arg(Events(eventCount())));
 }

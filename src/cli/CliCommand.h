@@ -20,5 +20,8 @@ inline constexpr int kExitUsage = 2;
 // clock, send, receive, empty).
 std::span<const CliCommand> EventCommands();
 std::span<const CliCommand> DeviceCommands();
+// The event files as text and what their events mean together (export, import,
+// conflicts, schedule).
+std::span<const CliCommand> TextCommands();
 
 } // namespace corvane::cli

@@ -1,7 +1,9 @@
 #include "cli/EventListing.h"
 
+#include "cli/EventReport.h"
 #include "events/EventFileHeader.h"
 #include "events/EventList.h"
+#include "events/EventTable.h"
 
 namespace corvane::cli {
 
@@ -41,12 +43,13 @@ CommandOutput CheckEvents(std::span<const std::uint8_t> file, EventKind kind,
                     " does not match the counts " + std::to_string(header->entryCount) + " + " +
                     std::to_string(header->datedEntryCount) + ", which need " +
                     std::to_string(expected) + " bytes\n"};
+    const std::string warnings = WarningLines(*EventTable::fromFile(file, kind));
     if (kind == EventKind::WeekClock)
         return {0,
                 "valid: " + std::to_string(header->entryCount) + " weekly, " +
                     std::to_string(header->datedEntryCount) + " dated\n",
-                {}};
-    return {0, "valid: " + std::to_string(header->totalEntries()) + " entries\n", {}};
+                warnings};
+    return {0, "valid: " + std::to_string(header->totalEntries()) + " entries\n", warnings};
 }
 
 } // namespace corvane::cli

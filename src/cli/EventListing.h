@@ -23,8 +23,10 @@ struct CommandOutput {
 CommandOutput ListEvents(std::span<const std::uint8_t> file, EventKind kind, bool dated,
                          std::string_view label);
 
-// `check`: "valid: N entries" (week clock: "valid: W weekly, D dated") or, with
-// status 1, why the file is not valid.
+// `check`: "valid: N entries" (week clock: "valid: W weekly, D dated") and, on
+// the error side without failing, a warning line for each record the
+// controller will likely not run as meant; or, with status 1, why the file is
+// not valid.
 CommandOutput CheckEvents(std::span<const std::uint8_t> file, EventKind kind,
                           std::string_view label);
 

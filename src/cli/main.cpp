@@ -11,7 +11,8 @@ namespace {
 
 std::vector<CliCommand> AllCommands() {
     std::vector<CliCommand> all;
-    for (auto group : {corvane::cli::EventCommands(), corvane::cli::DeviceCommands()})
+    for (auto group : {corvane::cli::EventCommands(), corvane::cli::TextCommands(),
+                       corvane::cli::DeviceCommands()})
         all.insert(all.end(), group.begin(), group.end());
     return all;
 }

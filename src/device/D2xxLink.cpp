@@ -23,6 +23,8 @@ template <typename Member> struct EntryPoint {
     const char* name;
     Member member;
 };
+// Spelled out for compilers without deduction for aggregates (clang before 17).
+template <typename Member> EntryPoint(const char*, Member) -> EntryPoint<Member>;
 
 // Every entry point the link binds, in lookup order.
 constexpr std::tuple kEntryPoints{

@@ -43,9 +43,12 @@ FileDialogRequest ExchangeFileDialog(EventKind kind) {
 bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list) {
     const auto source = prompter.chooseOpenFile(ExchangeFileDialog(kind));
-    if (!source)
-        return false;
-    switch (ReplaceEventFile(*source, folder, kind, ReplaceCheck::RequireValid)) {
+    return source && ImportChosenEventFile(*source, folder, kind, weeklyMode, prompter, list);
+}
+
+bool ImportChosenEventFile(const std::string& source, const std::string& folder, EventKind kind,
+                           bool weeklyMode, Prompter& prompter, EventListView& list) {
+    switch (ReplaceEventFile(source, folder, kind, ReplaceCheck::RequireValid)) {
     case ReplaceResult::SourceMissing:
         prompter.showMessage(std::string(messages::kFileMissing));
         return false;

@@ -56,6 +56,11 @@ FileDialogRequest ExchangeFileDialog(EventKind kind);
 bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list);
 
+// The import of a file the operator already chose, with the checks and
+// messages of ImportEventFile. True when the event file was replaced.
+bool ImportChosenEventFile(const std::string& source, const std::string& folder, EventKind kind,
+                           bool weeklyMode, Prompter& prompter, EventListView& list);
+
 // The export command: asks for a target and copies the event file there; true
 // when it was written.
 bool ExportEventFile(const std::string& folder, EventKind kind, Prompter& prompter);

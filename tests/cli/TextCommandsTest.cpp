@@ -1,0 +1,55 @@
+#include "events/RelayRecord.h"
+#include "support/FileOfRecords.h"
+#include "support/TempFolder.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace corvane::cli {
+namespace {
+
+// export and import through the built program: standard streams, exit
+// statuses, and an event file left alone by every refusal.
+TEST(Corvanectl, ExportAndImportText) {
+    test::TempFolder folder;
+    const auto file = test::FileOfRecords(std::vector<RelayRecord>{{7, 1, 9, 2, 1, "Fan"}});
+    folder.write("r.bin", file);
+    folder.write("bad.json", {'{', '}'});
+    const auto run = [&](const std::string& arguments) {
+        const auto command =
+            "cd " + folder.path() + " && " + CORVANECTL_PATH + " " + arguments + " >out 2>err";
+        const int raw = std::system(command.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    const auto text = [&](const char* name) {
+        const auto bytes = folder.read(name);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    // clang-format off
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"export relay r.bin r.json", 0, ""},
+        {"import relay r.json copy.bin", 0, ""},
+        {"export relay r.bin - | " + std::string(CORVANECTL_PATH) + " import 4 - piped.bin", 0, ""},
+        {"import relay bad.json r.bin", 1, "bad.json: field \"kind\" is missing\n"},
+        {"export midi r.bin x.json", 1, "r.bin: not a valid midi event file\n"},
+        {"import relay absent.json r.bin", 1, "absent.json: cannot be read\n"},
+        {"import relay r.json", 2, ""},
+        {"import relay r.json -", 2, ""},
+        {"export lamp r.bin x.json", 2, ""}};
+    // clang-format on
+    for (const auto& [arguments, status, err] : cases) {
+        SCOPED_TRACE(arguments);
+        EXPECT_EQ(run(arguments), status);
+        if (status == 1) {
+            EXPECT_EQ(text("err"), err);
+        }
+    }
+    EXPECT_EQ(folder.read("copy.bin"), file);
+    EXPECT_EQ(folder.read("piped.bin"), file);
+    EXPECT_EQ(folder.read("r.bin"), file);
+    EXPECT_FALSE(folder.exists("x.json"));
+}
+
+} // namespace
+} // namespace corvane::cli
