@@ -2,12 +2,17 @@
 // in real timing, against the protocol floor: the prescribed pauses and read
 // timeouts plus the line time at 1 Mbaud, 11 bits a byte. The counter "ratio" is
 // measured time / floor; what lies above 1 is our own overhead (goal: < 2%).
+// Each transfer runs over both links: the D2XX link bound to the simulated
+// library, and the serial link through the kernel's tty layer to the simulated
+// controller on a pseudo-terminal.
 //
 // Slow by nature (seconds per run), so each case runs once.
 
+#include "PtyController.h"
 #include "device/ControllerProtocol.h"
 #include "device/D2xxLink.h"
 #include "device/DynamicLibrary.h"
+#include "device/SerialLink.h"
 #include "platform/ByteOrder.h"
 #include "platform/Progress.h"
 #include "platform/Prompter.h"
@@ -18,6 +23,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <thread>
 #include <unistd.h>
 
 namespace corvane {
@@ -73,29 +80,47 @@ double ReceiveFloorMs(std::uint64_t length) {
     return kOpenPause + kDrainTimeout + 20 * kByteMs + streaming;
 }
 
-// The simulated controller in real timing, bound once for every case.
+enum class Path { D2xx, Serial };
+
+// A link to the simulated controller in real timing, opened once for every case.
 struct Bench {
-    DynamicLibrary sim;
     QuietPrompter prompter;
     SystemPacer pacer;
     NoProgress progress;
-    D2xxLink link{prompter};
-    ControllerProtocol protocol{link, pacer, prompter};
-    std::string folder =
-        (std::filesystem::temp_directory_path() / ("corvane-bench-" + std::to_string(getpid())))
-            .string();
+    DynamicLibrary sim;
+    sim::PtyController pty{sim::SimSettings{}}; // the serial path's controller
+    std::jthread server;
+    std::unique_ptr<ControllerLink> link;
+    std::unique_ptr<ControllerProtocol> protocol;
+    std::string folder;
 
-    Bench() {
-        sim.load(CORVANE_SIM_LIBRARY);
-        auto configure =
-            reinterpret_cast<int (*)(const char*, const char*)>(sim.symbol("corvaneSimConfigure"));
-        configure("reset", "");
-        configure("timing", "real");
-        link.bindDriver(CORVANE_SIM_LIBRARY);
-        link.openController();
+    explicit Bench(Path path)
+        : folder((std::filesystem::temp_directory_path() /
+                  ("corvane-bench-" + std::to_string(getpid()) +
+                   (path == Path::D2xx ? "-d2xx" : "-serial")))
+                     .string()) {
+        if (path == Path::D2xx) {
+            sim.load(CORVANE_SIM_LIBRARY);
+            auto configure = reinterpret_cast<int (*)(const char*, const char*)>(
+                sim.symbol("corvaneSimConfigure"));
+            configure("reset", "");
+            configure("timing", "real");
+            auto d2xx = std::make_unique<D2xxLink>(prompter);
+            d2xx->bindDriver(CORVANE_SIM_LIBRARY);
+            link = std::move(d2xx);
+        } else {
+            server = std::jthread([this] { pty.serve(); });
+            link = std::make_unique<SerialLink>(prompter, SystemRoots{},
+                                                SerialPortChoice{pty.portPath(), ""});
+        }
+        link->openController();
+        protocol = std::make_unique<ControllerProtocol>(*link, pacer, prompter);
         std::filesystem::create_directories(folder);
     }
-    ~Bench() { std::filesystem::remove_all(folder); }
+    ~Bench() {
+        pty.stop();
+        std::filesystem::remove_all(folder);
+    }
 
     std::string tableFile(EventKind kind) {
         std::vector<std::uint8_t> bytes(FullTableLength(kind));
@@ -110,9 +135,13 @@ struct Bench {
     }
 };
 
-Bench& Shared() {
-    static Bench bench;
-    return bench;
+Bench& Shared(const benchmark::State& state) {
+    static Bench d2xx(Path::D2xx), serial(Path::Serial);
+    return state.range(1) == 0 ? d2xx : serial;
+}
+
+std::string Label(const benchmark::State& state, EventKind kind) {
+    return std::string(InfoOf(kind).cliName) + (state.range(1) == 0 ? " d2xx" : " serial");
 }
 
 double ElapsedMs(std::chrono::steady_clock::time_point since) {
@@ -122,41 +151,48 @@ double ElapsedMs(std::chrono::steady_clock::time_point since) {
 
 void BM_SendFullTable(benchmark::State& state) {
     const EventKind kind = kAllEventKinds[static_cast<std::size_t>(state.range(0))];
-    Bench& bench = Shared();
+    Bench& bench = Shared(state);
     const std::string path = bench.tableFile(kind);
     double totalMs = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        if (bench.protocol.sendTable(kind, path, bench.progress) != SendResult::Sent)
+        if (bench.protocol->sendTable(kind, path, bench.progress) != SendResult::Sent)
             state.SkipWithError("send failed");
         totalMs += ElapsedMs(start);
     }
     const double floor = SendFloorMs(FullTableLength(kind));
     state.counters["floor_ms"] = floor;
     state.counters["ratio"] = totalMs / static_cast<double>(state.iterations()) / floor;
-    state.SetLabel(std::string(InfoOf(kind).cliName));
+    state.SetLabel(Label(state, kind));
 }
 
 void BM_ReceiveFullTable(benchmark::State& state) {
     const EventKind kind = kAllEventKinds[static_cast<std::size_t>(state.range(0))];
-    Bench& bench = Shared();
-    bench.protocol.sendTable(kind, bench.tableFile(kind), bench.progress);
+    Bench& bench = Shared(state);
+    bench.protocol->sendTable(kind, bench.tableFile(kind), bench.progress);
     const std::string path = bench.folder + "/received.bin";
     double totalMs = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        if (bench.protocol.receiveTable(kind, path).result != ReceiveResult::Received)
+        if (bench.protocol->receiveTable(kind, path).result != ReceiveResult::Received)
             state.SkipWithError("receive failed");
         totalMs += ElapsedMs(start);
     }
     const double floor = ReceiveFloorMs(FullTableLength(kind));
     state.counters["floor_ms"] = floor;
     state.counters["ratio"] = totalMs / static_cast<double>(state.iterations()) / floor;
-    state.SetLabel(std::string(InfoOf(kind).cliName));
+    state.SetLabel(Label(state, kind));
 }
 
-BENCHMARK(BM_SendFullTable)->DenseRange(0, 6)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReceiveFullTable)->DenseRange(0, 6)->Iterations(1)->Unit(benchmark::kMillisecond);
+// Arguments: the kind (0..6), the path (0: D2XX, 1: serial).
+BENCHMARK(BM_SendFullTable)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReceiveFullTable)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 6, 1), {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace corvane

@@ -5,6 +5,7 @@
 #include "app/ListWidgetEventView.h"
 #include "app/ProgressBarView.h"
 #include "app/StandardWidgetStyle.h"
+#include "device/LinkChoice.h"
 #include "app/StatusNote.h"
 #include "events/EditHistory.h"
 #include "events/EventEditing.h"
@@ -71,7 +72,7 @@ bool IsArrowKey(int key) {
 } // namespace
 
 MainWindow::MainWindow(Prompter& prompter, Pacer& pacer, QWidget* parent)
-    : UIWnd(parent), prompter_(prompter), pacer_(pacer), device_(prompter) {
+    : UIWnd(parent), prompter_(prompter), pacer_(pacer) {
     // A caption-less top-level window with a minimise command of its own.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint);
@@ -104,7 +105,7 @@ bool MainWindow::create() {
     watchSelectors();
     createUndoKeys();
 
-    device_.bindDriver();
+    device_ = MakeControllerLink(LinkRequest::fromEnvironment(), prompter_);
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
         selector->setChecked(true);
     readEventFolder();
@@ -443,18 +444,18 @@ void MainWindow::reportHistory(EditHistory::Outcome outcome, const QString& done
 }
 
 void MainWindow::connectController() {
-    ControllerProtocol(device_, pacer_, prompter_).connectAndSetClock();
+    ControllerProtocol(*device_, pacer_, prompter_).connectAndSetClock();
 }
 
 void MainWindow::sendTable() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
+    ControllerProtocol protocol(*device_, pacer_, prompter_);
     const SendOutcome outcome = SendTableCommand(protocol, prompter_, currentKind_, *progressView_);
     if (outcome.result == SendResult::Sent)
         showNote(QStringLiteral("Sent %1.").arg(Events(outcome.events)));
 }
 
 void MainWindow::receiveTable() {
-    ControllerProtocol protocol(device_, pacer_, prompter_);
+    ControllerProtocol protocol(*device_, pacer_, prompter_);
     FileContent before = history_->read(currentKind_);
     const ReceiveOutcome outcome = ReceiveTableCommand(protocol, prompter_, currentKind_,
                                                        eventFolder_, weeklyMode(), *listView_);
@@ -466,7 +467,7 @@ void MainWindow::receiveTable() {
 }
 
 void MainWindow::emptyTable() {
-    if (ControllerProtocol(device_, pacer_, prompter_).emptyTable(currentKind_) ==
+    if (ControllerProtocol(*device_, pacer_, prompter_).emptyTable(currentKind_) ==
         EmptyResult::Announced)
         showNote(QStringLiteral("Emptied the controller's table."));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/D2xxLink.h"
+#include "device/ControllerLink.h"
 #include "events/EditHistory.h"
 #include "events/EventKind.h"
 #include "panels/ControlIds.h"
@@ -116,7 +116,7 @@ private:
     StatusNote* statusNote_ = nullptr;
     std::unique_ptr<EditHistory> history_;
     Pacer& pacer_;
-    D2xxLink device_;
+    std::unique_ptr<ControllerLink> device_; // chosen from the environment at creation
     QPoint panelOrigin_{11, 173};
     QSize panelSize_;
     std::optional<QPoint> dragOffset_;

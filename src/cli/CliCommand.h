@@ -24,4 +24,8 @@ std::span<const CliCommand> DeviceCommands();
 // conflicts, schedule).
 std::span<const CliCommand> TextCommands();
 
+// The device the controller commands use (--device): a port path or a serial
+// number, in place of CORVANE_DEVICE.
+void ChooseDevice(std::string_view device);
+
 } // namespace corvane::cli

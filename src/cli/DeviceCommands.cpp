@@ -5,7 +5,7 @@
 #include "cli/CliCommand.h"
 #include "cli/DeviceCliSupport.h"
 #include "device/ControllerProtocol.h"
-#include "device/D2xxLink.h"
+#include "device/LinkChoice.h"
 #include "platform/SystemPacer.h"
 
 #include <cstdio>
@@ -16,14 +16,26 @@ namespace corvane::cli {
 
 namespace {
 
-// The driver, the link and the protocol one command works with.
+// The device --device chose, when it was given.
+std::string& ChosenDevice() {
+    static std::string device;
+    return device;
+}
+
+// The environment's choice of link, with --device in place of CORVANE_DEVICE.
+LinkRequest CommandLinkRequest() {
+    LinkRequest request = LinkRequest::fromEnvironment();
+    if (!ChosenDevice().empty())
+        request.device = ChosenDevice();
+    return request;
+}
+
+// The link and the protocol one command works with.
 struct Session {
     StderrPrompter prompter;
     SystemPacer pacer;
-    D2xxLink link{prompter};
-    ControllerProtocol protocol{link, pacer, prompter};
-
-    Session() { link.bindDriver(); }
+    std::unique_ptr<ControllerLink> link = MakeControllerLink(CommandLinkRequest(), prompter);
+    ControllerProtocol protocol{*link, pacer, prompter};
 };
 
 void Say(const std::string& text) {
@@ -33,15 +45,12 @@ void Say(const std::string& text) {
 int Devices(std::span<const std::string_view> args) {
     if (!args.empty())
         return kExitUsage;
-    Session session;
-    if (!session.link.canListDevices())
-        return 1;
-    const int count = session.link.countDevices();
-    for (int index = 0; index < count; ++index) {
-        const auto description = session.link.deviceDescription(index);
-        std::printf("%d\t%s\n", index, description ? description->c_str() : "(no description)");
-    }
-    return 0;
+    StderrPrompter prompter;
+    const auto field = [](const std::string& text) { return text.empty() ? "-" : text.c_str(); };
+    for (const FoundDevice& found : FindDevices(CommandLinkRequest(), prompter))
+        std::printf("%s\t%s\t%s\t%s\t%s\n", found.link.c_str(), found.location.c_str(),
+                    field(found.description), field(found.serialNumber), field(found.latency));
+    return 0; // finding nothing is an answer too
 }
 
 int Clock(std::span<const std::string_view> args) {
@@ -145,6 +154,10 @@ constexpr CliCommand kDeviceCommands[] = {
 };
 
 } // namespace
+
+void ChooseDevice(std::string_view device) {
+    ChosenDevice() = device;
+}
 
 std::span<const CliCommand> DeviceCommands() {
     return kDeviceCommands;

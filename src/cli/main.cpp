@@ -18,7 +18,7 @@ std::vector<CliCommand> AllCommands() {
 }
 
 void PrintUsage(std::FILE* out, const std::vector<CliCommand>& commands) {
-    std::fputs("usage: corvanectl COMMAND [ARGS]\n\ncommands:\n", out);
+    std::fputs("usage: corvanectl [--device SERIAL|PORT] COMMAND [ARGS]\n\ncommands:\n", out);
     for (const auto& c : commands)
         std::fprintf(out, "  corvanectl %.*s\n", static_cast<int>(c.usage.size()), c.usage.data());
     std::fputs("  corvanectl --help | --version\n", out);
@@ -39,6 +39,15 @@ int main(int argc, char** argv) {
     if (args.size() == 1 && args[0] == "--version") {
         std::printf("corvanectl %s\n", CORVANE_VERSION);
         return 0;
+    }
+    // --device may stand anywhere: before the command or among its arguments.
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "--device") {
+            corvane::cli::ChooseDevice(args[i + 1]);
+            args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                       args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+            break;
+        }
     }
     if (!args.empty()) {
         for (const auto& c : commands) {

@@ -83,7 +83,7 @@ TEST_F(CliFixture, SendThenReceiveRoundTripsEveryKind) {
 // Where the window stays silent, the command says why.
 TEST_F(CliFixture, DevicesClockEmptyAndRefusals) {
     EXPECT_EQ(run("devices"), 0);
-    EXPECT_EQ(output("stdout"), "0\tVelmora\n");
+    EXPECT_EQ(output("stdout"), "d2xx\t0\tVelmora\t-\t-\n");
     EXPECT_EQ(run("clock"), 0);
     EXPECT_THAT(output("state"), ::testing::ContainsRegex("^clock [0-9a-f]{14}\n"));
     folder.write("a.aud", PatternTable(EventKind::Audio, 2));

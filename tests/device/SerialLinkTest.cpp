@@ -1,0 +1,140 @@
+// The serial link against the simulated controller on a real pseudo-terminal:
+// refusals to open, the exchange of bytes, and a port that vanishes.
+
+#include "device/SerialLink.h"
+
+#include "PtyRig.h"
+#include "device/ControllerPackets.h"
+#include "support/RecordingPrompter.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace corvane {
+namespace {
+
+using namespace test;
+using Bytes = std::vector<std::uint8_t>;
+using Strings = std::vector<std::string>;
+
+constexpr uid_t kNobody = 65534;
+
+struct PortLink {
+    RecordingPrompter prompter;
+    SerialLink link;
+    explicit PortLink(const std::string& port) : link(prompter, SystemRoots{}, {port, ""}) {}
+};
+
+// Runs `open` as a user the port is closed to: its mode is cleared and, as root
+// (who may open anything), the effective user is nobody meanwhile.
+template <typename Open> void AsOutsider(const std::string& port, Open open) {
+    ::chmod(port.c_str(), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::seteuid(kNobody), 0);
+    }
+    open();
+    if (root) {
+        ASSERT_EQ(::seteuid(0), 0);
+    }
+    ::chmod(port.c_str(), 0620);
+}
+
+TEST(SerialLink, RefusalsToOpenSayWhatIsWrong) {
+    enum class Port { Missing, RegularFile, NotATty, HeldByAnother, Forbidden };
+    struct Case {
+        const char* name;
+        Port port;
+        std::string before, after;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"nothing there", Port::Missing, "No serial port at ", "."},
+        {"a file", Port::RegularFile, "", " is not a serial port."},
+        {"a device that is no tty", Port::NotATty, "", " is not a serial port."},
+        {"held by another program", Port::HeldByAnother, "", " is in use: another program has it open."},
+        {"not the user's to open", Port::Forbidden, "Permission denied for ", ". Add your user to the dialout group (sudo usermod -aG dialout $USER) and log in again."},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PtyRig pty;
+        TempFolder folder;
+        folder.write("file", {1, 2, 3});
+        std::string port = pty.port();
+        port = c.port == Port::Missing       ? folder.file("ttyUSB9")
+               : c.port == Port::RegularFile ? folder.file("file")
+               : c.port == Port::NotATty     ? "/dev/null"
+                                             : port;
+        PortLink holder(pty.port()), user(port);
+        if (c.port == Port::HeldByAnother)
+            holder.link.openController();
+        if (c.port == Port::Forbidden)
+            AsOutsider(port, [&] { user.link.openController(); });
+        else
+            user.link.openController();
+        EXPECT_FALSE(user.link.isOpen());
+        EXPECT_EQ(user.prompter.messages, Strings{c.before + port + c.after});
+    }
+}
+
+TEST(SerialLink, TalksToTheControllerOnItsLine) {
+    PtyRig pty;
+    PortLink user(pty.port());
+    user.link.openController();
+    ASSERT_TRUE(user.link.isOpen());
+    EXPECT_FALSE(user.link.lowLatency()); // a pseudo-terminal refuses the request
+    const Packet clock = BuildSetClockRequest({});
+    ASSERT_TRUE(user.link.write(clock));
+    Bytes reply(1);
+    EXPECT_EQ(user.link.read(reply), 1u); // returns as soon as the asked-for count is there
+    EXPECT_EQ(reply, Bytes{0xAA});
+    EXPECT_EQ(user.link.queuedBytes(), 19u);
+    EXPECT_TRUE(user.link.purge());
+    EXPECT_EQ(user.link.queuedBytes(), 0u);
+    ASSERT_TRUE(user.link.write(clock));
+    reply.assign(100, 0);
+    EXPECT_EQ(user.link.read(reply), 20u); // the rest of the timeout passed: all there was
+    EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 3), (Bytes{0xAA, 0x55, 0xA8}));
+    user.link.close();
+    EXPECT_FALSE(user.link.isOpen());
+    user.link.openController(); // the next program (or exchange) gets the port again
+    EXPECT_TRUE(user.link.isOpen());
+    EXPECT_TRUE(user.prompter.messages.empty());
+}
+
+// The pseudo-terminal closes once the cut is reached: to the link, an unplugged port.
+TEST(SerialLink, APortThatVanishesFailsTheTransferAndIsLetGo) {
+    struct Case {
+        const char* name;
+        const char* cutAfter;
+        bool duringReply;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"during the reply", "30", true},
+        {"while sending", "100", false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PtyRig pty(SimSettingsOf({{"timing", "instant"}, {"cut_after", c.cutAfter}}));
+        PortLink user(pty.port());
+        user.link.openController();
+        ASSERT_TRUE(user.link.write(BuildSetClockRequest({})));
+        Bytes reply(c.duringReply ? 100 : 20);
+        EXPECT_EQ(user.link.read(reply).has_value(), !c.duringReply);
+        const Bytes chunk(512, 0x11);
+        for (int i = 0; i < 100 && user.link.isOpen(); ++i)
+            user.link.write(chunk); // the bytes already taken before the cut still count
+        EXPECT_FALSE(user.link.isOpen());
+        EXPECT_FALSE(user.link.write(chunk));
+        EXPECT_EQ(user.link.read(reply), std::nullopt);
+        EXPECT_TRUE(user.prompter.messages.empty());
+    }
+}
+
+} // namespace
+} // namespace corvane
