@@ -39,7 +39,10 @@ SendOutcome SendTableCommand(ControllerProtocol& protocol, Prompter& prompter, E
     case TableFileCheck::Unreadable: // the protocol reports what it cannot open
         break;
     }
-    return {protocol.sendTable(kind, *path, progress), false, EventCountOfFile(*path)};
+    const SendResult result = protocol.sendTable(kind, *path, progress);
+    if (result == SendResult::ChunkFailed)
+        prompter.showMessage(std::string(kSendBrokeOffMessage));
+    return {result, false, EventCountOfFile(*path)};
 }
 
 ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,
@@ -52,13 +55,18 @@ ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, Prompter& promp
         outcome = protocol.receiveTable(kind, path);
         switch (outcome.result) {
         case ReceiveResult::Received:
-            ReplaceEventFile(path, eventFolder, kind, ReplaceCheck::RequireValid);
+            ReportFileProblem(
+                ReplaceEventFile(path, eventFolder, kind, ReplaceCheck::RequireValid).write,
+                prompter);
             break;
         case ReceiveResult::EmptyTable:
-            ClearEventFile(eventFolder, kind);
+            ReportFileProblem(ClearEventFile(eventFolder, kind), prompter);
             break;
         case ReceiveResult::Incomplete:
             prompter.showMessage(std::string(kIncompleteTableMessage));
+            break;
+        case ReceiveResult::FileUnwritable:
+            prompter.showMessage(std::string(kReceiveUnwritableMessage));
             break;
         default:
             break; // the exchange ended before a table came; nothing to say
@@ -68,7 +76,7 @@ ReceiveOutcome ReceiveTableCommand(ControllerProtocol& protocol, Prompter& promp
             std::filesystem::remove(path, ignored);
         }
     }
-    FillEventList(eventFolder, kind, weeklyMode, list);
+    ReportFileProblem(FillEventList(eventFolder, kind, weeklyMode, list), prompter);
     return outcome;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace corvane {
 
@@ -16,6 +17,11 @@ class Prompter;
 // folder. Each runs over a ControllerProtocol built on the window's link, Pacer
 // and Prompter; the file dialogs go to the same Prompter.
 
+inline constexpr std::string_view kReceiveUnwritableMessage =
+    "Receive failed: the chosen file could not be written!";
+inline constexpr std::string_view kSendBrokeOffMessage =
+    "Send failed: the transfer broke off; the controller holds part of the table!";
+
 struct SendOutcome {
     SendResult result = SendResult::Cancelled;
     // The file is not a table of the kind ("The file is not a valid event file
@@ -26,7 +32,8 @@ struct SendOutcome {
 };
 
 // Send: asks for an exchange file of the kind and sends it as the kind's table
-// unless it is refused; the progress bar advances once per chunk.
+// unless it is refused; the progress bar advances once per chunk. A transfer that
+// breaks off after the announce is reported.
 SendOutcome SendTableCommand(ControllerProtocol& protocol, Prompter& prompter, EventKind kind,
                              Progress& progress);
 

@@ -109,6 +109,7 @@ bool MainWindow::create() {
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
         selector->setChecked(true);
     readEventFolder();
+    RemoveInterruptedWrites(eventFolder_);
     history_ = std::make_unique<EditHistory>(eventFolder_);
     refillList();
     // The controller and its clock are reached once the window is on the
@@ -341,7 +342,8 @@ void MainWindow::switchKind(EventKind kind) {
 }
 
 void MainWindow::refillList() {
-    FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_);
+    ReportFileProblem(FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_),
+                      prompter_);
     MarkConflicts(*eventList_, eventFolder_, currentKind_, weeklyMode());
 }
 
@@ -392,8 +394,13 @@ void MainWindow::deleteEvent() {
         lines.push_back(listView_->currentLine());
     std::sort(lines.begin(), lines.end(), std::greater<>());
     FileContent before = history_->read(currentKind_);
-    for (int line : lines)
-        DeleteEvent(eventFolder_, currentKind_, weeklyMode(), line);
+    // A delete that cannot write stops the others and says why.
+    FileStatus status = FileStatus::Done;
+    for (int line : lines) {
+        if (status == FileStatus::Done)
+            status = DeleteEvent(eventFolder_, currentKind_, weeklyMode(), line);
+    }
+    ReportFileProblem(status, prompter_);
     history_->recordChange(currentKind_, std::move(before));
     refillList();
 }
@@ -401,7 +408,7 @@ void MainWindow::deleteEvent() {
 void MainWindow::clearEvents() {
     FileContent before = history_->read(currentKind_);
     listView_->reset();
-    ClearEventFile(eventFolder_, currentKind_);
+    ReportFileProblem(ClearEventFile(eventFolder_, currentKind_), prompter_);
     history_->recordChange(currentKind_, std::move(before));
 }
 

@@ -1,6 +1,8 @@
 #include "cli/CliCommand.h"
 #include "cli/EventListing.h"
+#include "events/EventFileHeader.h"
 #include "events/EventKind.h"
+#include "events/EventMessages.h"
 #include "platform/AtomicFile.h"
 
 #include <array>
@@ -44,12 +46,19 @@ int Print(const CommandOutput& output) {
     return output.status;
 }
 
-// Read only: the commands never repair or create a file.
+// Read only: the commands never repair or create a file. A pipe or a device is
+// refused without being opened, a file longer than any event file without being
+// read.
 std::optional<std::vector<std::uint8_t>> ReadOrReport(const std::string& path) {
-    auto bytes = ReadWholeFile(path);
-    if (!bytes)
+    FileRead read = ReadFileUpTo(path, kLargestEventFileLength);
+    if (read.status == FileStatus::Done)
+        return std::move(read.bytes);
+    if (read.status == FileStatus::TooLarge)
+        std::fprintf(stderr, "%s: %s\n", path.c_str(),
+                     std::string(messages::kFileTooLarge).c_str());
+    else
         std::fprintf(stderr, "%s cannot be read\n", path.c_str());
-    return bytes;
+    return std::nullopt;
 }
 
 int RunList(std::span<const std::string_view> args) {

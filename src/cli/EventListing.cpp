@@ -16,6 +16,28 @@ std::string NotValid(std::string_view label, EventKind kind) {
 
 } // namespace
 
+std::string PrintableLine(std::string_view line) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string printable;
+    printable.reserve(line.size());
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            printable += "\\x";
+            printable += kHex[byte >> 4];
+            printable += kHex[byte & 15];
+        } else if (byte == '\\') {
+            printable += "\\\\";
+        } else if (byte < 0x80) {
+            printable += c;
+        } else { // Latin-1 to UTF-8: two bytes
+            printable += static_cast<char>(0xC0 | (byte >> 6));
+            printable += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return printable;
+}
+
 CommandOutput ListEvents(std::span<const std::uint8_t> file, EventKind kind, bool dated,
                          std::string_view label) {
     const auto lines = EventListLines(file, kind, !dated);
@@ -23,7 +45,7 @@ CommandOutput ListEvents(std::span<const std::uint8_t> file, EventKind kind, boo
         return {1, {}, NotValid(label, kind)};
     CommandOutput output;
     for (const auto& line : *lines)
-        output.out += line + '\n';
+        output.out += PrintableLine(line) + '\n';
     return output;
 }
 

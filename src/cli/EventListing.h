@@ -17,9 +17,14 @@ struct CommandOutput {
     std::string err;
 };
 
+// A list line as the terminal shows it: control bytes (below 0x20, and 0x7F) as
+// \xNN and "\" as "\\", so that one event is always one line; other bytes are
+// Latin-1, as the window shows them, written as UTF-8.
+std::string PrintableLine(std::string_view line);
+
 // `list`: the event list lines of an event file's bytes, one per line (week
-// clock: the weekly group, or the dated one when dated). A file that breaks the
-// validity rule gives "<label> is not a valid <kind> event file" and status 1.
+// clock: the weekly group, or the dated one when dated), each a PrintableLine. A file that breaks
+// the validity rule gives "<label> is not a valid <kind> event file" and status 1.
 CommandOutput ListEvents(std::span<const std::uint8_t> file, EventKind kind, bool dated,
                          std::string_view label);
 

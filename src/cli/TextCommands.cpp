@@ -20,10 +20,17 @@ namespace {
 
 // "-" stands for standard input and output.
 constexpr std::string_view kStandardStream = "-";
+// Far more than an event file or the text of the largest table takes.
+constexpr std::uint64_t kLongestInput = 16 << 20;
 
 std::optional<std::vector<std::uint8_t>> ReadInput(std::string_view path) {
-    if (path != kStandardStream)
-        return ReadWholeFile(std::string(path));
+    if (path != kStandardStream) {
+        // A pipe or a device is refused unopened, a file of absurd length unread.
+        FileRead read = ReadFileUpTo(std::string(path), kLongestInput);
+        if (read.status != FileStatus::Done)
+            return std::nullopt;
+        return std::move(read.bytes);
+    }
     std::vector<std::uint8_t> bytes;
     std::array<std::uint8_t, 65536> buffer;
     std::size_t n;
@@ -36,7 +43,7 @@ std::optional<std::vector<std::uint8_t>> ReadInput(std::string_view path) {
 
 bool WriteOutput(std::string_view path, std::span<const std::uint8_t> bytes) {
     if (path != kStandardStream)
-        return WriteFileAtomically(std::string(path), bytes);
+        return WriteFileAtomically(std::string(path), bytes) == FileStatus::Done;
     return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
            std::fflush(stdout) == 0;
 }
@@ -81,7 +88,7 @@ int RunImport(std::span<const std::string_view> args) {
     const auto file = text::EventFileFromJson(text, *kind);
     if (!file)
         return Refuse(Label(args[1]), file.error());
-    if (!WriteFileAtomically(std::string(args[2]), *file))
+    if (WriteFileAtomically(std::string(args[2]), *file) != FileStatus::Done)
         return Refuse(args[2], "cannot be written");
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "events/EditHistory.h"
 
+#include "events/EventFileHeader.h"
 #include "events/EventFiles.h"
 #include "platform/AtomicFile.h"
 
@@ -15,7 +16,7 @@ FileContent EditHistory::read(EventKind kind) const {
         return std::nullopt;
     // A file that exists but cannot be read counts as empty, so that a later
     // step never claims to know it.
-    return ReadWholeFile(path).value_or(std::vector<std::uint8_t>{});
+    return ReadFileUpTo(path, kLargestEventFileLength).bytes;
 }
 
 void EditHistory::recordChange(EventKind kind, FileContent before) {
@@ -56,7 +57,7 @@ EditHistory::Outcome EditHistory::move(EventKind kind, std::vector<Step>& from,
 bool EditHistory::write(EventKind kind, const FileContent& content) const {
     const std::string path = EventFilePath(folder_, kind);
     if (content)
-        return WriteFileAtomically(path, *content);
+        return WriteFileAtomically(path, *content) == FileStatus::Done;
     std::error_code error;
     std::filesystem::remove(path, error);
     return !error;

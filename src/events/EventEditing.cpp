@@ -59,7 +59,7 @@ void AddKeyedEvent(const std::string& folder, const EventForm& form, std::string
         Show(prompter, messages::kTableFull);
         return;
     }
-    WriteEventFile(folder, kind, table->bytes());
+    ReportFileProblem(WriteEventFile(folder, kind, table->bytes()), prompter);
 }
 
 // One weekly entry per checked day, all written together. A file too short
@@ -103,7 +103,7 @@ void AddWeeklyEvents(const std::string& folder, WeekClockRecord record, const We
         changed = true;
     }
     if (table && changed)
-        WriteEventFile(folder, EventKind::WeekClock, table->bytes());
+        ReportFileProblem(WriteEventFile(folder, EventKind::WeekClock, table->bytes()), prompter);
 }
 
 void AddDatedEvent(const std::string& folder, WeekClockRecord record, const WeekClockForm& form,
@@ -130,7 +130,7 @@ void AddDatedEvent(const std::string& folder, WeekClockRecord record, const Week
         Show(prompter, messages::kTableFull);
         return;
     }
-    WriteEventFile(folder, EventKind::WeekClock, table->bytes());
+    ReportFileProblem(WriteEventFile(folder, EventKind::WeekClock, table->bytes()), prompter);
 }
 
 void AddWeekClockEvent(const std::string& folder, const WeekClockForm& form,
@@ -158,15 +158,15 @@ void AddEvent(const std::string& folder, const EventForm& form, std::string_view
         AddKeyedEvent(folder, form, eventName, prompter, list);
 }
 
-void DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line) {
+FileStatus DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line) {
     if (line < 0)
-        return;
+        return FileStatus::Done;
     const auto bytes = ReadEventFile(folder, kind);
     if (!bytes)
-        return;
+        return FileStatus::Done;
     auto table = EventTable::fromFile(*bytes, kind);
     if (!table)
-        return;
+        return FileStatus::Done;
     const auto header = table->header();
     // The list shows the week clock's groups one at a time; every other kind
     // shows all its records, those a foreign file counts in the second group too.
@@ -177,14 +177,14 @@ void DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int
     else if (HasDatedGroup(kind))
         index += header.entryCount;
     if (index >= end)
-        return;
+        return FileStatus::Done;
     table->remove(static_cast<std::size_t>(index));
     // The record leaves the group whose count covers it.
     if (index < header.entryCount)
         table->setEntryCount(header.entryCount - 1);
     else
         table->setDatedEntryCount(header.datedEntryCount - 1);
-    WriteEventFile(folder, kind, table->bytes());
+    return WriteEventFile(folder, kind, table->bytes());
 }
 
 } // namespace corvane

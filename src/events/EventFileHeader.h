@@ -33,6 +33,10 @@ struct EventFileHeader {
     bool operator==(const EventFileHeader&) const = default;
 };
 
+// The longest event or exchange file there can be: the header and the largest
+// table the controller takes. A longer file is refused before it is read.
+inline constexpr std::uint64_t kLargestEventFileLength = kEventFileHeaderSize + kMaxTableLength;
+
 // A file is valid when it holds a header and exactly the records its counts name.
 bool IsValidEventFile(std::span<const std::uint8_t> bytes, EventKind kind);
 bool IsValidEventFileLength(const EventFileHeader& header, std::uint64_t length, EventKind kind);

@@ -32,23 +32,37 @@ std::optional<std::vector<std::string>> EventListLines(std::span<const std::uint
     return lines;
 }
 
-void FillEventList(const std::string& folder, EventKind kind, bool weeklyMode,
-                   EventListView& list) {
+FileStatus FillEventList(const std::string& folder, EventKind kind, bool weeklyMode,
+                         EventListView& list) {
     list.reset();
-    const auto bytes = ReadEventFile(folder, kind);
-    if (!bytes)
-        return;
-    const auto lines = EventListLines(*bytes, kind, weeklyMode);
-    if (lines) {
-        for (const auto& line : *lines)
-            list.addLine(line);
-        return;
+    const std::string path = EventFilePath(folder, kind);
+    const FileRead read = ReadFileUpTo(path, kLargestEventFileLength);
+    switch (read.status) {
+    case FileStatus::Done:
+        if (const auto lines = EventListLines(read.bytes, kind, weeklyMode)) {
+            for (const auto& line : *lines)
+                list.addLine(line);
+            return FileStatus::Done;
+        }
+        break;
+    case FileStatus::Missing:
+        return ClearEventFile(folder, kind); // the kind's first fill makes its file
+    case FileStatus::TooLarge:
+        break;
+    default:
+        return read.status; // a pipe, a device or a file without permission: left alone
     }
     // Repair: keep what the damaged file held, then start the kind afresh. When
-    // the copy cannot be kept the file is left alone rather than lost.
-    if (!bytes->empty() && !WriteFileAtomically(DamagedCopyPath(folder, kind), *bytes))
-        return;
-    ClearEventFile(folder, kind);
+    // the file may not be written, or the copy cannot be kept, it is left alone
+    // rather than lost.
+    if (!MayWriteFile(path))
+        return FileStatus::ReadOnly;
+    FileStatus kept = FileStatus::Done;
+    if (read.status == FileStatus::TooLarge)
+        kept = CopyFileAtomically(path, DamagedCopyPath(folder, kind));
+    else if (!read.bytes.empty())
+        kept = WriteFileAtomically(DamagedCopyPath(folder, kind), read.bytes);
+    return kept == FileStatus::Done ? ClearEventFile(folder, kind) : kept;
 }
 
 } // namespace corvane

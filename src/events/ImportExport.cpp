@@ -10,29 +10,39 @@
 
 namespace corvane {
 
-ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string& folder,
-                               EventKind kind, ReplaceCheck check) {
-    if (!PathExists(sourcePath))
-        return ReplaceResult::SourceMissing;
-    const auto bytes = ReadWholeFile(sourcePath);
-    if (!bytes)
-        return ReplaceResult::SourceUnreadable;
-    if (check == ReplaceCheck::RequireValid && !IsValidEventFile(*bytes, kind))
-        return ReplaceResult::NotValidForKind;
-    return WriteEventFile(folder, kind, *bytes) ? ReplaceResult::Replaced
-                                                : ReplaceResult::WriteFailed;
+ReplaceOutcome ReplaceEventFile(const std::string& sourcePath, const std::string& folder,
+                                EventKind kind, ReplaceCheck check) {
+    const FileRead source = ReadFileUpTo(sourcePath, kLargestEventFileLength);
+    switch (source.status) {
+    case FileStatus::Done:
+        break;
+    case FileStatus::Missing:
+        return {ReplaceResult::SourceMissing};
+    case FileStatus::NotAFile:
+        return {ReplaceResult::SourceNotAFile};
+    case FileStatus::TooLarge:
+        return {ReplaceResult::SourceTooLarge};
+    default:
+        return {ReplaceResult::SourceUnreadable};
+    }
+    if (check == ReplaceCheck::RequireValid && !IsValidEventFile(source.bytes, kind))
+        return {ReplaceResult::NotValidForKind};
+    const FileStatus written = WriteEventFile(folder, kind, source.bytes);
+    if (written != FileStatus::Done)
+        return {ReplaceResult::WriteFailed, written};
+    return {ReplaceResult::Replaced};
 }
 
 bool CopyOutEventFile(const std::string& folder, EventKind kind, const std::string& targetPath) {
     // Read before the target is cut, so that exporting onto the event file
     // itself keeps its content.
-    const auto bytes = ReadWholeFile(EventFilePath(folder, kind));
+    const FileRead event = ReadFileUpTo(EventFilePath(folder, kind), kLargestEventFileLength);
+    if (event.status != FileStatus::Done && event.status != FileStatus::Missing)
+        return false;
     auto target = BinaryFile::open(targetPath, BinaryFile::Mode::Fresh);
     if (!target)
         return false;
-    if (!bytes || bytes->empty())
-        return true;
-    return target->write(*bytes);
+    return event.bytes.empty() || target->write(event.bytes);
 }
 
 FileDialogRequest ExchangeFileDialog(EventKind kind) {
@@ -48,37 +58,46 @@ bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode,
 
 bool ImportChosenEventFile(const std::string& source, const std::string& folder, EventKind kind,
                            bool weeklyMode, Prompter& prompter, EventListView& list) {
-    switch (ReplaceEventFile(source, folder, kind, ReplaceCheck::RequireValid)) {
+    const ReplaceOutcome outcome =
+        ReplaceEventFile(source, folder, kind, ReplaceCheck::RequireValid);
+    switch (outcome.result) {
     case ReplaceResult::SourceMissing:
         prompter.showMessage(std::string(messages::kFileMissing));
         return false;
+    case ReplaceResult::SourceNotAFile:
     case ReplaceResult::NotValidForKind:
         prompter.showMessage(std::string(messages::kFileNotValid));
         return false;
+    case ReplaceResult::SourceTooLarge:
+        prompter.showMessage(std::string(messages::kFileTooLarge));
+        return false;
     case ReplaceResult::SourceUnreadable:
+        return false;
     case ReplaceResult::WriteFailed:
+        ReportFileProblem(outcome.write, prompter);
         return false;
     case ReplaceResult::Replaced:
-        FillEventList(folder, kind, weeklyMode, list);
+        ReportFileProblem(FillEventList(folder, kind, weeklyMode, list), prompter);
         return true;
     }
     return false;
 }
 
 TableFileCheck CheckTableFile(const std::string& path, EventKind kind) {
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes)
+    const FileRead read = ReadFileUpTo(path, kLargestEventFileLength);
+    if (read.status == FileStatus::Missing || read.status == FileStatus::Unreadable)
         return TableFileCheck::Unreadable;
-    if (!IsValidEventFile(*bytes, kind))
+    // A pipe, a device or a file longer than any table is no table of the kind.
+    if (read.status != FileStatus::Done || !IsValidEventFile(read.bytes, kind))
         return TableFileCheck::NotValidForKind;
-    const auto header = EventFileHeader::decode(*bytes);
+    const auto header = EventFileHeader::decode(read.bytes);
     return header && header->totalEntries() > 0 ? TableFileCheck::Sendable
                                                 : TableFileCheck::NoEvents;
 }
 
 std::uint64_t EventCountOfFile(const std::string& path) {
-    const auto bytes = ReadWholeFile(path);
-    const auto header = bytes ? EventFileHeader::decode(*bytes) : std::nullopt;
+    const FileRead read = ReadFileUpTo(path, kLargestEventFileLength);
+    const auto header = EventFileHeader::decode(read.bytes);
     return header ? header->totalEntries() : 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "events/EventKind.h"
 #include "platform/EventListView.h"
+#include "platform/FileStatus.h"
 #include "platform/Prompter.h"
 
 #include <cstdint>
@@ -17,9 +18,18 @@ enum class ReplaceCheck {
 enum class ReplaceResult {
     Replaced,
     SourceMissing,    // the path names no existing file
-    SourceUnreadable, // it exists but cannot be read (a folder, no permission)
+    SourceNotAFile,   // a folder, pipe or device: never opened
+    SourceUnreadable, // it exists but cannot be read (no permission)
+    SourceTooLarge,   // longer than any event file can be: not read
     NotValidForKind,  // RequireValid only: length does not match header and record size
     WriteFailed,      // the event file could not be written; it is unchanged
+};
+
+struct ReplaceOutcome {
+    ReplaceResult result;
+    FileStatus write = FileStatus::Done; // WriteFailed only: why the write was refused
+
+    bool operator==(ReplaceResult other) const { return result == other; }
 };
 
 enum class TableFileCheck {
@@ -39,8 +49,8 @@ std::uint64_t EventCountOfFile(const std::string& path);
 
 // Makes the bytes of sourcePath the kind's event file in folder. Used by the
 // import command and by the receive exchange; callers refill the list after.
-ReplaceResult ReplaceEventFile(const std::string& sourcePath, const std::string& folder,
-                               EventKind kind, ReplaceCheck check = ReplaceCheck::AnyContent);
+ReplaceOutcome ReplaceEventFile(const std::string& sourcePath, const std::string& folder,
+                                EventKind kind, ReplaceCheck check = ReplaceCheck::AnyContent);
 
 // Writes the bytes of the kind's event file to targetPath (an empty file when
 // the event file does not exist). False when the target cannot be written.
@@ -50,9 +60,12 @@ bool CopyOutEventFile(const std::string& folder, EventKind kind, const std::stri
 FileDialogRequest ExchangeFileDialog(EventKind kind);
 
 // The import command: asks for a file, refuses a missing file ("The file does
-// not exist!") or one that is not a valid file of this kind ("The file is not a
-// valid event file for this kind!"), else replaces the event file and refills
-// list (weeklyMode as for FillEventList). True when the event file was replaced.
+// not exist!"), one that is no regular file or not a valid file of this kind
+// ("The file is not a valid event file for this kind!") or one longer than any
+// event file ("The file is too large to be an event file!"), else replaces the
+// event file and refills list (weeklyMode as for FillEventList). An event file
+// that cannot be written is left as it was, and the operator is told why. True
+// when the event file was replaced.
 bool ImportEventFile(const std::string& folder, EventKind kind, bool weeklyMode, Prompter& prompter,
                      EventListView& list);
 

@@ -34,11 +34,18 @@ bool IsRegularFile(int fd) {
 std::optional<BinaryFile> BinaryFile::open(const std::string& path, Mode mode) {
     if (path.empty())
         return std::nullopt;
-    const int fd = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
+    // Folders, pipes and devices are no files of ours. Opening a pipe or a
+    // device can wait for good, so they are told by their status first, and the
+    // open does not wait either, for one that takes the place of a file meanwhile.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 ? !S_ISREG(info.st_mode)
+                                         : errno != ENOENT || mode == Mode::ReadOnly)
+        return std::nullopt;
+    const int fd = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
     if (fd < 0)
         return std::nullopt;
-    // Folders and devices are no files of ours.
-    if (!IsRegularFile(fd)) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (!IsRegularFile(fd) || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         ::close(fd);
         return std::nullopt;
     }

@@ -17,7 +17,9 @@ public:
         ReadOnly, // open an existing file for reading only
     };
 
-    // Nothing when the file cannot be opened in that mode.
+    // Nothing when the file cannot be opened in that mode. Only regular files
+    // open: anything else is refused before it is opened, and the open itself
+    // never waits, so a pipe or a device cannot block the caller.
     static std::optional<BinaryFile> open(const std::string& path, Mode mode);
 
     BinaryFile(BinaryFile&& other) noexcept;
@@ -33,6 +35,7 @@ public:
     // Writes all bytes at the current position; false if not all were written.
     bool write(std::span<const std::uint8_t> bytes);
     std::optional<std::uint64_t> length() const;
+    int descriptor() const { return fd; }
 
 private:
     explicit BinaryFile(int descriptor) : fd(descriptor) {}

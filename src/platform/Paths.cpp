@@ -38,8 +38,12 @@ std::string ProgramFilePath() {
 }
 
 std::string ProgramFolder() {
-    const auto parts = SplitPath(ProgramFilePath());
-    return NativePath(parts.drive + parts.folder);
+    return FileSystemFolderOf(ProgramFilePath());
+}
+
+std::string FileSystemFolderOf(std::string_view path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
 }
 
 bool PathExists(const std::string& path) {
@@ -58,15 +62,17 @@ bool IsAbsolutePath(std::string_view path) {
 }
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
-    while (!folder.empty() && IsSeparator(folder.back()) && folder.size() > 1)
+    // The folder is the file system's own name, byte for byte: a "\" in it is
+    // part of a folder's name. Only the program's own name is written with "\".
+    while (folder.size() > 1 && folder.back() == '/')
         folder.remove_suffix(1);
     while (!name.empty() && IsSeparator(name.front()))
         name.remove_prefix(1);
     std::string joined(folder);
-    if (joined.empty() || !IsSeparator(joined.back()))
+    if (joined.empty() || joined.back() != '/')
         joined += '/';
-    joined += name;
-    return NativePath(joined);
+    joined += NativePath(name);
+    return joined;
 }
 
 } // namespace corvane

@@ -21,6 +21,10 @@ std::string ProgramFilePath();
 // The program's folder with a trailing "/", from ProgramFilePath().
 std::string ProgramFolder();
 
+// The folder part of a path the file system gave, up to and including its last
+// "/"; empty when there is none. A "\" there is part of a name, not a separator.
+std::string FileSystemFolderOf(std::string_view path);
+
 // True when path names an existing file or folder.
 bool PathExists(const std::string& path);
 
@@ -31,7 +35,8 @@ std::string NativePath(std::string_view path);
 bool IsAbsolutePath(std::string_view path);
 
 // folder + "/" + name without doubling or dropping the separator between them;
-// a "\" or "/" in front of name counts as that separator.
+// a "\" or "/" in front of name counts as that separator. "\" in name becomes
+// "/"; the folder is taken as the file system names it, "\" included.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
 } // namespace corvane

@@ -9,13 +9,20 @@
 #include "skin/controls/UIStatic.h"
 
 #include <QPointer>
+#include <algorithm>
 
 namespace corvane {
 
 namespace {
 
+// The rectangle as Qt takes it. Edges far beyond any screen are pulled in, so
+// that no width, height or far edge overflows in Qt's own arithmetic.
 QRect ToQRect(const SkinRect& rect) {
-    return QRect(rect.left, rect.top, qMax(0, rect.width()), qMax(0, rect.height()));
+    static constexpr std::int32_t kFar = 1 << 24;
+    const auto edge = [](std::int32_t value) { return std::clamp(value, -kFar, kFar); };
+    const int left = edge(rect.left);
+    const int top = edge(rect.top);
+    return QRect(left, top, qMax(0, edge(rect.right) - left), qMax(0, edge(rect.bottom) - top));
 }
 
 // Texts of the UI file are UTF-8 when they decode as such, else Latin-1.
@@ -30,21 +37,23 @@ QString FilePath(const std::string& path) {
     return QString::fromStdString(path);
 }
 
-// The piece of a window image under a control. A control reaching beyond the
-// image gets black there; the piece stops at the image's right and bottom
-// edges, so that an absurd rectangle costs no absurd amount of memory. A piece
-// that starts inside the image shares the window's pixels instead of copying
-// them: the window keeps its images until its controls are gone, and a
-// control that ever drew into its piece would get a copy of its own.
+// The piece of a window image under a control, clipped to the image on all
+// four edges, so that an absurd rectangle costs no absurd amount of memory. Its
+// offset is where it sits in the control (DrawPiece); where the image does not
+// reach, the control is outside its window and nothing of the piece is drawn.
 QImage CutPiece(const QImage& full, const QRect& area) {
     const QRect inside = area.intersected(full.rect());
     if (full.isNull() || inside.isEmpty())
         return {};
-    const QRect piece(area.topLeft(), inside.bottomRight());
-    if (piece != inside || full.depth() != 32)
-        return full.copy(piece);
-    const uchar* first = full.constScanLine(piece.top()) + piece.left() * 4;
-    return QImage(first, piece.width(), piece.height(), full.bytesPerLine(), full.format());
+    // A piece shares the window's pixels instead of copying them: the window
+    // keeps its images until its controls are gone, and a control that ever
+    // drew into its piece would get a copy of its own.
+    QImage piece = full.depth() == 32
+                       ? QImage(full.constScanLine(inside.top()) + inside.left() * 4,
+                                inside.width(), inside.height(), full.bytesPerLine(), full.format())
+                       : full.copy(inside);
+    piece.setOffset(inside.topLeft() - area.topLeft());
+    return piece;
 }
 
 ButtonKind KindOf(ControlType type) {
@@ -100,10 +109,8 @@ ControlFactory::createControls(const std::vector<ControlDescription>& descriptio
         if (!control)
             continue;
         const ControlCommon& common = CommonOf(description);
-        const QRect rect = common.type == ControlType::ComboBox
-                               ? QRect(QPoint(common.rect.left, common.rect.top),
-                                       QPoint(common.rect.right - 1, common.rect.bottom - 1))
-                               : control->geometry();
+        const QRect rect =
+            common.type == ControlType::ComboBox ? ToQRect(common.rect) : control->geometry();
         entries.push_back({control, rect, QString::fromUtf8(CanonicalTypeName(common.type))});
     }
     return entries;

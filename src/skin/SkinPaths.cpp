@@ -64,10 +64,11 @@ int SetUIPath(std::string_view path) {
 }
 
 int SetUIPath(std::string_view path, std::string_view programFile) {
-    std::string full = skinpath::IsAbsolute(path)
-                           ? std::string(path)
-                           : skinpath::FolderOf(programFile) + std::string(path);
-    full = skinpath::ToFileSystemPath(full);
+    // Only the path handed in is written with "\"; the program's folder is
+    // the file system's own name and keeps any "\" in it.
+    const std::string full = skinpath::IsAbsolute(path) ? skinpath::ToFileSystemPath(path)
+                                                        : FileSystemFolderOf(programFile) +
+                                                              skinpath::ToFileSystemPath(path);
 
     PathStore& store = Store();
     std::lock_guard lock(store.mutex);
@@ -76,7 +77,7 @@ int SetUIPath(std::string_view path, std::string_view programFile) {
         return 200;
     }
     store.uiFile = full;
-    store.resourceHeader = skinpath::WithTrailingSeparator(skinpath::FolderOf(full)) + "Resource.h";
+    store.resourceHeader = FileSystemFolderOf(full) + "Resource.h";
     return 0;
 }
 
@@ -93,7 +94,7 @@ std::string GetResourceHeaderPath() {
 }
 
 std::string GetSkinFolder() {
-    return skinpath::WithTrailingSeparator(skinpath::FolderOf(GetUIPath()));
+    return skinpath::WithTrailingSeparator(FileSystemFolderOf(GetUIPath()));
 }
 
 } // namespace corvane

@@ -25,11 +25,8 @@ SkinRect ParseRect(std::string_view text) {
 }
 
 SkinRect GrowBottom(const SkinRect& rect, std::int32_t extra) {
-    const std::int64_t bottom = std::int64_t{rect.bottom} + extra;
     SkinRect grown = rect;
-    grown.bottom = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(bottom, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    grown.bottom = SkinRect::Saturated(std::int64_t{rect.bottom} + extra);
     return grown;
 }
 

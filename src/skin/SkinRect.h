@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace corvane {
@@ -13,9 +15,16 @@ struct SkinRect {
     std::int32_t right = 0;
     std::int32_t bottom = 0;
 
-    std::int32_t width() const { return right - left; }
-    std::int32_t height() const { return bottom - top; }
+    // Saturated at the int32 range: the edges come from any text of a UI file.
+    std::int32_t width() const { return Saturated(std::int64_t{right} - left); }
+    std::int32_t height() const { return Saturated(std::int64_t{bottom} - top); }
     bool operator==(const SkinRect&) const = default;
+
+    static std::int32_t Saturated(std::int64_t value) {
+        return static_cast<std::int32_t>(
+            std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                     std::numeric_limits<std::int32_t>::max()));
+    }
 };
 
 // Reads "left,top,right,bottom". Each field is taken like atoi (leading

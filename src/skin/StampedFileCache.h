@@ -81,7 +81,9 @@ private:
 
     // Reads through one descriptor so the stamp kept belongs to the bytes read.
     std::shared_ptr<const T> load(const std::string& path) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // A pipe or a device named here must not hold the window up: the open
+        // does not wait, and only a regular file is read.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
         if (fd < 0)
             return nullptr;
         struct stat info {};

@@ -1,7 +1,10 @@
 // Send, receive and empty through the real buttons, against the simulated
 // controller bound at run time.
+#include "app/ControllerCommands.h"
+
 #include "AppHarness.h"
 #include "events/text/TextImportExport.h"
+#include "platform/AtomicFile.h"
 
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -81,6 +84,41 @@ TEST_F(ControllerTest, OnlyACompleteTableBecomesTheEventFile) {
     EXPECT_EQ(eventFile(EventKind::Relay), stored);
     EXPECT_EQ(listLines().size(), 3);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(onto + ".receiving")));
+}
+
+// An unplug in the middle of a transfer (the link cut after so many bytes) and
+// a disk that fills up under the receive: the operator is told, and the event
+// file and the list stay as they were.
+TEST_F(ControllerTest, TransfersThatBreakOffChangeNoEventFileAndSaySo) {
+    ASSERT_TRUE(start());
+    const std::string relays = exportRelays(3);
+    send(relays);
+    const QByteArray stored = eventFile(EventKind::Relay);
+    struct Case {
+        const char* name;
+        bool sending;
+        const char* cutAfter; // bytes the link carries before it is cut; "" not cut
+        ReplaceFault fault;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"unplugged mid-send", true, "60", nullptr, std::string(kSendBrokeOffMessage)},
+        {"unplugged mid-receive", false, "60", nullptr, std::string(kIncompleteTableMessage)},
+        {"disk full", false, "",
+         [](ReplaceStep step) { return step == ReplaceStep::WriteTemporary ? ENOSPC : 0; },
+         "The event file could not be written (is the disk full?); nothing was changed!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompter.messages.clear();
+        ConfigureSimulator("cut_after", c.cutAfter);
+        SetReplaceFaultForTesting(c.fault);
+        c.sending ? send(relays) : receive(folderPath("back.rel"));
+        SetReplaceFaultForTesting(nullptr);
+        EXPECT_EQ(prompter.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(eventFile(EventKind::Relay), stored);
+        EXPECT_EQ(listLines().size(), 3);
+    }
 }
 
 TEST_F(ControllerTest, WithoutControllerEveryCommandSearchesAgain) {

@@ -50,7 +50,7 @@ TEST(SerialCommands, APortThatVanishesMidTransferLeavesTheEventFileAsItWas) {
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"mid-send", "1600", false, {}},
+        {"mid-send", "1600", false, {std::string(kSendBrokeOffMessage)}},
         {"mid-receive", "1976", true, {std::string(kIncompleteTableMessage)}},
     };
     // clang-format on

@@ -4,6 +4,10 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
+#include <filesystem>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace corvane::test {
 namespace {
@@ -59,6 +63,48 @@ TEST_F(StartupTest, ClosingEndsTheLoopExitDeletesTheWindowOnceAndEventsSurviveAR
     selectKind(EventKind::Relay);
     ASSERT_EQ(listLines().size(), 1);
     EXPECT_TRUE(listLines().front().startsWith("Stage:ch="));
+}
+
+// The event folder as the program finds it: whatever lies there, the start-up
+// neither waits nor loses a byte.
+TEST_F(StartupTest, AFolderWithABackslashInItsNameKeepsItsEventFiles) {
+    const std::string inside = folderPath("a\\b");
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(inside)));
+    QDir::setCurrent(QString::fromStdString(inside));
+    ASSERT_TRUE(start());
+    EXPECT_EQ(readFile(inside + "/EventWeekInfo.bin"), QByteArray(16, '\0'));
+    EXPECT_FALSE(QDir(QString::fromStdString(folderPath("a"))).exists());
+}
+
+TEST_F(StartupTest, AnEventFileThatIsAPipeIsReportedNotWaitedFor) {
+    ASSERT_EQ(::mkfifo(folderPath("EventWeekInfo.bin").c_str(), 0666), 0);
+    ASSERT_TRUE(start());
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"The event file cannot be read!"});
+    EXPECT_TRUE(listLines().isEmpty());
+    EXPECT_TRUE(std::filesystem::is_fifo(folderPath("EventWeekInfo.bin")));
+}
+
+TEST_F(StartupTest, WhatAnInterruptedWriteLeftIsRemovedAndTheOldFileKept) {
+    const pid_t writer = ::fork();
+    if (writer == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(writer, nullptr, 0), writer);
+    QByteArray relays(16, '\0');
+    relays[0] = 1;
+    relays.append(QByteArray(32, '\1'));
+    const std::string dead = ".tmp." + std::to_string(writer) + ".0";
+    for (const std::string& name : {std::string("relayEvent.bin"), "relayEvent.bin" + dead,
+                                    "EventWeekInfo.bin" + dead, "relayEvent.bin.damaged" + dead}) {
+        QFile file(QString::fromStdString(folderPath(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name == "relayEvent.bin" ? relays : QByteArray("half a new fil"));
+    }
+    ASSERT_TRUE(start());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList({"EventWeekInfo.bin", "relayEvent.bin"}));
+    selectKind(EventKind::Relay);
+    EXPECT_EQ(eventFile(EventKind::Relay), relays);
+    EXPECT_EQ(listLines().size(), 1);
 }
 
 TEST_F(StartupTest, WindowShowsTheProgramIconAndLeavesItsCutCornersTransparent) {

@@ -7,7 +7,9 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace corvane::cli {
 namespace {
@@ -41,6 +43,23 @@ TEST(CheckEvents, ReportsCountsOrTheReason) {
     }
 }
 
+TEST(PrintableLine, ControlBytesAndBackslashesEscapedOtherBytesFromLatin1) {
+    struct Case {
+        std::string line;
+        std::string printed;
+    };
+    const Case cases[] = {
+        {"plain: (1,2)", "plain: (1,2)"},
+        {"a\nb\rc", "a\\x0Ab\\x0Dc"},
+        {std::string("nul\0tab\t", 8), "nul\\x00tab\\x09"},
+        {"del\x7F", "del\\x7F"},
+        {"back\\slash", "back\\\\slash"},
+        {"caf\xE9 \xFF\x80", "caf\xC3\xA9 \xC3\xBF\xC2\x80"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PrintableLine(c.line), c.printed) << c.printed;
+}
+
 // The command line itself: arguments, exit statuses, output, and that list
 // never touches the file it reads.
 TEST(Corvanectl, ListCheckAndWrongArguments) {
@@ -63,8 +82,15 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
                  FileOfRecords(std::vector<MidiRecord>{{1, 60, 0xFF, 0, 1, 512, 1, 255, "Event"}}));
     const std::vector<std::uint8_t> damaged = {1, 0, 0, 0, 9, 9};
     folder.write("d.bin", damaged);
+    // A name from a foreign file: one event stays one line.
+    folder.write("n.bin", FileOfRecords(std::vector<MidiRecord>{
+                              {1, 60, 0xFF, 0, 1, 512, 1, 255, "a\nb\\c\xE9"}}));
+    ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0666), 0);
+    folder.write("huge.bin", FileOfRecords(std::vector<MidiRecord>(1)));
+    ASSERT_EQ(::truncate(folder.file("huge.bin").c_str(), 200'000'000'000), 0);
     const auto w = folder.file("w.bin"), m = folder.file("m.bin"), d = folder.file("d.bin"),
-               absent = folder.file("absent.bin");
+               absent = folder.file("absent.bin"), n = folder.file("n.bin"),
+               pipe = folder.file("pipe"), huge = folder.file("huge.bin");
     const std::string usage = "usage: corvanectl";
     struct Case {
         std::string arguments;
@@ -79,6 +105,10 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
          "Xmas:(12/24/18: 0: 0to12/26/ 6: 0: 0) DMX(ch:1to10,i:1,l:255)\n", ""},
         {"list relay " + d + " --dated", 1, "", d + " is not a valid relay event file\n"},
         {"check relay " + absent, 1, "", absent + " cannot be read\n"},
+        {"list midi " + n, 0,
+         "a\\x0Ab\\\\c\xC3\xA9:MIDI(ch:1,note:60,On) (Ch:1to512,i=1,l=255,Hold)\n", ""},
+        {"list midi " + pipe, 1, "", pipe + " cannot be read\n"},
+        {"check midi " + huge, 1, "", huge + ": The file is too large to be an event file!\n"},
         {"list", 2, "", usage},
         {"list foo " + m, 2, "", usage},
         {"list 7 " + m, 2, "", usage},

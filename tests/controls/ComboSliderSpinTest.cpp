@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
@@ -174,6 +176,59 @@ TEST_F(SliderTest, ShowsTheWindowImageAndItsThumbImages) {
     QTest::mouseRelease(slider, Qt::LeftButton, {}, thumb.center());
     slider->setEnabled(false);
     EXPECT_EQ(shown(slider, slider->thumbRect().center()), Rgb(kThumbs[kStateDisabled]));
+}
+
+// A paint device that only notes the size of every image drawn on it.
+class ImageSizes final : public QPaintDevice, QPaintEngine {
+public:
+    explicit ImageSizes(QSize size) : QPaintEngine(AllFeatures), size_(size) {}
+    QPaintEngine* paintEngine() const override { return const_cast<ImageSizes*>(this); }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawRects(const QRectF*, int) override {}
+    void drawPixmap(const QRectF&, const QPixmap& pixmap, const QRectF&) override {
+        drawn.push_back(pixmap.size());
+    }
+    void drawImage(const QRectF&, const QImage& image, const QRectF&,
+                   Qt::ImageConversionFlags) override {
+        drawn.push_back(image.size());
+    }
+    Type type() const override { return User; }
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return size_.width();
+        case PdmHeight:
+            return size_.height();
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 96;
+        }
+    }
+    std::vector<QSize> drawn;
+
+private:
+    QSize size_;
+};
+
+TEST_F(SliderTest, APaintDrawsNothingAsLargeAsTheSlider) {
+    // The window's image ends inside the slider, so no piece of it is as wide either.
+    auto* slider = single<UISlider>(
+        "Type=SLIDER\nRect=100,10,300,40\nThumbN=t0.bmp\nThumbH=t1.bmp\nIsUseMark=1\n");
+    slider->setValue(slider->maximum() / 2);
+    ImageSizes device(slider->size());
+    QPainter painter(&device);
+    slider->render(&painter);
+    painter.end();
+    ASSERT_FALSE(device.drawn.empty());
+    for (const QSize drawn : device.drawn)
+        EXPECT_LT(drawn.width(), slider->width());
 }
 
 TEST_F(SliderTest, MarkFillsUpToTheThumbWithTheHoverImage) {

@@ -1,5 +1,6 @@
 #include "skin/controls/Drawing.h"
 
+#include <QPainter>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -14,6 +15,19 @@ QImage Filled(QSize size, QRgb color) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(color);
     return image;
+}
+
+TEST(DrawPiece, DrawsThePieceWhereItSitsInTheControl) {
+    QImage control = Filled({10, 10}, 0xFF000000);
+    QImage piece = Filled({2, 3}, 0xFFFF0000);
+    piece.setOffset({4, 5});
+    QPainter painter(&control);
+    DrawPiece(painter, piece);
+    painter.end();
+    EXPECT_EQ(control.pixel(4, 5), 0xFFFF0000u);
+    EXPECT_EQ(control.pixel(5, 7), 0xFFFF0000u);
+    EXPECT_EQ(control.pixel(3, 5), 0xFF000000u);
+    EXPECT_EQ(control.pixel(0, 0), 0xFF000000u);
 }
 
 // An image drawn as rows split by '/': '#' is the key colour, '.' plain.

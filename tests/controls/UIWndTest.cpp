@@ -1,4 +1,5 @@
 #include "TestSkin.h"
+#include "skin/ControlFactory.h"
 #include "skin/ControlReader.h"
 #include "skin/SkinFiles.h"
 #include "skin/controls/UIButton.h"
@@ -115,6 +116,34 @@ TEST_F(UIWndTest, ControlsGetTheirIdsRectanglesAndFlags) {
     auto* list = new QListWidget(&window_);
     SetControlId(list, 102);
     EXPECT_EQ(window_.controlAs<QListWidget>(102), list);
+}
+
+TEST_F(UIWndTest, StatePiecesAreClippedToTheImageOnAllFourEdges) {
+    create();
+    constexpr std::int32_t kMin = -2147483647 - 1, kMax = 2147483647;
+    struct Case {
+        SkinRect rect; // over the window's 200 x 100 images
+        QSize size;    // of each piece; empty: no piece
+        QPoint offset; // where it sits in the control
+    };
+    const Case cases[] = {
+        {{10, 20, 30, 60}, {20, 40}, {0, 0}},
+        {{-9999, -9999, 1, 1}, {1, 1}, {9999, 9999}},
+        {{-9999, -9999, 0, 0}, {}, {}},
+        {{-5, -5, 15, 10}, {15, 10}, {5, 5}},
+        {{190, 95, 10000, 10000}, {10, 5}, {0, 0}},
+        {{kMin, kMin, kMax, kMax}, {200, 100}, {1 << 24, 1 << 24}},
+        {{kMax, kMax, kMin, kMin}, {}, {}},
+    };
+    const ControlFactory factory(window_);
+    for (const Case& c : cases) {
+        const PerState<QImage> pieces = factory.cutStateImages(c.rect, StateImages::All);
+        for (const QImage& piece : pieces) {
+            EXPECT_EQ(piece.size(), c.size.isEmpty() ? QSize(0, 0) : c.size) << c.rect.left;
+            if (!piece.isNull())
+                EXPECT_EQ(piece.offset(), c.offset) << c.rect.left;
+        }
+    }
 }
 
 TEST_F(UIWndTest, RoutesTheOperatorsActionsToOnCommand) {

@@ -262,7 +262,7 @@ TEST_F(EventEditing, EditsKeepReservedHeaderBytesLeaveNoTemporaryFilesAndClearWr
     EXPECT_EQ(file(EventKind::Midi)[9], 0x5A);
     EXPECT_EQ(folder.names(), Strings{"midiEvent.bin"});
     setFile(EventKind::Midi, std::vector<std::uint8_t>(1000, 0xEE));
-    EXPECT_TRUE(ClearEventFile(folder.path(), EventKind::Midi));
+    EXPECT_EQ(ClearEventFile(folder.path(), EventKind::Midi), FileStatus::Done);
     EXPECT_EQ(file(EventKind::Midi), test::BareHeader());
 }
 
@@ -270,7 +270,8 @@ TEST_F(EventEditing, AnEventFileThatIsAFolderIsLeftAlone) {
     std::filesystem::create_directory(folder.file("relayEvent.bin"));
     add(test::RelayOn(1));
     DeleteEvent(folder.path(), kRelay, true, 0);
-    EXPECT_FALSE(ClearEventFile(folder.path(), kRelay));
+    EXPECT_EQ(ClearEventFile(folder.path(), kRelay), FileStatus::NotAFile);
+    EXPECT_EQ(folder.names(), Strings{"relayEvent.bin"});
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("relayEvent.bin")));
 }
 

@@ -1,6 +1,12 @@
+#include "events/EventFiles.h"
+
 #include "EventTestForms.h"
 #include "events/EventList.h"
 #include "events/ImportExport.h"
+#include "support/ScratchMounts.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvane {
 namespace {
@@ -73,11 +79,22 @@ TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     const auto sensors = FileOfRecords(std::vector<SensorRecord>(3)); // 124 bytes, not 16 + 3 * 32
     elsewhere.write("sensors.sen", sensors);
     elsewhere.write("empty.rel", {});
+    ASSERT_EQ(::mkfifo(elsewhere.file("pipe.rel").c_str(), 0666), 0);
+    std::filesystem::create_directory(elsewhere.file("folder.rel"));
+    // Longer than any table the controller takes, whatever its header says.
+    elsewhere.write("huge.rel", relays);
+    ASSERT_EQ(::truncate(elsewhere.file("huge.rel").c_str(), 200'000'000'000), 0);
+    elsewhere.write("onePast.rel", std::vector<std::uint8_t>(16 + 65535 + 1));
     const std::string invalid = "The file is not a valid event file for this kind!";
+    const std::string tooLarge = "The file is too large to be an event file!";
     const std::pair<std::string, std::string> cases[] = {
         {"missing.rel", "The file does not exist!"},
         {"sensors.sen", invalid},
-        {"empty.rel", invalid}};
+        {"empty.rel", invalid},
+        {"pipe.rel", invalid},
+        {"folder.rel", invalid},
+        {"huge.rel", tooLarge},
+        {"onePast.rel", tooLarge}};
     for (const auto& [name, message] : cases) {
         folder.write("relayEvent.bin", relays);
         prompter.messages.clear();
@@ -105,7 +122,7 @@ TEST_F(EventFiles, ReplaceForTheReceiveCopiesAnyContentAndTheFillRepairsIt) {
     EXPECT_EQ(ReplaceEventFile(elsewhere.file("nothing"), folder.path(), EventKind::Relay),
               ReplaceResult::SourceMissing);
     EXPECT_EQ(ReplaceEventFile(elsewhere.path(), folder.path(), EventKind::Relay),
-              ReplaceResult::SourceUnreadable);
+              ReplaceResult::SourceNotAFile);
     EXPECT_EQ(folder.read("relayEvent.bin"), test::BareHeader());
 }
 
@@ -156,11 +173,42 @@ TEST_F(EventFiles, DamagedFileIsKeptAsideAndRepaired) {
     }
 }
 
-TEST_F(EventFiles, UnreadableEventFileLeavesTheListEmptyAndChangesNothing) {
+TEST_F(EventFiles, AnEventFileThatIsNoFileIsLeftAloneWithoutBlocking) {
     std::filesystem::create_directory(folder.file("tcEvent.bin"));
-    fill(EventKind::Timecode);
-    EXPECT_TRUE(list.lines.empty());
+    ASSERT_EQ(::mkfifo(folder.file("midiEvent.bin").c_str(), 0666), 0);
+    for (const EventKind kind : {EventKind::Timecode, EventKind::Midi}) {
+        EXPECT_EQ(FillEventList(folder.path(), kind, true, list), FileStatus::NotAFile);
+        EXPECT_TRUE(list.lines.empty());
+    }
+    EXPECT_EQ(FileProblemMessage(FileStatus::NotAFile), "The event file cannot be read!");
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("tcEvent.bin")));
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.file("midiEvent.bin")));
+    EXPECT_EQ(folder.names().size(), 2u);
+}
+
+TEST_F(EventFiles, AHugeEventFileIsKeptAsideInPiecesAndRepaired) {
+    folder.write("relayEvent.bin", relays);
+    ASSERT_EQ(::truncate(folder.file("relayEvent.bin").c_str(), 200'000'000'000), 0);
+    EXPECT_EQ(FillEventList(folder.path(), EventKind::Relay, true, list), FileStatus::Done);
+    EXPECT_TRUE(list.lines.empty());
+    EXPECT_EQ(folder.read("relayEvent.bin"), test::BareHeader());
+    EXPECT_EQ(std::filesystem::file_size(folder.file("relayEvent.bin.damaged")), 200'000'000'000u);
+    std::ifstream damaged(folder.file("relayEvent.bin.damaged"), std::ios::binary);
+    std::vector<std::uint8_t> start(relays.size());
+    damaged.read(reinterpret_cast<char*>(start.data()), std::streamsize(start.size()));
+    EXPECT_EQ(start, relays);
+}
+
+TEST_F(EventFiles, ADamagedFileTheUserMayNotWriteIsLeftAlone) {
+    const std::vector<std::uint8_t> damaged = {1, 2, 3};
+    folder.write("relayEvent.bin", damaged);
+    const auto view = test::ScratchMount::readOnly(folder.file("relayEvent.bin"));
+    if (!view.ready())
+        GTEST_SKIP() << "cannot make a read-only file here";
+    EXPECT_EQ(FillEventList(folder.path(), EventKind::Relay, true, list), FileStatus::ReadOnly);
+    EXPECT_EQ(FileProblemMessage(FileStatus::ReadOnly), "The event file is read-only!");
+    EXPECT_EQ(folder.read("relayEvent.bin"), damaged);
+    EXPECT_EQ(folder.names(), Strings{"relayEvent.bin"});
 }
 
 } // namespace

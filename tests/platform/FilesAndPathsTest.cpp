@@ -1,38 +1,187 @@
 #include "platform/AtomicFile.h"
 #include "platform/BinaryFile.h"
 #include "platform/Paths.h"
+#include "support/ScratchMounts.h"
 #include "support/TempFolder.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace corvane {
 namespace {
 
-TEST(WriteFileAtomically, ReplacesTheContentKeepsThePermissionsAndLeavesNothingElse) {
+using Bytes = std::vector<std::uint8_t>;
+using Names = std::vector<std::string>;
+
+TEST(WriteFileAtomically, ReplacesTheContentKeepsModeOwnerAndGroupAndLeavesNothingElse) {
     test::TempFolder folder;
-    folder.write("f", std::vector<std::uint8_t>(100, 7));
-    ASSERT_EQ(::chmod(folder.file("f").c_str(), 0640), 0);
-    ASSERT_TRUE(WriteFileAtomically(folder.file("f"), std::vector<std::uint8_t>{1, 2, 3}));
-    ASSERT_TRUE(WriteFileAtomically(folder.file("new"), {}));
-    EXPECT_EQ(std::pair(folder.read("f"), folder.read("new")),
-              std::pair(std::vector<std::uint8_t>{1, 2, 3}, std::vector<std::uint8_t>{}));
-    EXPECT_EQ(std::filesystem::status(folder.file("f")).permissions(),
-              std::filesystem::perms(0640));
+    folder.write("f", Bytes(100, 7));
+    ASSERT_EQ(::chmod(folder.file("f").c_str(), 0604), 0);
+    // Only the superuser may give a file away; anyone keeps their own.
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(!root || ::chown(folder.file("f").c_str(), 1234, 5678) == 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(folder.file("f").c_str(), &before), 0);
+
+    ASSERT_EQ(WriteFileAtomically(folder.file("f"), Bytes{1, 2, 3}), FileStatus::Done);
+    ASSERT_EQ(WriteFileAtomically(folder.file("new"), {}), FileStatus::Done);
+    EXPECT_EQ(std::pair(folder.read("f"), folder.read("new")), std::pair(Bytes{1, 2, 3}, Bytes{}));
+    struct stat after {};
+    ASSERT_EQ(::stat(folder.file("f").c_str(), &after), 0);
+    EXPECT_EQ(std::tuple(after.st_mode, after.st_uid, after.st_gid),
+              std::tuple(before.st_mode, before.st_uid, before.st_gid));
     EXPECT_EQ(folder.names().size(), 2u);
 }
 
-TEST(WriteFileAtomically, FailsWithoutTouchingAFolderOrAMissingFolder) {
+TEST(WriteFileAtomically, FollowsLinksAndReplacesTheTargetInItsOwnFolder) {
+    test::TempFolder folder, elsewhere;
+    const auto relative = std::filesystem::relative(elsewhere.file("relative"), folder.path());
+    struct Case {
+        const char* link;   // in folder
+        std::string target; // what the link holds
+        const char* file;   // in elsewhere, the file that changes
+    };
+    const Case cases[] = {
+        {"absolute", elsewhere.file("absolute"), "absolute"},
+        {"relative", relative.string(), "relative"},
+        {"chain", folder.file("absolute"), "absolute"},
+        {"dangling", elsewhere.file("new"), "new"},
+    };
+    std::uint8_t mark = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.link);
+        if (std::string(c.file) != "new")
+            elsewhere.write(c.file, {0});
+        ASSERT_EQ(::symlink(c.target.c_str(), folder.file(c.link).c_str()), 0);
+        ASSERT_EQ(WriteFileAtomically(folder.file(c.link), Bytes{++mark}), FileStatus::Done);
+        EXPECT_TRUE(std::filesystem::is_symlink(folder.file(c.link)));
+        EXPECT_EQ(elsewhere.read(c.file), Bytes{mark});
+    }
+    // The temporary files were made and renamed beside the targets.
+    EXPECT_EQ(folder.names().size(), 4u);
+    EXPECT_EQ(elsewhere.names().size(), 3u);
+}
+
+TEST(WriteFileAtomically, LeavesAFileTheUserMayNotWriteAlone) {
     test::TempFolder folder;
-    std::filesystem::create_directory(folder.file("dir"));
-    EXPECT_FALSE(WriteFileAtomically(folder.file("dir"), std::vector<std::uint8_t>{1}));
-    EXPECT_FALSE(WriteFileAtomically(folder.file("none/f"), std::vector<std::uint8_t>{1}));
-    EXPECT_EQ(folder.names(), std::vector<std::string>{"dir"});
-    // Reading takes regular files only.
-    folder.write("f", {5, 6});
-    EXPECT_EQ(ReadWholeFile(folder.file("f")), (std::vector<std::uint8_t>{5, 6}));
-    EXPECT_FALSE(ReadWholeFile(folder.file("missing")));
-    EXPECT_FALSE(ReadWholeFile(folder.file("dir")));
+    folder.write("f", {1, 2});
+    const auto view = test::ScratchMount::readOnly(folder.file("f"));
+    if (!view.ready())
+        GTEST_SKIP() << "cannot make a read-only file here";
+    EXPECT_FALSE(MayWriteFile(folder.file("f")));
+    EXPECT_EQ(WriteFileAtomically(folder.file("f"), Bytes{9}), FileStatus::ReadOnly);
+    EXPECT_EQ(WriteFileAtomically(folder.file("none/f"), Bytes{1}), FileStatus::NoTemporary);
+    EXPECT_EQ(WriteFileAtomically(folder.path(), Bytes{1}), FileStatus::NotAFile);
+    EXPECT_EQ(folder.read("f"), (Bytes{1, 2}));
+    EXPECT_EQ(folder.names(), Names{"f"});
+}
+
+TEST(WriteFileAtomically, ADeathBeforeTheRenameLeavesTheOldFileAndATemporaryTheNextStartRemoves) {
+    test::TempFolder folder;
+    folder.write("f", {1, 2, 3});
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        SetReplaceFaultForTesting([](ReplaceStep step) {
+            if (step == ReplaceStep::Rename)
+                ::_exit(0);
+            return 0;
+        });
+        WriteFileAtomically(folder.file("f"), Bytes{4, 5});
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(writer, &status, 0), writer);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(folder.read("f"), (Bytes{1, 2, 3}));
+    const std::string dead = std::to_string(writer), running = std::to_string(::getppid());
+    struct Case {
+        std::string name;
+        bool removed;
+    };
+    const Case cases[] = {
+        {"f.tmp." + dead + ".7", true},  {"f.tmp." + running + ".0", false},
+        {"f.tmp." + dead, false},        {"f.tmp.1x.0", false},
+        {"g.tmp." + dead + ".0", false}, {"f.damaged.tmp." + dead + ".0", false},
+    };
+    for (const Case& c : cases)
+        folder.write(c.name, {0});
+    ASSERT_EQ(folder.names().size(), std::size(cases) + 2); // the writer's own temporary too
+    RemoveLeftoverTemporaries(folder.file("f"));
+    for (const Case& c : cases)
+        EXPECT_EQ(folder.exists(c.name), !c.removed) << c.name;
+    EXPECT_EQ(folder.names().size(), std::size(cases)); // the writer's temporary went
+    EXPECT_EQ(folder.read("f"), (Bytes{1, 2, 3}));
+}
+
+TEST(ReadFileUpTo, TheLengthIsJudgedBeforeAnythingIsRead) {
+    test::TempFolder folder;
+    struct Case {
+        std::uint64_t length; // a sparse file of this many bytes
+        std::uint64_t limit;
+        FileStatus status;
+    };
+    const Case cases[] = {
+        {0, 0, FileStatus::Done},
+        {100, 100, FileStatus::Done},
+        {101, 100, FileStatus::TooLarge},
+        {200'000'000'000, 65551, FileStatus::TooLarge},
+    };
+    for (const Case& c : cases) {
+        folder.write("f", {});
+        ASSERT_EQ(::truncate(folder.file("f").c_str(), static_cast<off_t>(c.length)), 0);
+        const FileRead read = ReadFileUpTo(folder.file("f"), c.limit);
+        EXPECT_EQ(read.status, c.status) << c.length;
+        EXPECT_EQ(read.bytes.size(), c.status == FileStatus::Done ? c.length : 0) << c.length;
+    }
+    EXPECT_EQ(ReadFileUpTo(folder.file("missing"), 10).status, FileStatus::Missing);
+    EXPECT_EQ(ReadFileUpTo(folder.path(), 10).status, FileStatus::NotAFile);
+}
+
+TEST(CopyFileAtomically, CopiesInPiecesAndKeepsHoles) {
+    test::TempFolder folder;
+    constexpr off_t kLength = 200'000'000'000;
+    folder.write("huge", {});
+    ASSERT_EQ(::truncate(folder.file("huge").c_str(), kLength), 0);
+    const int fd = ::open(folder.file("huge").c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    for (const off_t at : {off_t{0}, off_t{1} << 20, kLength - 3})
+        ASSERT_EQ(::pwrite(fd, "abc", 3, at), 3);
+    ::close(fd);
+
+    ASSERT_EQ(CopyFileAtomically(folder.file("huge"), folder.file("copy")), FileStatus::Done);
+    struct stat copy {};
+    ASSERT_EQ(::stat(folder.file("copy").c_str(), &copy), 0);
+    EXPECT_EQ(copy.st_size, kLength);
+    EXPECT_LT(copy.st_blocks * 512, 64 << 20); // the holes stayed holes
+    const int in = ::open(folder.file("copy").c_str(), O_RDONLY);
+    for (const off_t at : {off_t{0}, off_t{1} << 20, kLength - 3, off_t{4096}}) {
+        char got[3] = {};
+        EXPECT_EQ(::pread(in, got, 3, at), 3);
+        EXPECT_EQ(std::string(got, 3), at == 4096 ? std::string(3, '\0') : "abc") << at;
+    }
+    ::close(in);
+    EXPECT_EQ(CopyFileAtomically(folder.file("missing"), folder.file("copy2")),
+              FileStatus::Unreadable);
+    EXPECT_EQ(folder.names().size(), 2u);
+}
+
+TEST(FilesThatAreNone, PipesAndDevicesAreRefusedWithoutBlocking) {
+    test::TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0666), 0);
+    for (const std::string& path : {folder.file("pipe"), std::string("/dev/zero")}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(ReadFileUpTo(path, 100).status, FileStatus::NotAFile);
+        for (const auto mode :
+             {BinaryFile::Mode::Keep, BinaryFile::Mode::Fresh, BinaryFile::Mode::ReadOnly})
+            EXPECT_FALSE(BinaryFile::open(path, mode)) << static_cast<int>(mode);
+    }
+    EXPECT_EQ(WriteFileAtomically(folder.file("pipe"), Bytes{1}), FileStatus::NotAFile);
+    EXPECT_EQ(CopyFileAtomically(folder.file("pipe"), folder.file("copy")), FileStatus::Unreadable);
+    EXPECT_EQ(folder.names(), Names{"pipe"});
 }
 
 using Mode = BinaryFile::Mode;
@@ -94,10 +243,19 @@ TEST(Paths, NativeAbsoluteJoinedAndTheProgramFile) {
     EXPECT_EQ(
         std::tuple(IsAbsolutePath("/tmp"), IsAbsolutePath("c:\\x"), IsAbsolutePath("Skins\\x")),
         std::tuple(true, true, false));
-    for (const auto& [folder, name] :
-         {std::pair{"/work/events", "\\midiEvent.bin"}, {"/work/events/", "midiEvent.bin"}})
-        EXPECT_EQ(JoinPath(folder, name), "/work/events/midiEvent.bin");
-    EXPECT_EQ(JoinPath("", "midiEvent.bin"), "/midiEvent.bin");
+    // A "\\" in the folder belongs to a folder's name; only the program's name is
+    // written with "\\".
+    // clang-format off
+    const std::array<const char*, 3> joins[] = {
+        {"/work/events", "\\midiEvent.bin", "/work/events/midiEvent.bin"},
+        {"/work/events/", "midiEvent.bin", "/work/events/midiEvent.bin"},
+        {"", "midiEvent.bin", "/midiEvent.bin"},
+        {"/work/a\\b", "\\midiEvent.bin", "/work/a\\b/midiEvent.bin"},
+        {"/work/a\\", "Skins\\x.ui", "/work/a\\/Skins/x.ui"}};
+    // clang-format on
+    for (const auto& [folder, name, joined] : joins)
+        EXPECT_EQ(JoinPath(folder, name), joined) << folder;
+    EXPECT_EQ(FileSystemFolderOf("/opt/a\\b/corvane"), "/opt/a\\b/");
     const std::string program = ProgramFilePath();
     EXPECT_TRUE(PathExists(program));
     EXPECT_NE(program.find("platform_tests"), std::string::npos);

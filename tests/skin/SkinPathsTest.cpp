@@ -43,6 +43,14 @@ TEST(SetUIPath, ResolvesAgainstTheProgramFolder) {
     }
 }
 
+TEST(SetUIPath, ABackslashInTheProgramFoldersNameStaysInIt) {
+    test::SkinTestFolder folder;
+    folder.write("a\\b/Skins/Corvane/the.ui", "[Main]\n");
+    ASSERT_EQ(SetUIPath("Skins\\Corvane\\the.ui", folder.file("a\\b/corvane")), 0);
+    EXPECT_EQ(GetUIPath(), folder.file("a\\b/Skins/Corvane/the.ui"));
+    EXPECT_EQ(GetResourceHeaderPath(), folder.file("a\\b/Skins/Corvane/Resource.h"));
+}
+
 TEST(SetUIPath, MissingFileFailsAndEmptiesOnlyTheUiPath) {
     test::SkinTestFolder folder;
     folder.write("p/Skins/the.ui", "");
@@ -81,6 +89,26 @@ TEST(ParseRect, FieldsLikeAtoi) {
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(ParseRect(text), expected) << text;
+}
+
+TEST(SkinRect, SizesOfSaturatedEdgesSaturateToo) {
+    constexpr std::int32_t kMin = -2147483647 - 1, kMax = 2147483647;
+    struct Case {
+        SkinRect rect;
+        std::int32_t width;
+        std::int32_t height;
+    };
+    const Case cases[] = {
+        {{10, 20, 30, 60}, 20, 40},
+        {{30, 60, 10, 20}, -20, -40},
+        {{kMin, kMin, kMax, kMax}, kMax, kMax},
+        {{kMax, kMax, kMin, kMin}, kMin, kMin},
+        {{-1, 0, kMax, kMax}, kMax, kMax},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(std::pair(c.rect.width(), c.rect.height()), std::pair(c.width, c.height))
+            << c.rect.left << "," << c.rect.right;
+    EXPECT_EQ(GrowBottom({0, 0, 1, kMax - 5}, 10).bottom, kMax);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace corvane {
@@ -64,7 +65,10 @@ TEST(UiFile, ReadsStringsAndIntsAsTheProfileFunctionsDo) {
 
 TEST(UiFile, MissingFileOrFolderReadsAsEmpty) {
     test::SkinTestFolder folder;
-    for (const std::string& path : {folder.file("absent.ui"), folder.path()}) {
+    // A pipe reads like an empty file instead of waiting for a writer.
+    ASSERT_EQ(::mkfifo(folder.file("pipe.ui").c_str(), 0666), 0);
+    for (const std::string& path :
+         {folder.file("absent.ui"), folder.path(), folder.file("pipe.ui")}) {
         EXPECT_EQ(UiFile(path).readString("Main", "Caption", "dflt", 259), "dflt");
         EXPECT_EQ(UiFile(path).readInt("Main", "Width", 9), 9);
         EXPECT_FALSE(UiFile(path).hasSection("Main"));

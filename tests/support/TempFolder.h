@@ -29,11 +29,16 @@ public:
     bool exists(std::string_view name) const { return std::filesystem::exists(file(name)); }
 
     void write(std::string_view name, const std::vector<std::uint8_t>& bytes) const {
-        std::ofstream(file(name), std::ios::binary)
+        writeFile(file(name), bytes);
+    }
+    std::vector<std::uint8_t> read(std::string_view name) const { return readFile(file(name)); }
+
+    static void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
-    std::vector<std::uint8_t> read(std::string_view name) const {
-        std::ifstream in(file(name), std::ios::binary);
+    static std::vector<std::uint8_t> readFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     // Names of everything in the folder, for checks that no stray file remains.

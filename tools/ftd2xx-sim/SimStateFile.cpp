@@ -6,10 +6,13 @@
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace corvane::sim {
 
 namespace {
+
+constexpr std::size_t kLongestTable = 0xFFFF;
 
 std::optional<std::vector<std::uint8_t>> FromHex(const std::string& text) {
     auto digit = [](char c) -> int {
@@ -57,28 +60,46 @@ void LoadLine(const std::string& line, SimController& controller) {
     } else if (what == "table") {
         auto command = FromHex(first);
         auto table = FromHex(second);
-        if (command && command->size() == 1 && table && SimRequestCommandFor((*command)[0]) != 0)
+        // The controller's tables travel with 16-bit lengths; a longer one is no
+        // table it could hold.
+        if (command && command->size() == 1 && table && table->size() <= kLongestTable &&
+            SimRequestCommandFor((*command)[0]) != 0)
             controller.tables()[(*command)[0]] = std::move(*table);
     }
 }
 
 } // namespace
 
-void LoadSimState(const std::string& path, SimController& controller) {
-    std::ifstream in(path);
+void LoadSimStateText(std::string_view text, SimController& controller) {
+    std::istringstream in{std::string(text)};
     std::string line;
     while (std::getline(in, line))
         LoadLine(line, controller);
+}
+
+std::string SimStateText(SimController& controller) {
+    std::string text = "clock " + ToHex(controller.clock()) + '\n';
+    for (const auto& [command, table] : controller.tables())
+        text += "table " + ToHex(std::array<std::uint8_t, 1>{command}) + ' ' + ToHex(table) + '\n';
+    return text;
+}
+
+void LoadSimState(const std::string& path, SimController& controller) {
+    // Only a regular file: a pipe named here must not hold the program up.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return;
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    LoadSimStateText(text.str(), controller);
 }
 
 bool SaveSimState(const std::string& path, SimController& controller) {
     const std::string temporary = path + ".tmp";
     {
         std::ofstream out(temporary, std::ios::trunc);
-        out << "clock " << ToHex(controller.clock()) << '\n';
-        for (const auto& [command, table] : controller.tables())
-            out << "table " << ToHex(std::array<std::uint8_t, 1>{command}) << ' ' << ToHex(table)
-                << '\n';
+        out << SimStateText(controller);
         if (!out.flush())
             return false;
     }

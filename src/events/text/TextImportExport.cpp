@@ -14,6 +14,9 @@ namespace corvane {
 
 namespace {
 
+// Far more than the text of the largest table takes.
+constexpr std::uint64_t kLongestEventText = 16 << 20;
+
 constexpr std::string_view kJsonFilter = "Events as JSON (*.json)|*.json|";
 
 bool IsJsonPath(std::string_view path) {
@@ -47,18 +50,23 @@ bool ImportEventsWithText(const std::string& folder, EventKind kind, bool weekly
         prompter.showMessage(std::string(messages::kFileMissing));
         return false;
     }
-    const auto bytes = ReadWholeFile(*source);
-    if (!bytes)
+    // A pipe or a device is refused unopened, a text of absurd length unread.
+    const FileRead read = ReadFileUpTo(*source, kLongestEventText);
+    if (read.status != FileStatus::Done)
         return false;
     const auto file = text::EventFileFromJson(
-        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), kind);
+        std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()),
+        kind);
     if (!file) {
         prompter.showMessage(file.error());
         return false;
     }
-    if (!WriteEventFile(folder, kind, *file))
+    if (const FileStatus written = WriteEventFile(folder, kind, *file);
+        written != FileStatus::Done) {
+        ReportFileProblem(written, prompter);
         return false;
-    FillEventList(folder, kind, weeklyMode, list);
+    }
+    ReportFileProblem(FillEventList(folder, kind, weeklyMode, list), prompter);
     return true;
 }
 
@@ -79,7 +87,7 @@ bool ExportEventsWithText(const std::string& folder, EventKind kind, Prompter& p
         return false;
     }
     const auto* begin = reinterpret_cast<const std::uint8_t*>(text->data());
-    if (WriteFileAtomically(*target, std::span(begin, text->size())))
+    if (WriteFileAtomically(*target, std::span(begin, text->size())) == FileStatus::Done)
         return true;
     prompter.showMessage("The file " + *target + " cannot be written.");
     return false;

@@ -1,5 +1,6 @@
 #include "skin/controls/Drawing.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPolygon>
 #include <QVector>
@@ -20,8 +21,9 @@ QRgb RgbFromColorRef(std::uint32_t colorRef) {
 }
 
 QImage LoadSkinImage(const QString& path) {
+    // Only a regular file: opening a pipe or a device named by a skin could wait for good.
     QImage image;
-    if (path.isEmpty() || !image.load(path))
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !image.load(path))
         return {};
     return image.convertToFormat(QImage::Format_RGB32);
 }
@@ -94,6 +96,10 @@ void DrawTransparent(QImage& target, const QRect& targetArea, const QImage& sour
                 target.setPixel(x, y, pixel);
         }
     }
+}
+
+void DrawPiece(QPainter& painter, const QImage& piece) {
+    painter.drawImage(piece.offset(), piece);
 }
 
 void DrawFocusRect(QPainter& painter, const QRect& rect) {

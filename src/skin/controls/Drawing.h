@@ -41,6 +41,10 @@ int LoadMaskRegion(QWidget* widget, const QString& path, QRgb keyColor);
 void DrawTransparent(QImage& target, const QRect& targetArea, const QImage& source,
                      const QRect& sourceArea, QRgb keyColor);
 
+// Draws a piece of a window image where it sits in the control: at its offset,
+// which is not zero when the control begins left of or above the window's image.
+void DrawPiece(QPainter& painter, const QImage& piece);
+
 // Inverts every other pixel along the inside of the rectangle: the dotted
 // focus rectangle, visible on any background. Needs a raster paint device.
 void DrawFocusRect(QPainter& painter, const QRect& rect);

@@ -91,7 +91,7 @@ bool UIButton::paintFace(QPainter& painter, ButtonLook look) const {
     const QImage& image = images_[look.checked][look.state];
     if (image.isNull())
         return false;
-    painter.drawImage(0, 0, image);
+    DrawPiece(painter, image);
     painter.setFont(fonts_[look.checked][look.state]);
     painter.setPen(QColor(colors_[look.checked][look.state]));
     const TextBox box = captionBox(look);

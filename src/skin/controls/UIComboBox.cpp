@@ -192,7 +192,7 @@ bool UIComboBox::paintFace(QPainter& painter, VisualState state) const {
     const std::uint32_t kind = style_ & style::kComboStyleMask;
     if (kind == style::kComboSimple || images_[state].isNull())
         return false;
-    painter.drawImage(0, 0, images_[state]);
+    DrawPiece(painter, images_[state]);
     if (lineEdit())
         return true; // the editable line shows the text
     painter.setFont(font());

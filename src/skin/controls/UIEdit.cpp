@@ -1,5 +1,7 @@
 #include "skin/controls/UIEdit.h"
 
+#include "skin/controls/Drawing.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -182,7 +184,7 @@ void UIEdit::paintEvent(QPaintEvent*) {
     if (face.isNull())
         painter.fillRect(rect(), isEnabled() ? Qt::white : QColor(0xF0, 0xF0, 0xF0));
     else
-        painter.drawImage(0, 0, face);
+        DrawPiece(painter, face);
 }
 
 void UIEdit::resizeEvent(QResizeEvent* event) {

@@ -10,6 +10,30 @@
 
 namespace corvane {
 
+namespace {
+
+// The thumb image stretched (nearest pixel) to the thumb's size, its key-colour
+// pixels made transparent.
+QImage KeyedThumb(const QImage& thumb, QSize size) {
+    if (size.isEmpty())
+        return {};
+    QImage keyed = thumb.size() == size
+                       ? thumb
+                       : thumb.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    keyed = keyed.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = RgbFromColorRef(kControlMaskColor) & 0x00FFFFFF;
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x) {
+            if ((line[x] & 0x00FFFFFF) == key)
+                line[x] = 0;
+        }
+    }
+    return keyed;
+}
+
+} // namespace
+
 UISlider::UISlider(Qt::Orientation orientation, QWidget* parent) : QSlider(orientation, parent) {
     setMouseTracking(true);
     setTickPosition(QSlider::NoTicks);
@@ -50,36 +74,41 @@ VisualState UISlider::thumbState() const {
     return kStateNormal;
 }
 
-QImage UISlider::renderFace(VisualState thumb) const {
-    QImage face(size(), QImage::Format_RGB32);
-    face.fill(Qt::white);
-    QPainter painter(&face);
-    painter.drawImage(0, 0, normal_);
+void UISlider::paintFace(QPainter& painter, VisualState thumb) const {
+    painter.fillRect(rect(), Qt::white);
+    DrawPiece(painter, normal_);
     const QRect handle = thumbRect();
     if (mark_ && !hover_.isNull()) {
         // The hover image fills from the start up to the thumb's centre.
         const QRect marked = orientation() == Qt::Horizontal
                                  ? QRect(0, 0, handle.center().x(), height())
                                  : QRect(0, 0, width(), handle.center().y());
-        painter.drawImage(marked.topLeft(), hover_, marked);
+        const QRect source = marked.translated(-hover_.offset()).intersected(hover_.rect());
+        painter.drawImage(source.topLeft() + hover_.offset(), hover_, source);
     }
     if (thumbs_[kStateNormal].isNull()) {
         QStyleOptionSlider option;
         initStyleOption(&option);
         option.subControls = QStyle::SC_SliderHandle;
         style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
-        return face;
+        return;
     }
-    painter.end();
-    // A state without its own thumb shows the normal one.
+    // A state without its own thumb shows the normal one. Only the thumb is
+    // composed off screen, never the whole control.
     const QImage& image = thumbs_[thumb].isNull() ? thumbs_[kStateNormal] : thumbs_[thumb];
-    DrawTransparent(face, handle, image, image.rect(), RgbFromColorRef(kControlMaskColor));
+    painter.drawImage(handle.topLeft(), KeyedThumb(image, handle.size()));
+}
+
+QImage UISlider::renderFace(VisualState thumb) const {
+    QImage face(size(), QImage::Format_RGB32);
+    QPainter painter(&face);
+    paintFace(painter, thumb);
     return face;
 }
 
 void UISlider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, renderFace(thumbState()));
+    paintFace(painter, thumbState());
 }
 
 void UISlider::keyPressEvent(QKeyEvent* event) {

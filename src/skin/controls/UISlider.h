@@ -35,6 +35,10 @@ public:
     // The thumb image the next paint uses: D disabled, S while held with the
     // mouse, H with the cursor over the thumb, else N.
     VisualState thumbState() const;
+    // Paints the face straight onto painter's device: the window's image under
+    // the slider, the mark, and the thumb in the given state.
+    void paintFace(QPainter& painter, VisualState thumb) const;
+    // The face in an image of the slider's size, for tests.
     QImage renderFace(VisualState thumb) const;
 
 protected:

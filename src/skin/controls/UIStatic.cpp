@@ -52,7 +52,7 @@ bool UIStatic::paintFace(QPainter& painter, Look look) const {
     if (images_[kLookNormal].isNull())
         return false;
     // A disabled look without its own image keeps the normal background.
-    painter.drawImage(0, 0, images_[look].isNull() ? images_[kLookNormal] : images_[look]);
+    DrawPiece(painter, images_[look].isNull() ? images_[kLookNormal] : images_[look]);
     painter.setFont(fonts_[look]);
     painter.setPen(QColor(colors_[look]));
     const TextBox box = captionBox(look);

@@ -1,0 +1,136 @@
+// Every operation that writes an event file, against every way the write can
+// be refused: the file keeps its bytes, nothing else is left behind, and the
+// operator is told why.
+#include "EventTestForms.h"
+#include "events/EventEditing.h"
+#include "events/EventFiles.h"
+#include "events/EventList.h"
+#include "events/EventMessages.h"
+#include "events/ImportExport.h"
+#include "platform/AtomicFile.h"
+#include "support/ScratchMounts.h"
+
+#include <fstream>
+
+namespace corvane {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Strings = std::vector<std::string>;
+
+class FileFaults : public ::testing::Test {
+protected:
+    void TearDown() override { SetReplaceFaultForTesting(nullptr); }
+
+    std::string events() const { return folder.file("events"); }
+    std::string relayFile() const { return events() + "/relayEvent.bin"; }
+    Bytes relayBytes() const { return test::TempFolder::readFile(relayFile()); }
+    Strings eventFolderNames() const {
+        Strings names;
+        for (const auto& entry : std::filesystem::directory_iterator(events()))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    test::TempFolder folder, elsewhere;
+    test::RecordingPrompter prompter;
+    test::VectorEventList list;
+    const Bytes relays = test::FileOfRecords(
+        std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
+};
+
+struct Operation {
+    const char* name;
+    bool damaged; // the file starts damaged (the fill repairs it) instead of valid
+    void (*run)(const std::string& folder, test::RecordingPrompter& prompter, EventListView& list,
+                const std::string& source);
+};
+
+// clang-format off
+const Operation kOperations[] = {
+    {"add", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView& list, const std::string&) {
+         AddEvent(folder, test::RelayOn(7), "new", prompter, list); }},
+    {"delete", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView&, const std::string&) {
+         ReportFileProblem(DeleteEvent(folder, EventKind::Relay, true, 1), prompter); }},
+    {"clear", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView&, const std::string&) {
+         ReportFileProblem(ClearEventFile(folder, EventKind::Relay), prompter); }},
+    {"import", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView& list, const std::string& source) {
+         prompter.answerOpen(source);
+         ImportEventFile(folder, EventKind::Relay, true, prompter, list); }},
+    {"repair", true, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView& list, const std::string&) {
+         ReportFileProblem(FillEventList(folder, EventKind::Relay, true, list), prompter); }},
+};
+// clang-format on
+
+struct Fault {
+    const char* name;
+    ReplaceStep step;
+    int error;
+    std::string_view message;
+};
+
+Fault gFault;
+
+TEST_F(FileFaults, ARefusedWriteKeepsTheFileAndSaysWhy) {
+    const Fault faults[] = {
+        {"disk full", ReplaceStep::WriteTemporary, ENOSPC, messages::kEventFileWriteFailed},
+        {"folder not writable", ReplaceStep::CreateTemporary, EACCES, messages::kNoTemporaryFile},
+        {"folder gone", ReplaceStep::Rename, ENOENT, messages::kEventFileWriteFailed},
+    };
+    elsewhere.write("import.rel", test::FileOfRecords(std::vector<RelayRecord>(1)));
+    std::filesystem::create_directory(events());
+    for (const Operation& operation : kOperations) {
+        for (const Fault& fault : faults) {
+            SCOPED_TRACE(std::string(operation.name) + ", " + fault.name);
+            const Bytes start = operation.damaged ? Bytes{1, 2, 3} : relays;
+            test::TempFolder::writeFile(relayFile(), start);
+            prompter.messages.clear();
+            gFault = fault;
+            SetReplaceFaultForTesting(
+                [](ReplaceStep step) { return step == gFault.step ? gFault.error : 0; });
+            operation.run(events(), prompter, list, elsewhere.file("import.rel"));
+            SetReplaceFaultForTesting(nullptr);
+            EXPECT_EQ(prompter.messages, Strings{std::string(fault.message)});
+            EXPECT_EQ(relayBytes(), start);
+            EXPECT_EQ(eventFolderNames(), Strings{"relayEvent.bin"});
+        }
+    }
+}
+
+// The same with what only the kernel makes: a disk that is really full, and a
+// file the system does not let this user write.
+TEST_F(FileFaults, AFullDiskAndAReadOnlyFileKeepTheFileAndSayWhy) {
+    elsewhere.write("import.rel", test::FileOfRecords(std::vector<RelayRecord>(1)));
+    std::filesystem::create_directory(events());
+    for (const Operation& operation : kOperations) {
+        const Bytes start = operation.damaged ? Bytes{1, 2, 3} : relays;
+        {
+            SCOPED_TRACE(std::string(operation.name) + ", full disk");
+            const auto disk = test::ScratchMount::smallDisk(events(), 16);
+            if (!disk.ready())
+                GTEST_SKIP() << "cannot mount a small file system here";
+            test::TempFolder::writeFile(relayFile(), start);
+            // Fill the disk up to the last byte.
+            std::ofstream filler(events() + "/filler", std::ios::binary);
+            for (const std::string block(512, 'x'); filler.write(block.data(), 512);)
+                ;
+            prompter.messages.clear();
+            operation.run(events(), prompter, list, elsewhere.file("import.rel"));
+            EXPECT_EQ(prompter.messages, Strings{std::string(messages::kEventFileWriteFailed)});
+            EXPECT_EQ(relayBytes(), start);
+        }
+        {
+            SCOPED_TRACE(std::string(operation.name) + ", read-only file");
+            test::TempFolder::writeFile(relayFile(), start);
+            const auto view = test::ScratchMount::readOnly(relayFile());
+            ASSERT_TRUE(view.ready());
+            prompter.messages.clear();
+            operation.run(events(), prompter, list, elsewhere.file("import.rel"));
+            EXPECT_EQ(prompter.messages, Strings{std::string(messages::kEventFileReadOnly)});
+            EXPECT_EQ(relayBytes(), start);
+        }
+    }
+}
+
+} // namespace
+} // namespace corvane

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <fcntl.h>
+#include <mutex>
+#include <sched.h>
+#include <string>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace corvane::test {
+
+// What only the kernel makes: a file system that fills up, and a file even the
+// superuser may not write. Mounting needs the superuser; tests skip where it
+// fails. The mounts live in a mount namespace of the test process alone, so
+// they vanish with it even when a test dies.
+inline bool PrivateMountsReady() {
+    static const bool ready = [] {
+        return ::geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0 &&
+               ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    }();
+    return ready;
+}
+
+// A mount over an existing path, undone when the object goes.
+class ScratchMount {
+public:
+    ScratchMount(const ScratchMount&) = delete;
+    ScratchMount& operator=(const ScratchMount&) = delete;
+    ~ScratchMount() {
+        if (mounted_)
+            ::umount2(path_.c_str(), MNT_DETACH);
+    }
+    ScratchMount(ScratchMount&& other) noexcept
+        : path_(std::move(other.path_)), mounted_(other.mounted_), ready_(other.ready_) {
+        other.mounted_ = false;
+    }
+    bool ready() const { return ready_; }
+
+    // A tmpfs of the given size over the folder at path.
+    static ScratchMount smallDisk(const std::string& path, std::size_t kibibytes) {
+        ScratchMount disk(path);
+        const std::string options = "size=" + std::to_string(kibibytes) + "k";
+        disk.mounted_ = PrivateMountsReady() &&
+                        ::mount("tmpfs", path.c_str(), "tmpfs", 0, options.c_str()) == 0;
+        disk.ready_ = disk.mounted_;
+        return disk;
+    }
+
+    // The file or folder at path, read-only as the system judges it: a
+    // read-only bind mount for the superuser, who ignores mode bits, else the
+    // write permission bits cleared.
+    static ScratchMount readOnly(const std::string& path) {
+        ScratchMount view(path);
+        struct stat info {};
+        if (::geteuid() != 0) {
+            view.ready_ = ::stat(path.c_str(), &info) == 0 &&
+                          ::chmod(path.c_str(), info.st_mode & ~0222) == 0;
+            return view;
+        }
+        view.mounted_ = PrivateMountsReady() &&
+                        ::mount(path.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) == 0;
+        view.ready_ = view.mounted_ && ::mount(nullptr, path.c_str(), nullptr,
+                                               MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+        return view;
+    }
+
+private:
+    explicit ScratchMount(std::string path) : path_(std::move(path)) {}
+
+    std::string path_;
+    bool mounted_ = false;
+    bool ready_ = false;
+};
+
+} // namespace corvane::test
