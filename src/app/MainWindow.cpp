@@ -34,6 +34,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -44,6 +45,10 @@ namespace {
 // The rectangles of the widgets the window makes itself.
 const QRect kProgressBarRect(QPoint(15, 583), QPoint(779, 596));
 const QRect kEventListRect(QPoint(369, 77), QPoint(789, 572));
+
+// Add without the panel of the kind, which its skin section failed to make.
+constexpr std::string_view kPanelMissingMessage =
+    "The panel for this kind could not be loaded from the skin!";
 
 // The longest event name a record holds.
 constexpr qsizetype kEventNameLength = 24;
@@ -230,11 +235,16 @@ void MainWindow::createPanel(EventKind kind) {
     slot = MakePanel(kind, this);
     if (!slot)
         return;
-    // A panel whose skin fails stays an empty, hidden child; the window still
-    // opens so that the operator can use the other kinds.
     panelCreated_[static_cast<std::size_t>(kind)] = slot->create(this);
     if (kind == EventKind::WeekClock)
         panelSize_ = slot->size();
+    if (!panelCreated_[static_cast<std::size_t>(kind)]) {
+        // A panel whose skin fails is dropped: its kind shows no panel and Add
+        // refuses, instead of storing what its empty controls read. The window
+        // still opens so that the operator can use the other kinds.
+        slot.reset();
+        return;
+    }
     slot->setGeometry(QRect(panelOrigin_, panelSize_));
     slot->hide();
     connect(slot.get(), &EventPanel::listRefillRequested, this, [this, kind] {
@@ -356,8 +366,10 @@ std::uint64_t MainWindow::eventCount() const {
 
 void MainWindow::addEvent() {
     EventPanel* current = panel(currentKind_);
-    if (current == nullptr)
+    if (current == nullptr) {
+        prompter_.showMessage(std::string(kPanelMissingMessage));
         return;
+    }
     const EventForm form = current->form();
     if (const auto* week = std::get_if<WeekClockForm>(&form); week && week->weekly) {
         if (std::none_of(week->days.begin(), week->days.end(),

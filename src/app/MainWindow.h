@@ -55,6 +55,7 @@ public:
     // The short note after a command ("Sent 12 events."), empty when none shows.
     QString statusNote() const;
     QProgressBar* progressBar() const { return progressBar_; }
+    // The panel of the kind; null when its skin section failed to make it.
     EventPanel* panel(EventKind kind) const;
 
     void onCommand(int id, int notification) override;

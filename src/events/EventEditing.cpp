@@ -168,16 +168,22 @@ FileStatus DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMod
     if (!table)
         return FileStatus::Done;
     const auto header = table->header();
-    const bool datedGroup = HasDatedGroup(kind) && !weeklyMode;
-    const std::uint32_t groupCount = datedGroup ? header.datedEntryCount : header.entryCount;
-    const std::size_t base = datedGroup ? header.entryCount : 0;
-    if (static_cast<std::uint32_t>(line) >= groupCount)
+    // The list shows the week clock's groups one at a time; every other kind
+    // shows all its records, those a foreign file counts in the second group too.
+    std::uint64_t index = static_cast<std::uint64_t>(line);
+    std::uint64_t end = header.totalEntries();
+    if (HasDatedGroup(kind) && weeklyMode)
+        end = header.entryCount;
+    else if (HasDatedGroup(kind))
+        index += header.entryCount;
+    if (index >= end)
         return FileStatus::Done;
-    table->remove(base + static_cast<std::size_t>(line));
-    if (datedGroup)
-        table->setDatedEntryCount(groupCount - 1);
+    table->remove(static_cast<std::size_t>(index));
+    // The record leaves the group whose count covers it.
+    if (index < header.entryCount)
+        table->setEntryCount(header.entryCount - 1);
     else
-        table->setEntryCount(groupCount - 1);
+        table->setDatedEntryCount(header.datedEntryCount - 1);
     return WriteEventFile(folder, kind, table->bytes());
 }
 

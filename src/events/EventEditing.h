@@ -21,10 +21,12 @@ namespace corvane {
 void AddEvent(const std::string& folder, const EventForm& form, std::string_view eventName,
               Prompter& prompter, EventListView& list);
 
-// The delete command: removes the record shown on list line `line` (-1: none).
-// weeklyMode picks the week-clock group the list shows; other kinds ignore it.
-// A line outside the group, or a damaged file, changes nothing. Anything but
-// Done says why the file could not be written; it is then unchanged.
+// The delete command: removes the record shown on list line `line` (-1: none)
+// and counts it out of the header group that held it. weeklyMode picks the
+// week-clock group the list shows; the other kinds list every record, both
+// counts' worth, and ignore it. A line the list does not show, or a damaged
+// file, changes nothing. Anything but Done says why the file could not be
+// written; it is then unchanged.
 FileStatus DeleteEvent(const std::string& folder, EventKind kind, bool weeklyMode, int line);
 
 } // namespace corvane

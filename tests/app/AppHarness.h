@@ -59,8 +59,8 @@ protected:
 
     // Runs the start-up up to the controller's clock; the messages it showed
     // are in prompter.messages.
-    bool start() {
-        return app.initInstance() &&
+    bool start(std::string_view uiPath = kDefaultUiPath) {
+        return app.initInstance(uiPath) &&
                (window().activateWindow(), QTest::qWaitForWindowExposed(&window())) &&
                QTest::qWaitFor([this] { return window().controllerChecked(); });
     }

@@ -63,17 +63,27 @@ TEST_F(ControllerTest, WeekClockTableGoesInTwoChunksWithTheProgressBar) {
     EXPECT_EQ(listLines().size(), 11);
 }
 
-TEST_F(ControllerTest, CutTransferLeavesTheEventFileAndSaysSo) {
+// Into a file of its own, or onto the event file itself, which must never be cut.
+TEST_F(ControllerTest, OnlyACompleteTableBecomesTheEventFile) {
     ASSERT_TRUE(start());
     send(exportRelays(3));
     const QByteArray stored = eventFile(EventKind::Relay);
-    ConfigureSimulator("cut_after", "60");
-    receive(folderPath("cut.rel"));
+    const std::string onto = EventFilePath(window().eventFolder(), EventKind::Relay);
+    for (const std::string& chosen : {folderPath("cut.rel"), onto}) {
+        ConfigureSimulator("cut_after", "60");
+        receive(chosen);
+        EXPECT_EQ(eventFile(EventKind::Relay), stored);
+        EXPECT_EQ(listLines().size(), 3);
+    }
+    EXPECT_EQ(prompter.messages,
+              std::vector<std::string>(
+                  2, "Receive failed: the table from the controller is incomplete!"));
+    ConfigureSimulator("cut_after", "");
+    click(kIdClear);
+    receive(onto);
     EXPECT_EQ(eventFile(EventKind::Relay), stored);
     EXPECT_EQ(listLines().size(), 3);
-    EXPECT_EQ(
-        prompter.messages,
-        std::vector<std::string>{"Receive failed: the table from the controller is incomplete!"});
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(onto + ".receiving")));
 }
 
 // An unplug in the middle of a transfer (the link cut after so many bytes) and
@@ -115,6 +125,7 @@ TEST_F(ControllerTest, WithoutControllerEveryCommandSearchesAgain) {
     ConfigureSimulator("devices", "");
     ASSERT_TRUE(start());
     send(exportRelays(1));
+    click(kIdSend); // a cancelled dialog does not search
     click(kIdEmpty);
     receive(folderPath("none.rel"));
     EXPECT_EQ(prompter.messages, std::vector<std::string>(4, "No Device Found!"));

@@ -42,6 +42,22 @@ TEST_F(OperatorPathsTest, DeleteRemovesEverySelectedLine) {
     EXPECT_EQ(names(), QStringList({"B", "D"}));
 }
 
+TEST_F(OperatorPathsTest, DeleteActsOnlyOnTheLineTheOperatorChose) {
+    addRelays({"A", "B", "C"});
+    click(kIdDelete);
+    EXPECT_EQ(names(), QStringList({"A", "B", "C"}));
+    const QByteArray before = eventFile(EventKind::Relay);
+    clickLine(0, true); // a double click on a line changes nothing
+    EXPECT_EQ(names(), QStringList({"A", "B", "C"}));
+    EXPECT_EQ(eventFile(EventKind::Relay), before);
+    clickLine(1);
+    click(kIdDelete);
+    EXPECT_EQ(names(), QStringList({"A", "C"}));
+    EXPECT_EQ(eventFile(EventKind::Relay).size(), 16 + 2 * 32);
+    click(kIdDelete); // the refill leaves no line chosen: a second delete does nothing
+    EXPECT_EQ(names(), QStringList({"A", "C"}));
+}
+
 struct HistoryStep {
     const char* name;
     bool undo; // else redo

@@ -214,6 +214,44 @@ TEST_F(EventEditing, DeleteRemovesTheLineOfTheShownGroupAndNothingOutsideIt) {
     }
 }
 
+// An event file of the kind with the given counts whose record i is filled
+// with the byte letters[i].
+std::vector<std::uint8_t> LetteredFile(EventKind kind, EventFileHeader header,
+                                       std::string_view letters) {
+    const auto head = header.encode();
+    std::vector<std::uint8_t> bytes(head.begin(), head.end());
+    for (const char letter : letters)
+        bytes.insert(bytes.end(), InfoOf(kind).recordSize, static_cast<std::uint8_t>(letter));
+    return bytes;
+}
+
+TEST_F(EventEditing, DeleteReachesEveryListedLineAndCountsItOutOfItsOwnGroup) {
+    struct Case {
+        EventKind kind;
+        EventFileHeader before;
+        bool weekly;
+        int line;
+        EventFileHeader after;
+        std::string_view left;
+    };
+    const Case cases[] = {
+        {EventKind::Timecode, {1, 2}, true, 2, {1, 1}, "ab"},
+        {EventKind::Midi, {1, 2}, false, 1, {1, 1}, "ac"},
+        {EventKind::Audio, {0, 3}, true, 0, {0, 2}, "bc"},
+        {kRelay, {2, 1}, true, 0, {1, 1}, "bc"},
+        {EventKind::Sensor, {2, 1}, true, 2, {2, 0}, "ab"},
+        {EventKind::Analog, {1, 1}, true, 2, {1, 1}, "ab"},
+        {kWeek, {2, 1}, true, 2, {2, 1}, "abc"},
+    };
+    constexpr std::string_view kLetters = "abc";
+    for (const auto& c : cases) {
+        setFile(c.kind,
+                LetteredFile(c.kind, c.before, kLetters.substr(0, c.before.totalEntries())));
+        DeleteEvent(folder.path(), c.kind, c.weekly, c.line);
+        EXPECT_EQ(file(c.kind), LetteredFile(c.kind, c.after, c.left)) << &c - cases;
+    }
+}
+
 TEST_F(EventEditing, EditsKeepReservedHeaderBytesLeaveNoTemporaryFilesAndClearWritesABareHeader) {
     auto bytes = test::BareHeader();
     bytes[9] = 0x5A;
