@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
