@@ -68,28 +68,28 @@ void MakeRaw(termios& settings) {
 
 } // namespace
 
-std::expected<SerialPort, SerialOpenFailure> SerialPort::open(const std::string& path) {
+Expected<SerialPort, SerialOpenFailure> SerialPort::open(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
-        return std::unexpected(FailureFromErrno(errno));
+        return Unexpected(FailureFromErrno(errno));
     if (!S_ISCHR(status.st_mode)) // never open a file or a folder as a port
-        return std::unexpected(SerialOpenFailure{SerialOpenError::NotATerminal, ENOTTY});
+        return Unexpected(SerialOpenFailure{SerialOpenError::NotATerminal, ENOTTY});
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return std::unexpected(FailureFromErrno(errno));
+        return Unexpected(FailureFromErrno(errno));
     SerialPort port(fd);
     termios settings{};
     if (::tcgetattr(fd, &settings) != 0)
-        return std::unexpected(FailureFromErrno(errno));
+        return Unexpected(FailureFromErrno(errno));
     // The lock first: a port another program holds keeps its exclusive flag.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
-        return std::unexpected(FailureFromErrno(errno));
+        return Unexpected(FailureFromErrno(errno));
     if (::ioctl(fd, TIOCEXCL) != 0)
-        return std::unexpected(FailureFromErrno(errno));
+        return Unexpected(FailureFromErrno(errno));
     port.exclusive_ = true;
     MakeRaw(settings);
     if (::tcsetattr(fd, TCSANOW, &settings) != 0)
-        return std::unexpected(SerialOpenFailure{SerialOpenError::SetupFailed, errno});
+        return Unexpected(SerialOpenFailure{SerialOpenError::SetupFailed, errno});
     return port;
 }
 

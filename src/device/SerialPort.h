@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/Expected.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <expected>
 #include <optional>
 #include <span>
 #include <string>
@@ -34,7 +35,7 @@ class SerialPort {
 public:
     using Clock = std::chrono::steady_clock;
 
-    static std::expected<SerialPort, SerialOpenFailure> open(const std::string& path);
+    static Expected<SerialPort, SerialOpenFailure> open(const std::string& path);
 
     SerialPort(SerialPort&& other) noexcept;
     SerialPort& operator=(SerialPort&& other) noexcept;
