@@ -540,26 +540,21 @@ void MainWindow::openSchedule() {
 }
 
 // A click on a bar of the schedule shows its event in the list: the week
-// clock's kind and the group of the entry are chosen as the operator would
-// choose them, then the line is selected.
+// clock's selector and the mode button of the entry's group are clicked as the
+// operator would click them (the other buttons of their groups clear, the list
+// is refilled), then the line is selected.
 void MainWindow::chooseScheduleLine(const ScheduleLine& line) {
     if (currentKind_ != EventKind::WeekClock) {
         if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
-            selector->setChecked(true);
-        switchKind(EventKind::WeekClock);
+            selector->click();
+        if (currentKind_ != EventKind::WeekClock)
+            switchKind(EventKind::WeekClock); // the skin lacks the selector
     }
     if (weeklyMode() == line.dated) {
-        if (EventPanel* weekClock = panel(EventKind::WeekClock)) {
-            // The wanted mode's button first, so that a radio pair never has
-            // both buttons clear.
-            const int wanted = line.dated ? kIdWcDated : kIdWcWeekly;
-            const int other = line.dated ? kIdWcWeekly : kIdWcDated;
-            for (const auto& [id, checked] : {std::pair{wanted, true}, std::pair{other, false}}) {
-                if (auto* mode = weekClock->controlAs<QAbstractButton>(id))
-                    mode->setChecked(checked);
-            }
-        }
-        refillList();
+        const int modeId = line.dated ? kIdWcDated : kIdWcWeekly;
+        const EventPanel* weekClock = panel(EventKind::WeekClock);
+        if (auto* mode = weekClock ? weekClock->controlAs<QAbstractButton>(modeId) : nullptr)
+            mode->click();
     }
     if (weeklyMode() == line.dated)
         return; // the skin lacks the week clock's panel or its mode buttons

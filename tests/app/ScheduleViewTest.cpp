@@ -138,6 +138,7 @@ TEST_F(ScheduleTest, ClickOnABarSelectsItsListLineAndTheTooltipIsThatLine) {
         QTest::mouseClick(&schedule.view(), Qt::LeftButton, {}, *at);
         EXPECT_EQ(window().currentKind(), EventKind::WeekClock);
         EXPECT_TRUE(window().controlAs<QAbstractButton>(kIdSelectWeekClock)->isChecked());
+        EXPECT_FALSE(window().controlAs<QAbstractButton>(kIdSelectMidi)->isChecked());
         ASSERT_EQ(listLines().size(), 2);
         EXPECT_TRUE(listLines()[c.line].startsWith(c.name));
         EXPECT_EQ(window().eventList()->currentRow(), c.line);
