@@ -165,15 +165,6 @@ TEST_F(EventFiles, DamagedFileIsKeptAsideAndRepaired) {
     }
 }
 
-TEST_F(EventFiles, AnEventFileThatIsAPipeIsLeftAloneWithoutBlocking) {
-    ASSERT_EQ(::mkfifo(folder.file("midiEvent.bin").c_str(), 0666), 0);
-    EXPECT_EQ(FillEventList(folder.path(), EventKind::Midi, true, list), FileStatus::NotAFile);
-    EXPECT_TRUE(list.lines.empty());
-    EXPECT_EQ(FileProblemMessage(FileStatus::NotAFile), "The event file cannot be read!");
-    EXPECT_TRUE(std::filesystem::is_fifo(folder.file("midiEvent.bin")));
-    EXPECT_EQ(folder.names().size(), 1u);
-}
-
 TEST_F(EventFiles, AHugeEventFileIsKeptAsideInPiecesAndRepaired) {
     folder.write("relayEvent.bin", relays);
     ASSERT_EQ(::truncate(folder.file("relayEvent.bin").c_str(), 200'000'000'000), 0);

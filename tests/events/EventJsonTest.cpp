@@ -190,7 +190,6 @@ TEST(EventJson, DocumentRefusals) {
     const TextCase cases[] = {
         {Midi, relayText, R"(field "kind": the text holds relay events, not midi events)"},
         {Relay, R"({"kind":"lamp","events":[]})", R"(field "kind": "lamp" is not a kind of event)"},
-        {Relay, R"({"events":[]})", R"(field "kind" is missing)"},
         {Relay, relayText, R"(field "events" is missing)"},
         {Relay, R"({"kind":"relay","events":{}})", R"(field "events" must be a list of events)"},
         {Relay, R"({"kind":"relay","x":1})", R"(field "x" is not a field of a relay text)"},
@@ -263,7 +262,7 @@ TEST(EventJson, ExportRefusesBytesTheTextCannotCarry) {
         {EventKind::Relay, endless, "event 1, field \"name\": \"xxxxxxxxxxxxxxxxxxxxxxxxx\" is"},
         {EventKind::WeekClock, FileOfRecords(unsorted), "weekly event 1 holds bytes"},
         {EventKind::WeekClock, reserved, "its header holds counts or reserved bytes"},
-        {EventKind::Midi, std::vector<std::uint8_t>(15), "not a valid midi event file"}};
+    };
     for (const auto& c : cases) {
         const auto text = EventFileToJson(c.file, c.kind);
         EXPECT_TRUE(!text && text.error().starts_with(c.refusalStart))
