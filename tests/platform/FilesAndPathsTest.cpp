@@ -1,6 +1,5 @@
 #include "platform/AtomicFile.h"
 #include "platform/BinaryFile.h"
-#include "platform/Paths.h"
 #include "support/ScratchMounts.h"
 #include "support/TempFolder.h"
 
@@ -185,7 +184,7 @@ TEST(FilesThatAreNone, PipesAndDevicesAreRefusedWithoutBlocking) {
 
 using Mode = BinaryFile::Mode;
 
-TEST(BinaryFile, ModesCreateKeepOrCutTheFile) {
+TEST(BinaryFile, FreshCutsTheFileReadOnlyKeepsItAndNeedsIt) {
     test::TempFolder folder;
     struct Case {
         Mode mode;
@@ -194,8 +193,6 @@ TEST(BinaryFile, ModesCreateKeepOrCutTheFile) {
     };
     // clang-format off
     const Case cases[] = {
-        {Mode::Keep,     true,  true,  4},
-        {Mode::Keep,     false, true,  0},
         {Mode::Fresh,    true,  true,  0},
         {Mode::ReadOnly, true,  true,  4},
         {Mode::ReadOnly, false, false, 0},
@@ -212,50 +209,7 @@ TEST(BinaryFile, ModesCreateKeepOrCutTheFile) {
         EXPECT_EQ(file ? file->length() : 0, lengthAfterOpen);
     }
     // A folder does not open.
-    EXPECT_FALSE(BinaryFile::open(folder.path(), Mode::Keep));
-}
-
-TEST(SplitPath, BothSeparatorsAndADrive) {
-    struct Case {
-        const char *path, *drive, *folder, *name;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"C:\\Corvane\\Corvane.exe", "C:", "\\Corvane\\",     "Corvane.exe"},
-        {"Skins\\Corvane/the.ui",    "",   "Skins\\Corvane/", "the.ui"},
-        {"d:the.ui",                 "d:", "",                "the.ui"},
-    };
-    // clang-format on
-    for (const auto& [path, drive, folder, name] : cases) {
-        const auto parts = SplitPath(path);
-        EXPECT_EQ(std::tie(parts.drive, parts.folder, parts.name), std::tuple(drive, folder, name))
-            << path;
-    }
-}
-
-TEST(Paths, NativeAbsoluteJoinedAndTheProgramFile) {
-    EXPECT_EQ(NativePath("Skins\\Corvane\\the.ui"), "Skins/Corvane/the.ui");
-    EXPECT_EQ(
-        std::tuple(IsAbsolutePath("/tmp"), IsAbsolutePath("c:\\x"), IsAbsolutePath("Skins\\x")),
-        std::tuple(true, true, false));
-    // A "\\" in the folder belongs to a folder's name; only the program's name is
-    // written with "\\".
-    struct Join {
-        const char *folder, *name, *joined;
-    };
-    const Join joins[] = {
-        {"/work/events", "\\midiEvent.bin", "/work/events/midiEvent.bin"},
-        {"/work/a\\b", "\\midiEvent.bin", "/work/a\\b/midiEvent.bin"},
-        {"/work/a\\", "Skins\\x.ui", "/work/a\\/Skins/x.ui"},
-    };
-    for (const auto& j : joins)
-        EXPECT_EQ(JoinPath(j.folder, j.name), j.joined) << j.folder;
-    EXPECT_EQ(FileSystemFolderOf("/opt/a\\b/corvane"), "/opt/a\\b/");
-    const std::string program = ProgramFilePath();
-    EXPECT_TRUE(PathExists(program));
-    EXPECT_NE(program.find("platform_tests"), std::string::npos);
-    EXPECT_EQ(ProgramFolder() + SplitPath(program).name, program);
-    EXPECT_FALSE(PathExists("/no/such/path/here"));
+    EXPECT_FALSE(BinaryFile::open(folder.path(), Mode::Fresh));
 }
 
 } // namespace
