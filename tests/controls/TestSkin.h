@@ -64,7 +64,7 @@ private:
 using Commands = std::vector<std::pair<int, int>>;
 class TestWindow : public UIWnd {
 public:
-    explicit TestWindow(int number, QWidget* parent = nullptr) : UIWnd(parent), number_(number) {}
+    explicit TestWindow(int number) : number_(number) {}
     void onCommand(int id, int notification) override { commands.emplace_back(id, notification); }
     int designatedSkinNumber() const override { return number_; }
     Commands commands;
@@ -92,9 +92,6 @@ inline QRect BoundsOf(const QImage& image, QColor c, bool except = false) {
                 bounds |= QRect(x, y, 1, 1);
         }
     return bounds;
-}
-inline QRect BoundsExcept(const QImage& image, QColor background) {
-    return BoundsOf(image, background, true);
 }
 
 // The colours of the flat state images of the test window.
