@@ -109,37 +109,14 @@ TEST_F(ButtonTest, CheckBoxTogglesAndRadioGroupsStayExclusive) {
     EXPECT_EQ(window_.commands, (Commands{{102, 0}}));
 }
 
-TEST_F(ButtonTest, FocusRectangleOnlyWithTheTabStopKey) {
-    skin_.section("IDW_MAIN_0", "Type=PUSHBUTTON\nIDs=IDC_101\nRect=10,10,50,30\nIsTabStop=1");
-    // A check box is a tab stop without the key, but draws no focus rectangle.
-    skin_.section("IDW_MAIN_1", "Type=CHECK\nIDs=IDC_102\nRect=60,10,100,30");
-    create();
-    QApplication::setActiveWindow(&window_);
-    QTest::mouseMove(&window_, {150, 80});
-    for (int id : {101, 102}) {
-        button(id)->setFocus();
-        ASSERT_TRUE(button(id)->hasFocus());
-        const QRgb corner = id == 101 ? Rgb(kNormal) ^ 0xFFFFFF : Rgb(kNormal);
-        EXPECT_EQ(shown(button(id), {0, 0}), corner) << id;
-        EXPECT_EQ(shown(button(id), {1, 0}), Rgb(kNormal)) << id; // dotted
-    }
-}
-
-TEST_F(ButtonTest, DrawsTheCaptionInTheStateColourAndCheckedNormalInBlack) {
-    UIButton* check =
-        single<UIButton>("Type=CHECK\nRect=0,0,100,40\nCaption=HHH\nColorN=16777215\n"
-                         "IsHSameNColor=0\nColorH=65280\nHorAlignMode=RIGHT\nHorAlig=4\n" +
-                         kCheckImages);
-    auto inked = [check](ButtonLook look, QColor color) {
-        return !BoundsOf(check->renderFace(look), color).isEmpty();
-    };
-    // Placed by the layout: right-aligned 4 pixels in.
-    EXPECT_NEAR(BoundsOf(check->renderFace({false, kStateNormal}), Qt::white).right() + 1, 96, 2);
-    EXPECT_TRUE(inked({true, kStateNormal}, Qt::black));
-    EXPECT_FALSE(inked({true, kStateNormal}, Qt::white));
-    EXPECT_TRUE(inked({true, kStateHover}, QColor(0, 255, 0)));
-    check->setCheckedTextColors({qRgb(255, 255, 255), 0, 0, 0});
-    EXPECT_TRUE(inked({true, kStateNormal}, Qt::white));
+TEST_F(ButtonTest, DrawsTheCaptionWhereTheLayoutSaysAndCheckedNormalInBlack) {
+    UIButton* check = single<UIButton>("Type=CHECK\nRect=0,0,100,40\nCaption=HHH\n"
+                                       "ColorN=16777215\nHorAlignMode=RIGHT\nHorAlig=4\n" +
+                                       kCheckImages);
+    const QRect ink = BoundsOf(check->renderFace({false, kStateNormal}), Qt::white);
+    EXPECT_NEAR(ink.right() + 1, 96, 2);
+    EXPECT_TRUE(BoundsOf(check->renderFace({true, kStateNormal}), Qt::white).isEmpty());
+    EXPECT_FALSE(BoundsOf(check->renderFace({true, kStateNormal}), Qt::black).isEmpty());
 }
 
 } // namespace

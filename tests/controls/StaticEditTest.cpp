@@ -1,6 +1,5 @@
 #include "TestSkin.h"
 #include "skin/controls/UIEdit.h"
-#include "skin/controls/UIStatic.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,20 +11,6 @@ namespace corvane {
 namespace {
 
 using namespace test;
-
-using StaticTest = SkinWindowTest;
-
-TEST_F(StaticTest, DisabledLookUsesTheDisabledImageAndColour) {
-    auto* label =
-        single<UIStatic>("Type=STATIC\nRect=0,0,100,30\nCaption=HHH\nColorN=16777215\n"
-                         "IsDSameNColor=0\nColorD=65280\nHorAlignMode=RIGHT\nHorAlig=4\n");
-    EXPECT_NEAR(BoundsOf(label->grab().toImage(), Qt::white).right() + 1, 96, 2); // the layout
-    label->setEnabled(false);
-    const QImage face = label->grab().toImage();
-    EXPECT_EQ(Pixel(face, {99, 29}), Rgb(kDisabled));
-    EXPECT_TRUE(BoundsOf(face, Qt::white).isEmpty());
-    EXPECT_FALSE(BoundsOf(face, QColor(0, 255, 0)).isEmpty());
-}
 
 using EditTest = SkinWindowTest;
 

@@ -129,10 +129,9 @@ TEST_F(ControlReaderTest, ButtonTextImagesAndToolTip) {
     EXPECT_EQ(button.layout.verMode, VerticalMode::Default); // words compare with regard to case
     EXPECT_EQ(button.toolTip.size(), 518u);
     EXPECT_FALSE(button.focusRectFlag); // the button's own IsTabStop read defaults to 0
-
-    const auto plain = control<ButtonDescription>("Type=PUSHBUTTON\nToolTips=x\nBKCN=on.bmp\n");
-    EXPECT_FALSE(plain.hasToolTip);
-    EXPECT_EQ(plain.checkedImageFiles[kStateNormal], ""); // push buttons have no checked images
+    const auto push = control<ButtonDescription>("Type=PUSHBUTTON\nToolTips=x\nBKCN=on.bmp\n");
+    EXPECT_FALSE(push.hasToolTip);
+    EXPECT_EQ(push.checkedImageFiles[kStateNormal], ""); // push buttons have no checked images
 }
 
 TEST_F(ControlReaderTest, ComboBoxOpenRectangleGrowsByTheDropHeightAndSaturates) {
