@@ -10,7 +10,9 @@ foreach(file IN LISTS skin_files)
     list(APPEND core_globs skin/${file})
 endforeach()
 
-set(gui_include "#include[ \t]*[<\"](Q[A-Za-z]*[>\"/]|app/|panels/|skin/controls/|skin/UIWnd|skin/ControlFactory)")
+set(gui_headers
+    "Q[A-Za-z]*[>\"/]|app/|panels/|scheduleview/|skin/controls/|skin/UIWnd|skin/ControlFactory")
+set(gui_include "#include[ \t]*[<\"](${gui_headers})")
 set(offences "")
 foreach(pattern IN LISTS core_globs)
     file(GLOB files ${SOURCE_DIR}/src/${pattern})

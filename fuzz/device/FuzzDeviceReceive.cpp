@@ -3,6 +3,7 @@
 // table reported received must be the announced length and valid, and the read
 // loop must stay within its bound.
 
+#include "FuzzScratch.h"
 #include "device/ControllerProtocol.h"
 #include "device/D2xxLink.h"
 #include "device/FakeD2xx.h" // tests/device
@@ -11,10 +12,8 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 using namespace corvane;
 
@@ -25,27 +24,9 @@ std::vector<std::uint8_t> ReadAll(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The folder of this process's received files, removed when the process ends.
-struct ScratchFolder {
-    std::string path;
-    ScratchFolder() {
-        // Memory-backed when possible: every input writes a file.
-        std::error_code error;
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
-                                               ? "/dev/shm"
-                                               : std::filesystem::temp_directory_path();
-        path = (base / ("fuzz_device_receive-" + std::to_string(getpid()))).string();
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
 const std::string& Folder() {
-    static const ScratchFolder folder;
-    return folder.path;
+    static const fuzz::ScratchFolder folder("fuzz_device_receive");
+    return folder.path();
 }
 
 // Each answer: a status byte (0xFF: the read fails), a 16-bit length, then up to

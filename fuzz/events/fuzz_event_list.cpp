@@ -2,6 +2,7 @@
 // prints, its check, and the list fill with its repair, plus a delete and an
 // add on the same bytes. Input: byte 0 picks the kind (low bits) and the week
 // clock group (bit 3), byte 1 the line to delete; the rest is the file.
+#include "FuzzScratch.h"
 #include "cli/EventListing.h"
 #include "events/CollectRecord.h"
 #include "events/EventEditing.h"
@@ -11,34 +12,15 @@
 #include "support/VectorEventList.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <system_error>
-#include <unistd.h>
 
 namespace {
 
 using namespace corvane;
 
-// One folder per process, on a memory file system when there is one, since
-// every edit flushes its file. Removed when the process ends.
-struct ScratchFolder {
-    ScratchFolder() {
-        const std::filesystem::path base =
-            std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-        path = (base / ("corvane-fuzz-" + std::to_string(::getpid()))).string();
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-};
-
 const std::string& Folder() {
-    static const ScratchFolder folder;
-    return folder.path;
+    static const fuzz::ScratchFolder folder("fuzz_event_list");
+    return folder.path();
 }
 
 // A form of kind with acceptable values: last channels 512, the sensor's DMX

@@ -1,29 +1,24 @@
 // Any bytes as a whole UI file beside the default skin's Resource.h: every
 // window section in it read with its keys and all its controls, and every
 // control's rectangle measured, must neither crash nor overflow.
+#include "FuzzScratch.h"
 #include "skin/ControlReader.h"
 #include "skin/UiFile.h"
 #include "skin/WindowSkin.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 // A folder per process with the Resource.h the default skin ships.
 const std::string& ScratchFolder() {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/corvane-fuzz-controls-XXXXXX";
-        const std::string made(::mkdtemp(pattern));
-        std::filesystem::copy_file(CORVANE_SKIN_RESOURCE_HEADER, made + "/Resource.h");
-        return made;
-    }();
-    return folder;
+    static const corvane::fuzz::ScratchFolder folder("fuzz_skin_controls");
+    static const bool copied =
+        std::filesystem::copy_file(CORVANE_SKIN_RESOURCE_HEADER, folder.path() + "/Resource.h");
+    (void)copied;
+    return folder.path();
 }
 
 // The names of the "[...]" headers that are no control section (NAME_<n>).
@@ -59,14 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const std::string& dir = ScratchFolder();
     const std::string uiPath = dir + "/the.ui";
-    if (std::FILE* file = std::fopen(uiPath.c_str(), "wb")) {
-        std::fwrite(data, 1, size, file);
-        std::fclose(file);
-    }
-    // A file older than the cache's settling time is parsed once per input,
-    // not once per key.
-    const timespec past[2] = {{1000, 0}, {1000, 0}};
-    ::utimensat(AT_FDCWD, uiPath.c_str(), past, 0);
+    fuzz::WriteSettledFile(uiPath, data, size);
     UiFile::clearCache();
     const SkinFiles files{uiPath, dir + "/Resource.h", dir + "/"};
     std::int64_t sum = 0;

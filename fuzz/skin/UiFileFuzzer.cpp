@@ -1,23 +1,19 @@
 // Any bytes as a UI file: parsing, string, integer and struct reads, and the
 // control scan over it must neither crash nor misbehave.
+#include "FuzzScratch.h"
 #include "skin/ControlReader.h"
 #include "skin/IniDocument.h"
 #include "skin/SkinRect.h"
 #include "skin/UiFile.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-std::string ScratchFolder() {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/corvane-fuzz-ui-XXXXXX";
-        return std::string(::mkdtemp(pattern));
-    }();
-    return folder;
+const std::string& ScratchFolder() {
+    static const corvane::fuzz::ScratchFolder folder("fuzz_skin_uifile");
+    return folder.path();
 }
 
 } // namespace
@@ -30,12 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)document.find("W_0", "Type");
     (void)ParseRect(text.substr(0, 40));
 
-    const std::string dir = ScratchFolder();
+    const std::string& dir = ScratchFolder();
     const std::string uiPath = dir + "/the.ui";
-    if (std::FILE* file = std::fopen(uiPath.c_str(), "wb")) {
-        std::fwrite(data, 1, size, file);
-        std::fclose(file);
-    }
+    fuzz::WriteSettledFile(uiPath, data, size);
     UiFile::clearCache();
     const UiFile ui(uiPath);
     (void)ui.readString("W", "BKN", "", 259);

@@ -16,7 +16,7 @@
 #define SKIN_SENSOR 1125
 #define SKIN_ANALOG 1142
 
-// Main window: commands, kind selectors and the event-name field
+// Main window: commands, kind selectors, the event-name field and the schedule
 #define IDC_MINIMISE 1001
 #define IDC_CLOSE 1003
 #define IDC_ADD_EVENT 1004
@@ -35,6 +35,7 @@
 #define IDC_KIND_RELAY 1017
 #define IDC_EMPTY_TABLE 1018
 #define IDC_KIND_ANALOG 1019
+#define IDC_SCHEDULE 1002
 
 // Week-clock panel
 #define IDC_WC_MONDAY 1021

@@ -19,6 +19,7 @@
 #include "panels/WeekClockPanel.h"
 #include "platform/Pacer.h"
 #include "platform/Prompter.h"
+#include "scheduleview/ScheduleWindow.h"
 #include "skin/controls/UIButton.h"
 #include "skin/controls/UIEdit.h"
 
@@ -65,6 +66,17 @@ QString Events(std::uint64_t count) {
     return count == 1 ? QStringLiteral("1 event") : QStringLiteral("%1 events").arg(count);
 }
 
+// The end of the note that counts the current kind's conflicts.
+const QString kConflictNoteEnd = QStringLiteral(" in this kind.");
+
+QString ConflictCount(std::size_t pairs) {
+    return (pairs == 1 ? QStringLiteral("1 conflict") : QStringLiteral("%1 conflicts").arg(pairs)) +
+           kConflictNoteEnd;
+}
+
+// The key that opens the week schedule from the main window.
+const QKeySequence kScheduleKey(Qt::Key_F7);
+
 bool IsArrowKey(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
@@ -104,6 +116,7 @@ bool MainWindow::create() {
     createPanels();
     watchSelectors();
     createUndoKeys();
+    createScheduleKey();
 
     device_ = MakeControllerLink(LinkRequest::fromEnvironment(), prompter_);
     if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
@@ -168,6 +181,18 @@ void MainWindow::createUndoKeys() {
     connect(undo, &QShortcut::activated, this, [this] { undoChange(); });
     auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this);
     connect(redo, &QShortcut::activated, this, [this] { redoChange(); });
+}
+
+// The schedule's key works from anywhere in the window; the button's tooltip
+// names it.
+void MainWindow::createScheduleKey() {
+    auto* open = new QShortcut(kScheduleKey, this);
+    connect(open, &QShortcut::activated, this, [this] { openSchedule(); });
+    if (QWidget* button = control(kIdSchedule)) {
+        const QString key = kScheduleKey.toString(QKeySequence::NativeText);
+        const QString tip = button->toolTip();
+        button->setToolTip(tip.isEmpty() ? key : QStringLiteral("%1 (%2)").arg(tip, key));
+    }
 }
 
 // The kind selectors take arrow keys as a row of tabs does: the focus moves
@@ -324,6 +349,9 @@ void MainWindow::onCommand(int id, int notification) {
     case kIdEmpty:
         emptyTable();
         break;
+    case kIdSchedule:
+        openSchedule();
+        break;
     default:
         UIWnd::onCommand(id, notification);
         break;
@@ -344,7 +372,25 @@ void MainWindow::switchKind(EventKind kind) {
 void MainWindow::refillList() {
     ReportFileProblem(FillEventList(eventFolder_, currentKind_, weeklyMode(), *listView_),
                       prompter_);
-    MarkConflicts(*eventList_, eventFolder_, currentKind_, weeklyMode());
+    listRefilled();
+}
+
+// Whatever refilled the list (a command, a kind or mode switch, a receive),
+// the conflict marks, the note of their count and the schedule follow the file.
+// A count that no longer holds leaves the note.
+void MainWindow::listRefilled() {
+    conflictPairs_ = MarkConflicts(*eventList_, eventFolder_, currentKind_, weeklyMode());
+    if (conflictPairs_ > 0)
+        showNote(ConflictCount(conflictPairs_));
+    else if (statusNote_->text().endsWith(kConflictNoteEnd))
+        statusNote_->hide();
+    if (scheduleWindow_ != nullptr)
+        scheduleWindow_->reload();
+}
+
+// A command's own note, followed by the conflict count of the refill it made.
+QString MainWindow::withConflictCount(const QString& note) const {
+    return conflictPairs_ > 0 ? note + QStringLiteral(" ") + ConflictCount(conflictPairs_) : note;
 }
 
 bool MainWindow::weeklyMode() const {
@@ -410,15 +456,16 @@ void MainWindow::clearEvents() {
     listView_->reset();
     ReportFileProblem(ClearEventFile(eventFolder_, currentKind_), prompter_);
     history_->recordChange(currentKind_, std::move(before));
+    listRefilled();
 }
 
 void MainWindow::importEvents() {
     FileContent before = history_->read(currentKind_);
     if (!ImportEventsWithText(eventFolder_, currentKind_, weeklyMode(), prompter_, *listView_))
         return;
-    MarkConflicts(*eventList_, eventFolder_, currentKind_, weeklyMode());
+    listRefilled();
     history_->recordChange(currentKind_, std::move(before));
-    showNote(QStringLiteral("Imported %1.").arg(Events(eventCount())));
+    showNote(withConflictCount(QStringLiteral("Imported %1.").arg(Events(eventCount()))));
 }
 
 void MainWindow::undoChange() {
@@ -436,7 +483,7 @@ void MainWindow::reportHistory(EditHistory::Outcome outcome, const QString& done
     switch (outcome) {
     case EditHistory::Outcome::Done:
         refillList();
-        showNote(done + QStringLiteral(" %1 now.").arg(Events(eventCount())));
+        showNote(withConflictCount(done + QStringLiteral(" %1 now.").arg(Events(eventCount()))));
         break;
     case EditHistory::Outcome::Nothing:
         showNote(nothing);
@@ -467,8 +514,10 @@ void MainWindow::receiveTable() {
     const ReceiveOutcome outcome = ReceiveTableCommand(protocol, prompter_, currentKind_,
                                                        eventFolder_, weeklyMode(), *listView_);
     history_->recordChange(currentKind_, std::move(before));
+    // The command refilled the list itself; the marks and the schedule follow.
+    listRefilled();
     if (outcome.result == ReceiveResult::Received)
-        showNote(QStringLiteral("Received %1.").arg(Events(eventCount())));
+        showNote(withConflictCount(QStringLiteral("Received %1.").arg(Events(eventCount()))));
     else if (outcome.result == ReceiveResult::EmptyTable)
         showNote(QStringLiteral("Received an empty table: no events."));
 }
@@ -477,6 +526,42 @@ void MainWindow::emptyTable() {
     if (ControllerProtocol(*device_, pacer_, prompter_).emptyTable(currentKind_) ==
         EmptyResult::Announced)
         showNote(QStringLiteral("Emptied the controller's table."));
+}
+
+void MainWindow::openSchedule() {
+    if (scheduleWindow_ == nullptr) {
+        scheduleWindow_ = new ScheduleWindow(eventFolder_, this);
+        connect(scheduleWindow_, &ScheduleWindow::lineChosen, this,
+                &MainWindow::chooseScheduleLine);
+    }
+    scheduleWindow_->show();
+    scheduleWindow_->raise();
+    scheduleWindow_->activateWindow();
+}
+
+// A click on a bar of the schedule shows its event in the list: the week
+// clock's selector and the mode button of the entry's group are clicked as the
+// operator would click them (the other buttons of their groups clear, the list
+// is refilled), then the line is selected.
+void MainWindow::chooseScheduleLine(const ScheduleLine& line) {
+    if (currentKind_ != EventKind::WeekClock) {
+        if (auto* selector = controlAs<QAbstractButton>(kIdSelectWeekClock))
+            selector->click();
+        if (currentKind_ != EventKind::WeekClock)
+            switchKind(EventKind::WeekClock); // the skin lacks the selector
+    }
+    if (weeklyMode() == line.dated) {
+        const int modeId = line.dated ? kIdWcDated : kIdWcWeekly;
+        const EventPanel* weekClock = panel(EventKind::WeekClock);
+        if (auto* mode = weekClock ? weekClock->controlAs<QAbstractButton>(modeId) : nullptr)
+            mode->click();
+    }
+    if (weeklyMode() == line.dated)
+        return; // the skin lacks the week clock's panel or its mode buttons
+    if (QListWidgetItem* item = eventList_->item(line.line)) {
+        eventList_->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+        eventList_->scrollToItem(item);
+    }
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {

@@ -23,6 +23,8 @@ class Pacer;
 class Prompter;
 class ListWidgetEventView;
 class ProgressBarView;
+class ScheduleWindow;
+struct ScheduleLine;
 class StatusNote;
 
 inline constexpr std::string_view kChangedOutsideMessage =
@@ -57,6 +59,8 @@ public:
     QProgressBar* progressBar() const { return progressBar_; }
     // The panel of the kind; null when its skin section failed to make it.
     EventPanel* panel(EventKind kind) const;
+    // The week schedule's tool window; null until the operator first opens it.
+    ScheduleWindow* scheduleWindow() const { return scheduleWindow_; }
 
     void onCommand(int id, int notification) override;
 
@@ -76,6 +80,7 @@ private:
     void createProgressBar();
     void createStatusNote();
     void createUndoKeys();
+    void createScheduleKey();
     void watchSelectors();
     void showNote(const QString& text);
     std::uint64_t eventCount() const;
@@ -87,6 +92,8 @@ private:
 
     void switchKind(EventKind kind);
     void refillList();
+    void listRefilled();
+    QString withConflictCount(const QString& note) const;
     bool weeklyMode() const;
     std::string eventName() const;
 
@@ -101,6 +108,8 @@ private:
     void sendTable();
     void receiveTable();
     void emptyTable();
+    void openSchedule();
+    void chooseScheduleLine(const ScheduleLine& line);
 
     Prompter& prompter_;
     // Built on first use (panel()); empty where the kind has no panel.
@@ -114,6 +123,9 @@ private:
     std::unique_ptr<ListWidgetEventView> listView_;
     std::unique_ptr<ProgressBarView> progressView_;
     StatusNote* statusNote_ = nullptr;
+    // The conflicting pairs of the current kind as of the last list refill.
+    std::size_t conflictPairs_ = 0;
+    ScheduleWindow* scheduleWindow_ = nullptr;
     std::unique_ptr<EditHistory> history_;
     Pacer& pacer_;
     std::unique_ptr<ControllerLink> device_; // chosen from the environment at creation

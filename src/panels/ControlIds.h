@@ -23,6 +23,7 @@
     X(kSkinSensor,            SKIN_SENSOR,            1125)  \
     X(kSkinAnalog,            SKIN_ANALOG,            1142)  \
     X(kIdMinimise,            IDC_MINIMISE,           1001)  \
+    X(kIdSchedule,            IDC_SCHEDULE,           1002)  \
     X(kIdClose,               IDC_CLOSE,              1003)  \
     X(kIdAdd,                 IDC_ADD_EVENT,          1004)  \
     X(kIdDelete,              IDC_DELETE_EVENT,       1005)  \

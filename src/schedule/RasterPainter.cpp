@@ -1,5 +1,7 @@
 #include "schedule/RasterPainter.h"
 
+#include "schedule/GlyphFont.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
@@ -9,40 +11,6 @@
 namespace corvane {
 
 namespace {
-
-// A 3 by 5 font, each glyph row by row, '#' for a set pixel; drawn two pixels
-// a dot. Lower-case letters draw as capitals; other characters as a space.
-struct Glyph {
-    char c;
-    std::string_view rows;
-};
-
-constexpr Glyph kFont[] = {
-    {'0', "####.##.##.####"}, {'1', ".#.##..#..#.###"}, {'2', "###..#####..###"},
-    {'3', "###..####..####"}, {'4', "#.##.####..#..#"}, {'5', "####..###..####"},
-    {'6', "####..####.####"}, {'7', "###..#..#..#..#"}, {'8', "####.#####.####"},
-    {'9', "####.####..####"}, {'A', ".#.#.#####.##.#"}, {'B', "##.#.###.#.###."},
-    {'C', "####..#..#..###"}, {'D', "##.#.##.##.###."}, {'E', "####..####..###"},
-    {'F', "####..####..#.."}, {'G', "####..#.##.####"}, {'H', "#.##.#####.##.#"},
-    {'I', "###.#..#..#.###"}, {'J', "..#..#..##.####"}, {'K', "#.##.###.#.##.#"},
-    {'L', "#..#..#..#..###"}, {'M', "#.#####.##.##.#"}, {'N', "##.#.##.##.##.#"},
-    {'O', "####.##.##.####"}, {'P', "####.#####..#.."}, {'Q', "####.##.####..#"},
-    {'R', "##.#.###.#.##.#"}, {'S', "####..###..####"}, {'T', "###.#..#..#..#."},
-    {'U', "#.##.##.##.####"}, {'V', "#.##.##.##.#.#."}, {'W', "#.##.##.#####.#"},
-    {'X', "#.##.#.#.#.##.#"}, {'Y', "#.##.#.#..#..#."}, {'Z', "###..#.#.#..###"},
-    {':', "....#.....#...."}, {'-', "......###......"}, {'/', "..#..#.#.#..#.."},
-};
-
-constexpr int kDot = 2;
-
-std::string_view RowsOf(char c) {
-    if (c >= 'a' && c <= 'z')
-        c = static_cast<char>(c - 'a' + 'A');
-    for (const Glyph& g : kFont)
-        if (g.c == c)
-            return g.rows;
-    return {};
-}
 
 void PutU32BigEndian(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i)
@@ -83,14 +51,7 @@ void RasterPainter::fillRect(int x, int y, int width, int height, Rgb colour) {
 }
 
 void RasterPainter::text(int x, int y, std::string_view text, Rgb colour) {
-    for (const char c : text) {
-        const auto rows = RowsOf(c);
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i] == '#')
-                fillRect(x + static_cast<int>(i % 3) * kDot, y + static_cast<int>(i / 3) * kDot,
-                         kDot, kDot, colour);
-        x += kGlyphWidth;
-    }
+    DrawGlyphText(*this, x, y, text, colour);
 }
 
 Rgb RasterPainter::pixel(int x, int y) const {

@@ -1,0 +1,223 @@
+// The week schedule in the window: the same picture as the core's PNG, bars
+// that lead to their list lines, a view that follows the event file, and the
+// conflict count in the status note.
+#include "AppHarness.h"
+#include "events/WeekClockRecord.h"
+#include "schedule/RasterPainter.h"
+#include "schedule/ScheduleDrawing.h"
+#include "scheduleview/QtSchedulePainter.h"
+#include "scheduleview/ScheduleWindow.h"
+#include "support/FileOfRecords.h"
+#include "support/TempFolder.h"
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QPainter>
+#include <QTimeEdit>
+
+namespace corvane::test {
+namespace {
+
+std::uint8_t U8(int value) {
+    return static_cast<std::uint8_t>(value);
+}
+
+// Channels 1 to 10 from hour `from` on weekday (1 = Sunday) to hour `to`, on
+// the next day when it is not later.
+WeekClockRecord Weekly(int weekday, int from, int to, int level, const std::string& name) {
+    return {.startWeekday = U8(weekday),
+            .startHour = U8(from),
+            .endWeekday = U8(to > from ? weekday : weekday % 7 + 1),
+            .endHour = U8(to),
+            .firstChannel = 1,
+            .lastChannel = 10,
+            .increment = 1,
+            .level = U8(level),
+            .name = name};
+}
+
+// The same on one date of the year.
+WeekClockRecord Dated(int month, int day, int from, int to, const std::string& name) {
+    return {.startMonth = U8(month),
+            .startDay = U8(day),
+            .startWeekday = 1,
+            .startHour = U8(from),
+            .endMonth = U8(month),
+            .endDay = U8(day),
+            .endWeekday = 1,
+            .endHour = U8(to),
+            .firstChannel = 1,
+            .lastChannel = 10,
+            .increment = 1,
+            .level = 200,
+            .entryFlag = 1,
+            .name = name};
+}
+
+// Weekly entries first, then the dated ones, as the file keeps them.
+std::vector<std::uint8_t> WeekFile(const std::vector<WeekClockRecord>& weekly,
+                                   const std::vector<WeekClockRecord>& dated = {}) {
+    std::vector<WeekClockRecord> records = weekly;
+    records.insert(records.end(), dated.begin(), dated.end());
+    return FileOfRecords(static_cast<std::uint32_t>(weekly.size()),
+                         static_cast<std::uint32_t>(dated.size()), records);
+}
+
+TEST(QtSchedulePainter, PaintsThePictureTheRasterPainterPaints) {
+    auto table =
+        *EventTable::fromFile(WeekFile({Weekly(2, 8, 12, 40, "a"), Weekly(7, 22, 2, 255, "b")},
+                                       {Dated(3, 10, 9, 11, "c")}),
+                              EventKind::WeekClock);
+    const ScheduleLayout layout = LayOutSchedule(table, 2, CivilDate{2026, 3, 10});
+    ASSERT_EQ(layout.bars.size(), 4u);
+    RasterPainter raster(kScheduleWidth, kScheduleHeight);
+    DrawSchedule(layout, raster);
+    QImage image(kScheduleWidth, kScheduleHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    QtSchedulePainter qtPainter(painter);
+    DrawSchedule(layout, qtPainter);
+    painter.end();
+    int differing = 0;
+    for (int y = 0; y < kScheduleHeight; ++y)
+        for (int x = 0; x < kScheduleWidth; ++x) {
+            const Rgb want = raster.pixel(x, y);
+            differing += image.pixel(x, y) != qRgb(want.r, want.g, want.b);
+        }
+    EXPECT_EQ(differing, 0);
+}
+
+class ScheduleTest : public AppHarness {
+protected:
+    void writeWeekFile(const std::vector<std::uint8_t>& bytes) {
+        TempFolder::writeFile(folderPath("EventWeekInfo.bin"), bytes);
+    }
+    ScheduleWindow& openSchedule() {
+        click(kIdSchedule);
+        EXPECT_NE(window().scheduleWindow(), nullptr);
+        return *window().scheduleWindow();
+    }
+    // The middle of the first bar drawn for the record.
+    static std::optional<QPoint> barOf(const ScheduleView& view, std::size_t record) {
+        for (const ScheduleBar& bar : view.layout().bars)
+            if (bar.record == record) {
+                const ScheduleRect r = BarRect(view.layout(), bar);
+                return QPoint(r.x + r.width / 2, r.y + r.height / 2);
+            }
+        return std::nullopt;
+    }
+};
+
+// Each click starts from another kind; the list switches to the week clock
+// and to the group of the entry, and selects its line alone.
+TEST_F(ScheduleTest, ClickOnABarSelectsItsListLineAndTheTooltipIsThatLine) {
+    writeWeekFile(WeekFile({Weekly(2, 8, 10, 100, "early"), Weekly(4, 12, 14, 100, "noon")},
+                           {Dated(3, 10, 8, 9, "spring"), Dated(3, 12, 15, 17, "fair")}));
+    ASSERT_TRUE(start());
+    ScheduleWindow& schedule = openSchedule();
+    EXPECT_TRUE(schedule.isVisible());
+    EXPECT_TRUE(window().control(kIdSchedule)->toolTip().endsWith("(F7)"));
+    schedule.showWeekOf(QDate(2026, 3, 11));
+
+    struct Case {
+        std::size_t record;
+        const char* name;
+        int line;
+    };
+    const Case cases[] = {
+        {0, "early", 0},
+        {3, "fair", 1},
+        {1, "noon", 1},
+        {2, "spring", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        selectKind(EventKind::Midi);
+        const auto at = barOf(schedule.view(), c.record);
+        ASSERT_TRUE(at);
+        QTest::mouseClick(&schedule.view(), Qt::LeftButton, {}, *at);
+        EXPECT_EQ(window().currentKind(), EventKind::WeekClock);
+        EXPECT_TRUE(window().controlAs<QAbstractButton>(kIdSelectWeekClock)->isChecked());
+        EXPECT_FALSE(window().controlAs<QAbstractButton>(kIdSelectMidi)->isChecked());
+        ASSERT_EQ(listLines().size(), 2);
+        EXPECT_TRUE(listLines()[c.line].startsWith(c.name));
+        EXPECT_EQ(window().eventList()->currentRow(), c.line);
+        EXPECT_EQ(window().eventList()->selectedItems().size(), 1);
+        EXPECT_EQ(schedule.view().toolTipAt(*at), listLines()[c.line]);
+    }
+    EXPECT_TRUE(schedule.view().toolTipAt(QPoint(1, 1)).isEmpty());
+}
+
+// Changes through the window and by another program (a file renamed into
+// place) both reach the open schedule; the key opens the same window again.
+TEST_F(ScheduleTest, TheScheduleFollowsTheEventFile) {
+    ASSERT_TRUE(start());
+    ScheduleWindow& schedule = openSchedule();
+    EXPECT_TRUE(schedule.view().layout().bars.empty());
+    qobject_cast<QTimeEdit*>(panelControl(EventKind::WeekClock, kIdStartTimePicker))
+        ->setTime(QTime(8, 0));
+    qobject_cast<QTimeEdit*>(panelControl(EventKind::WeekClock, kIdEndTimePicker))
+        ->setTime(QTime(9, 0));
+    clickPanel(EventKind::WeekClock, kIdWcMonday);
+    click(kIdAdd);
+    EXPECT_EQ(schedule.view().layout().bars.size(), 1u);
+    click(kIdClear);
+    EXPECT_TRUE(schedule.view().layout().bars.empty());
+
+    const std::string replacement = folderPath("replacement.bin");
+    TempFolder::writeFile(replacement,
+                          WeekFile({Weekly(1, 8, 9, 1, "x"), Weekly(3, 8, 9, 1, "y")}));
+    std::filesystem::rename(replacement, folderPath("EventWeekInfo.bin"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return schedule.view().layout().bars.size() == 2; }));
+
+    schedule.hide();
+    QTest::keyClick(&window(), Qt::Key_F7);
+    EXPECT_EQ(window().scheduleWindow(), &schedule);
+    EXPECT_TRUE(schedule.isVisible());
+}
+
+// The refill after a kind switch counts the kind's conflicting pairs; a count
+// that no longer holds goes.
+TEST_F(ScheduleTest, StatusNoteCountsTheConflictsOfTheKind) {
+    ASSERT_TRUE(start());
+    struct Case {
+        const char* what;
+        std::vector<WeekClockRecord> weekly;
+        QString note;
+    };
+    const Case cases[] = {
+        {"one pair",
+         {Weekly(2, 8, 10, 100, "a"), Weekly(2, 9, 11, 200, "b")},
+         "1 conflict in this kind."},
+        {"windows only touch", {Weekly(2, 8, 10, 100, "a"), Weekly(2, 10, 11, 200, "b")}, ""},
+        {"three pairs",
+         {Weekly(2, 8, 10, 100, "a"), Weekly(2, 9, 11, 200, "b"), Weekly(2, 9, 12, 50, "c")},
+         "3 conflicts in this kind."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeWeekFile(WeekFile(c.weekly));
+        selectKind(EventKind::WeekClock);
+        EXPECT_EQ(window().statusNote(), c.note);
+    }
+}
+
+// A receive refills the list by itself: the marks and the count follow it, and
+// the count goes after the receive's own note.
+TEST_F(ScheduleTest, ReceiveMarksConflictsAndAddsTheCountToItsNote) {
+    ASSERT_TRUE(start());
+    const std::string clash = folderPath("clash.trc");
+    TempFolder::writeFile(clash,
+                          WeekFile({Weekly(2, 8, 10, 100, "a"), Weekly(2, 9, 11, 200, "b")}));
+    prompter.answerOpen(clash);
+    click(kIdSend);
+    prompter.answerSave(folderPath("back.trc"));
+    click(kIdReceive);
+    EXPECT_EQ(window().statusNote(), "Received 2 events. 1 conflict in this kind.");
+    ASSERT_EQ(listLines().size(), 2);
+    EXPECT_NE(window().eventList()->item(0)->background().style(), Qt::NoBrush);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+} // namespace
+} // namespace corvane::test
