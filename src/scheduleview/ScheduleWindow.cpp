@@ -20,6 +20,14 @@ CivilDate CivilOf(QDate date) {
     return {date.year(), date.month(), date.day()};
 }
 
+// The table of an event file's bytes; a file that does not exist yet reads as
+// no bytes and holds no events. Nothing when the bytes are no valid file.
+std::optional<EventTable> WeekClockTable(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.empty())
+        return EventTable::empty(EventKind::WeekClock);
+    return EventTable::fromFile(bytes, EventKind::WeekClock);
+}
+
 // Qt counts Monday 1 .. Sunday 7; the week clock Sunday 1 .. Saturday 7.
 int WeekClockWeekday(Qt::DayOfWeek day) {
     return static_cast<int>(day) % kDaysPerWeek + 1;
@@ -43,7 +51,7 @@ void ScheduleWindow::createControls() {
     weekField_ = new QDateEdit(QDate::currentDate(), this);
     weekField_->setCalendarPopup(true);
     weekField_->setToolTip(QStringLiteral("Dated events show for the week of this date"));
-    problem_ = new QLabel(this);
+    problem_ = new QLabel(QStringLiteral("The week-clock event file cannot be read."), this);
     problem_->hide();
     view_ = new ScheduleView(this);
 
@@ -102,16 +110,11 @@ void ScheduleWindow::reload() {
 void ScheduleWindow::redraw() {
     drawn_ = true;
     const CivilDate week = CivilOf(shownDate());
-    // A file that does not exist yet reads as no bytes: no events.
-    const auto table = !shownBytes_ ? std::nullopt
-                       : shownBytes_->empty()
-                           ? std::optional(EventTable::empty(EventKind::WeekClock))
-                           : EventTable::fromFile(*shownBytes_, EventKind::WeekClock);
+    const auto table = shownBytes_ ? WeekClockTable(*shownBytes_) : std::nullopt;
     if (table)
         view_->showTable(*table, firstWeekday_, week);
     else
         view_->showEmpty(firstWeekday_, week);
-    problem_->setText(QStringLiteral("The week-clock event file cannot be read."));
     problem_->setVisible(!table);
 }
 

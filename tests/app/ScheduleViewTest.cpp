@@ -38,20 +38,11 @@ WeekClockRecord Weekly(int weekday, int from, int to, int level, const std::stri
 
 // The same on one date of the year.
 WeekClockRecord Dated(int month, int day, int from, int to, const std::string& name) {
-    return {.startMonth = U8(month),
-            .startDay = U8(day),
-            .startWeekday = 1,
-            .startHour = U8(from),
-            .endMonth = U8(month),
-            .endDay = U8(day),
-            .endWeekday = 1,
-            .endHour = U8(to),
-            .firstChannel = 1,
-            .lastChannel = 10,
-            .increment = 1,
-            .level = 200,
-            .entryFlag = 1,
-            .name = name};
+    WeekClockRecord r = Weekly(1, from, to, 200, name);
+    r.startMonth = r.endMonth = U8(month);
+    r.startDay = r.endDay = U8(day);
+    r.entryFlag = 1;
+    return r;
 }
 
 // Weekly entries first, then the dated ones, as the file keeps them.
