@@ -26,23 +26,27 @@ TEST(Corvanectl, ExportAndImportText) {
         const auto bytes = folder.read(name);
         return std::string(bytes.begin(), bytes.end());
     };
-    // clang-format off
-    const std::tuple<std::string, int, std::string> cases[] = {
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string err; // compared when the status is 1
+    };
+    const std::string piped = " | " + std::string(CORVANECTL_PATH) + " import 4 - piped.bin";
+    const Case cases[] = {
         {"export relay r.bin r.json", 0, ""},
         {"import relay r.json copy.bin", 0, ""},
-        {"export relay r.bin - | " + std::string(CORVANECTL_PATH) + " import 4 - piped.bin", 0, ""},
+        {"export relay r.bin -" + piped, 0, ""},
         {"import relay bad.json r.bin", 1, "bad.json: field \"kind\" is missing\n"},
         {"export midi r.bin x.json", 1, "r.bin: not a valid midi event file\n"},
         {"import relay absent.json r.bin", 1, "absent.json: cannot be read\n"},
         {"import relay r.json", 2, ""},
-        {"import relay r.json -", 2, ""},
-        {"export lamp r.bin x.json", 2, ""}};
-    // clang-format on
-    for (const auto& [arguments, status, err] : cases) {
-        SCOPED_TRACE(arguments);
-        EXPECT_EQ(run(arguments), status);
-        if (status == 1) {
-            EXPECT_EQ(text("err"), err);
+        {"export lamp r.bin x.json", 2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        EXPECT_EQ(run(c.arguments), c.status);
+        if (c.status == 1) {
+            EXPECT_EQ(text("err"), c.err);
         }
     }
     EXPECT_EQ(folder.read("copy.bin"), file);

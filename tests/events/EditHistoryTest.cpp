@@ -32,37 +32,6 @@ protected:
     EditHistory history{folder.path()};
 };
 
-struct StepCase {
-    const char* name;
-    bool undo; // else redo
-    Outcome outcome;
-    FileContent relay; // the relay file afterwards; nullopt: no file
-};
-
-TEST_F(EditHistoryTest, UndoAndRedoWalkTheStepsOfOneKindOnly) {
-    change(EventKind::Relay, {1});
-    change(EventKind::Relay, {1, 2});
-    change(EventKind::Midi, {9});
-    change(EventKind::Relay, {1, 2}); // no change: no step
-    // clang-format off
-    const StepCase steps[] = {
-        {"undo the second add", true, Outcome::Done, Bytes{1}},
-        {"undo the first add", true, Outcome::Done, std::nullopt},
-        {"nothing left to undo", true, Outcome::Nothing, std::nullopt},
-        {"redo the first add", false, Outcome::Done, Bytes{1}},
-        {"redo the second add", false, Outcome::Done, Bytes{1, 2}},
-        {"nothing left to redo", false, Outcome::Nothing, Bytes{1, 2}},
-    };
-    // clang-format on
-    for (const StepCase& step : steps) {
-        const Outcome outcome =
-            step.undo ? history.undo(EventKind::Relay) : history.redo(EventKind::Relay);
-        EXPECT_EQ(outcome, step.outcome) << step.name;
-        EXPECT_EQ(content(EventKind::Relay), step.relay) << step.name;
-    }
-    EXPECT_EQ(content(EventKind::Midi), Bytes{9});
-}
-
 TEST_F(EditHistoryTest, NewChangeDropsWhatCouldBeRedone) {
     change(EventKind::Sensor, {1});
     change(EventKind::Sensor, {2});

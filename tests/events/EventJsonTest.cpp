@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <span>
 
 namespace corvane::text {
 namespace {
@@ -70,108 +71,105 @@ Json ValidDated() {
 }
 
 // The second of two events gets field set to value (JSON text; empty: the field
-// is removed). An import either succeeds or names event 2 and the field.
+// is removed). An import either succeeds or names event 2 and the field (or
+// the field named instead, when it differs).
 struct FieldCase {
     EventKind kind;
     std::string field;
     std::string value;
     std::string refusal; // empty: accepted
+    std::string named = "";
 };
+
+void ExpectFieldCases(std::span<const FieldCase> cases, bool dated) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field + " = " + c.value);
+        Json valid = dated ? ValidDated() : ValidEvent(c.kind), faulty = valid;
+        if (c.value.empty())
+            faulty.erase(c.field);
+        else
+            faulty[c.field] = Json::parse(c.value);
+        Json document = Document(c.kind, Json::array({valid, faulty}));
+        if (dated)
+            std::swap(document["weekly"], document["dated"]);
+        const auto file = EventFileFromJson(document.dump(), c.kind);
+        std::string position = "event 2";
+        if (c.kind == EventKind::WeekClock)
+            position = (dated ? "dated " : "weekly ") + position;
+        const std::string field = c.named.empty() ? c.field : c.named;
+        const std::string refusal = position + ", field \"" + field + "\": " + c.refusal;
+        EXPECT_EQ(Refusal(file), c.refusal.empty() ? "" : refusal);
+    }
+}
 
 TEST(EventJson, FieldRangesAndRefusals) {
     using enum EventKind;
-    // clang-format off
+    const std::string weekdays = "Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday";
+    const std::string bands = "16kHz, 10.7kHz, 6.3kHz, 4.2kHz, 2.5kHz, 1.7kHz, 1kHz, 670Hz, "
+                              "400Hz, 265Hz, 160Hz, 107Hz, 63Hz, 42Hz";
+    const std::string name24 = "\"123456789012345678901234\"";
+    const std::string name25 = "\"1234567890123456789012345\"";
+    // 24 Latin-1 characters: 42 bytes of UTF-8 in the text.
+    const std::string latin1 = "\"B\u00fchne " + std::string(18, 'x') + "\"";
     const FieldCase cases[] = {
         {WeekClock, "firstChannel", "1", ""},
         {WeekClock, "firstChannel", "0", "0 is out of range 1..512"},
         {WeekClock, "lastChannel", "512", ""},
         {WeekClock, "lastChannel", "513", "513 is out of range 1..512"},
-        {WeekClock, "increment", "0", "0 is out of range 1..255"},
         {WeekClock, "increment", "255", ""},
+        {WeekClock, "increment", "256", "256 is out of range 1..255"},
         {WeekClock, "level", "256", "256 is out of range 0..255"},
-        {WeekClock, "level", "-1", "-1 is out of range 0..255"},
         {WeekClock, "level", "2.5", "must be a whole number"},
-        {WeekClock, "level", "\"9\"", "must be a whole number"},
         {WeekClock, "level", "", "is missing"},
         {WeekClock, "colour", "1", "is not a field of this kind of event"},
         {WeekClock, "startTime", "\"23:59:59\"", ""},
         {WeekClock, "startTime", "\"24:00:00\"", "hour 24 is out of range 0..23"},
         {WeekClock, "endTime", "\"08:60:00\"", "minute 60 is out of range 0..59"},
         {WeekClock, "endTime", "\"8:00\"", "\"8:00\" is not a time HH:MM:SS"},
-        {WeekClock, "endTime", "\"08:00:00:00\"", "\"08:00:00:00\" is not a time HH:MM:SS"},
         {WeekClock, "weekday", "\"saturday\"", ""},
-        {WeekClock, "weekday", "\"Funday\"", "\"Funday\" is not one of Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday"},
-        {WeekClock, "weekday", "7", "7 is not one of Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday"},
-        {WeekClock, "lastChannel", "0", "0 is out of range 1..512"},
-        {WeekClock, "name", "\"123456789012345678901234\"", ""},
-        {WeekClock, "name", "\"1234567890123456789012345\"", "\"1234567890123456789012345\" is longer than 24 bytes"},
+        {WeekClock, "weekday", "\"Funday\"", "\"Funday\" is not one of " + weekdays},
+        {WeekClock, "name", name24, ""},
+        {WeekClock, "name", name25, name25 + " is longer than 24 bytes"},
+        {WeekClock, "name", latin1, ""},
+        {WeekClock, "name", "\"\u20ac\"", "\"\u20ac\" holds a character outside Latin-1"},
         {WeekClock, "name", "\"a\\u0000b\"", "must not hold a NUL character"},
         {WeekClock, "name", "7", "must be text"},
-        {WeekClock, "name", "\"B\u00fchne \u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\"", ""},
-        {WeekClock, "name", "\"\u20ac\"", "\"\u20ac\" holds a character outside Latin-1"},
         {Timecode, "start", "\"23:59:59:29\"", ""},
         {Timecode, "start", "\"00:00:00:30\"", "frames 30 is out of range 0..29"},
         {Timecode, "end", "\"24:00:00:00\"", "hours 24 is out of range 0..23"},
-        {Timecode, "firstChannel", "9", ""},
-        {Timecode, "lastChannel", "0", "0 is out of range 1..512"},
         {Midi, "midiChannel", "16", ""},
-        {Midi, "midiChannel", "\"All\"", ""},
         {Midi, "midiChannel", "17", "17 is out of range 1..16"},
         {Midi, "midiChannel", "\"any\"", "\"any\" is not one of all"},
         {Midi, "note", "128", ""},
-        {Midi, "note", "0", "0 is out of range 1..128"},
-        {Midi, "noteState", "\"Off\"", ""},
+        {Midi, "note", "129", "129 is out of range 1..128"},
         {Midi, "noteState", "true", "true is not one of off, on"},
-        {Midi, "action", "\"Toggle\"", ""},
         {Midi, "action", "\"Flash\"", "\"Flash\" is not one of Hold, INC, DEC, Toggle"},
-        {Midi, "lastChannel", "8", ""},
-        {Audio, "band", "\"42Hz\"", ""},
-        {Audio, "band", "\"43Hz\"", "\"43Hz\" is not one of 16kHz, 10.7kHz, 6.3kHz, 4.2kHz, 2.5kHz, 1.7kHz, 1kHz, 670Hz, 400Hz, 265Hz, 160Hz, 107Hz, 63Hz, 42Hz"},
-        {Audio, "side", "\"All\"", ""},
-        {Audio, "lastChannel", "1", ""},
+        {Audio, "band", "\"43Hz\"", "\"43Hz\" is not one of " + bands},
         {Relay, "relay", "8", ""},
         {Relay, "relay", "9", "9 is out of range 1..8"},
-        {Relay, "relay", "0", "0 is out of range 1..8"},
-        {Relay, "channel", "513", "513 is out of range 1..512"},
-        {Relay, "levelLow", "200", ""},
-        {Relay, "state", "\"off\"", ""},
         {Sensor, "contact", "8", ""},
         {Sensor, "contact", "9", "9 is out of range 1..8"},
         {Sensor, "secondSetting", "60", "60 is out of range 0..59"},
-        {Sensor, "action", "\"Relay\"", "is missing"},
+        {Sensor, "action", "\"Relay\"", "is missing", "relay"},
         {Analog, "input", "4", ""},
-        {Analog, "input", "0", "0 is out of range 1..4"},
-        {Analog, "high", "\"10.01\"", "is above 10.00"},
+        {Analog, "input", "5", "5 is out of range 1..4"},
         {Analog, "low", "\"10.00\"", ""},
+        {Analog, "high", "\"10.01\"", "is above 10.00"},
         {Analog, "low", "\"2.5\"", "\"2.5\" is not a voltage such as \"2.50\""},
-        {Analog, "low", "\"two\"", "\"two\" is not a voltage such as \"2.50\""},
-        {Analog, "action", "\"DMX\"", "is missing"},
     };
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.field + " = " + c.value);
-        Json faulty = ValidEvent(c.kind);
-        if (c.value.empty())
-            faulty.erase(c.field);
-        else
-            faulty[c.field] = Json::parse(c.value);
-        const auto text = Document(c.kind, Json::array({ValidEvent(c.kind), faulty})).dump();
-        const auto file = EventFileFromJson(text, c.kind);
-        const std::string position = c.kind == WeekClock ? "weekly event 2" : "event 2";
-        // A missing field after a new action names the action's first field.
-        const std::string field = c.refusal == "is missing" && c.value != "" ? "" : c.field;
-        if (c.refusal.empty())
-            EXPECT_TRUE(file.has_value()) << file.error();
-        else if (field.empty())
-            EXPECT_TRUE(!file && file.error().starts_with(position + ", field \"") &&
-                        file.error().ends_with(c.refusal))
-                << (file ? "accepted" : file.error());
-        else
-            EXPECT_EQ(Refusal(file), position + ", field \"" + field + "\": " + c.refusal);
-    }
+    ExpectFieldCases(cases, false);
+    const FieldCase dated[] = {
+        {WeekClock, "startDate", "\"02-29\"", ""},
+        {WeekClock, "startDate", "\"02-30\"", "day 30 is not in month 2"},
+        {WeekClock, "startDate", "\"13-01\"", "month 13 is out of range 1..12"},
+        {WeekClock, "endDate", "\"12-30\"", "is not after the start time on the same date",
+         "endTime"},
+        {WeekClock, "weekday", "\"Monday\"", "is not a field of this kind of event"},
+    };
+    ExpectFieldCases(dated, true);
 }
 
-// Refusals of the text as a whole and of the checks an add applies.
+// Refusals of the text as a whole and of the checks between fields.
 struct TextCase {
     EventKind kind;
     std::string text;
@@ -180,44 +178,30 @@ struct TextCase {
 
 TEST(EventJson, DocumentRefusals) {
     using enum EventKind;
-    const auto relay = ValidEvent(Relay).dump();
     Json firstAbove = ValidEvent(Midi), lowAbove = ValidEvent(Analog);
     firstAbove["firstChannel"] = 10;
     lowAbove["high"] = "0.04";
-    const auto dated = [](std::string_view field, std::string_view value) {
-        Json event = ValidDated();
-        event[std::string(field)] = value;
-        return Json{{"kind", "weekclock"}, {"weekly", Json::array()}, {"dated", {event}}}.dump();
-    };
-    // clang-format off
+    const auto midi = Document(Midi, Json::array({firstAbove})).dump();
+    const auto analog = Document(Analog, Json::array({lowAbove})).dump();
+    const std::string parseError = "not JSON text: parse error at line 1, column 17: syntax error "
+                                   "while parsing object key - unexpected end of input; expected "
+                                   "string literal";
+    const std::string relayText = R"({"kind":"relay"})";
     const TextCase cases[] = {
-        {Relay, "{\"kind\":\"relay\",\"events\":[" + relay + "]}", ""},
-        {Midi, "{\"kind\":\"relay\",\"events\":[" + relay + "]}", "field \"kind\": the text holds relay events, not midi events"},
-        {Relay, "{\"kind\":\"lamp\",\"events\":[]}", "field \"kind\": \"lamp\" is not a kind of event"},
-        {Relay, "{\"events\":[]}", "field \"kind\" is missing"},
-        {Relay, "{\"kind\":\"relay\"}", "field \"events\" is missing"},
-        {Relay, "{\"kind\":\"relay\",\"events\":{}}", "field \"events\" must be a list of events"},
-        {Relay, "{\"kind\":\"relay\",\"events\":[],\"extra\":1}", "field \"extra\" is not a field of a relay text"},
-        {Relay, "{\"kind\":\"relay\",\"events\":[1]}", "event 1: must be an object of fields"},
-        {Relay, "[]", "the text must be one JSON object with \"kind\" and the events"},
-        {Relay, "{\"kind\":\"relay\",", "not JSON text: parse error at line 1, column 17: syntax error while parsing object key - unexpected end of input; expected string literal"},
-        {WeekClock, "{\"kind\":\"weekclock\",\"weekly\":[]}", "field \"dated\" is missing"},
-        {WeekClock, dated("startDate", "12-30"), ""},
-        {WeekClock, dated("startDate", "02-29"), ""},
-        {WeekClock, dated("startDate", "02-30"), "dated event 1, field \"startDate\": day 30 is not in month 2"},
-        {WeekClock, dated("startDate", "13-01"), "dated event 1, field \"startDate\": month 13 is out of range 1..12"},
-        {WeekClock, dated("endWeekday", "Caturday"), "dated event 1, field \"endWeekday\": \"Caturday\" is not one of Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday"},
-        {WeekClock, dated("endDate", "12-30"), "dated event 1, field \"endTime\": is not after the start time on the same date"},
-        {Midi, "{\"kind\":\"midi\",\"events\":[" + firstAbove.dump() + "]}", "event 1, field \"lastChannel\": 9 is below the first channel 10"},
-        {Analog, "{\"kind\":\"analog\",\"events\":[" + lowAbove.dump() + "]}", "event 1, field \"high\": is below the low voltage"},
-        {WeekClock, dated("weekday", "Monday"), "dated event 1, field \"weekday\": is not a field of this kind of event"},
+        {Midi, relayText, R"(field "kind": the text holds relay events, not midi events)"},
+        {Relay, R"({"kind":"lamp","events":[]})", R"(field "kind": "lamp" is not a kind of event)"},
+        {Relay, relayText, R"(field "events" is missing)"},
+        {Relay, R"({"kind":"relay","events":{}})", R"(field "events" must be a list of events)"},
+        {Relay, R"({"kind":"relay","x":1})", R"(field "x" is not a field of a relay text)"},
+        {Relay, R"({"kind":"relay","events":[1]})", "event 1: must be an object of fields"},
+        {Relay, "[]", R"(the text must be one JSON object with "kind" and the events)"},
+        {Relay, R"({"kind":"relay",)", parseError},
+        {WeekClock, R"({"kind":"weekclock","weekly":[]})", R"(field "dated" is missing)"},
+        {Midi, midi, R"(event 1, field "lastChannel": 9 is below the first channel 10)"},
+        {Analog, analog, R"(event 1, field "high": is below the low voltage)"},
     };
-    // clang-format on
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const auto file = EventFileFromJson(c.text, c.kind);
-        EXPECT_EQ(Refusal(file), c.refusal);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Refusal(EventFileFromJson(c.text, c.kind)), c.refusal) << c.text;
 }
 
 // Files as adds leave them, with every stored byte set: export then import
@@ -226,26 +210,20 @@ TEST(EventJson, ExportThenImportGivesTheFileBack) {
     const std::vector<WeekClockRecord> week = {
         {0, 0, 2, 8, 0, 0, 0, 0, 2, 9, 0, 0, 1, 10, 1, 255, 0, "later added"},
         {0, 0, 2, 8, 0, 0, 0, 0, 2, 9, 30, 0, 1, 10, 2, 0, 0, "equal start"},
-        {0, 0, 4, 12, 0, 0, 0, 0, 5, 12, 0, 0, 3, 4, 1, 1, 0, "whole day"},
-        {0, 0, 7, 23, 0, 0, 0, 0, 1, 1, 0, 0, 512, 512, 255, 7, 0, "123456789012345678901234"},
-        {12, 30, 4, 18, 0, 0, 1, 2, 7, 6, 0, 0, 1, 10, 1, 255, 1, "year end"},
-        {12, 30, 4, 18, 0, 0, 12, 31, 5, 6, 0, 0, 1, 10, 1, 254, 1, "same start"}};
+        {12, 30, 4, 18, 0, 0, 1, 2, 7, 6, 0, 0, 1, 10, 1, 255, 1, "year end"}};
     const std::vector<TimecodeRecord> timecode = {{0, 0, 1, 0, 0, 0, 2, 0, 1, 9, 1, 9, "b"},
-                                                  {0, 0, 1, 0, 0, 0, 3, 29, 1, 9, 1, 9, "a"},
-                                                  {23, 59, 59, 29, 23, 59, 59, 29, 1, 1, 1, 0, ""}};
+                                                  {0, 0, 1, 0, 0, 0, 3, 29, 1, 9, 1, 9, "a"}};
     const std::vector<MidiRecord> midi = {{17, 128, 0xFF, 3, 1, 512, 1, 255, "all"},
                                           {16, 1, 0, 2, 5, 5, 255, 0, "off"}};
-    const std::vector<AudioRecord> audio = {{2, 14, 9, 1, 1, 1, 1, "below first"},
-                                            {0, 1, 1, 512, 255, 0, 0, ""}};
-    const std::vector<RelayRecord> relay = {{512, 200, 10, 8, 1, "low above high \xFC"},
-                                            {1, 0, 255, 1, 0, "x"}};
+    const std::vector<AudioRecord> audio = {{2, 14, 9, 1, 1, 1, 1, "below first"}};
+    const std::vector<RelayRecord> relay = {{512, 200, 10, 8, 1, "low above high \xFC"}};
     const std::vector<SensorRecord> sensor = {{7, 59, 0, 0, 1, 512, 3, 4, "dmx"},
                                               {0, 0, 30, 1, 8, 0, 1, 0, "relay on"},
                                               {3, 1, 2, 2, 1, 0, 0, 0, "audio off"}};
     const std::vector<AnalogRecord> analog = {{3, 0, 5, 10, 0, 0, 1, 512, 1, 255, "dmx"},
                                               {0, 2, 5, 2, 150, 1, 8, 0, 1, 0, "2.05 to 2.150"}};
     const std::pair<EventKind, std::vector<std::uint8_t>> files[] = {
-        {EventKind::WeekClock, FileOfRecords(4, 2, week)},
+        {EventKind::WeekClock, FileOfRecords(2, 1, week)},
         {EventKind::WeekClock, test::BareHeader()},
         {EventKind::Timecode, FileOfRecords(timecode)},
         {EventKind::Midi, FileOfRecords(midi)},
@@ -262,27 +240,33 @@ TEST(EventJson, ExportThenImportGivesTheFileBack) {
     }
 }
 
+struct ExportCase {
+    EventKind kind;
+    std::vector<std::uint8_t> file;
+    std::string refusalStart;
+};
+
 TEST(EventJson, ExportRefusesBytesTheTextCannotCarry) {
     auto spare = FileOfRecords(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}});
     spare.back() = 1;
-    auto endless =
-        FileOfRecords(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 1, 0, "b"}});
-    std::fill_n(endless.begin() + 16 + 32 + 6, 25, 'x');
+    auto endless = spare;
+    endless.back() = 0;
+    std::fill_n(endless.begin() + 16 + 6, 25, 'x');
     const std::vector<WeekClockRecord> unsorted = {
         {0, 0, 3, 8, 0, 0, 0, 0, 3, 9, 0, 0, 1, 10, 1, 255, 0, "Tue"},
         {0, 0, 2, 8, 0, 0, 0, 0, 2, 9, 0, 0, 1, 10, 1, 255, 0, "Mon"}};
     auto reserved = test::BareHeader();
     reserved[12] = 1;
-    const std::tuple<EventKind, std::vector<std::uint8_t>, std::string> cases[] = {
+    const ExportCase cases[] = {
         {EventKind::Relay, spare, "event 1 holds bytes the text form does not carry"},
-        {EventKind::Relay, endless,
-         "event 2, field \"name\": \"xxxxxxxxxxxxxxxxxxxxxxxxx\" is longer"},
+        {EventKind::Relay, endless, "event 1, field \"name\": \"xxxxxxxxxxxxxxxxxxxxxxxxx\" is"},
         {EventKind::WeekClock, FileOfRecords(unsorted), "weekly event 1 holds bytes"},
         {EventKind::WeekClock, reserved, "its header holds counts or reserved bytes"},
-        {EventKind::Midi, std::vector<std::uint8_t>(15), "not a valid midi event file"}};
-    for (const auto& [kind, file, refusal] : cases) {
-        const auto text = EventFileToJson(file, kind);
-        EXPECT_TRUE(!text && text.error().starts_with(refusal)) << (text ? *text : text.error());
+    };
+    for (const auto& c : cases) {
+        const auto text = EventFileToJson(c.file, c.kind);
+        EXPECT_TRUE(!text && text.error().starts_with(c.refusalStart))
+            << (text ? *text : text.error());
     }
 }
 
@@ -304,8 +288,8 @@ TEST(EventJson, ImportPlacesLikeAdd) {
     relayTwin["name"] = "twin";
     const auto relays =
         EventFileFromJson(Document(EventKind::Relay, {relay, relayTwin}).dump(), EventKind::Relay);
-    ASSERT_TRUE(relays.has_value());
-    EXPECT_EQ(*relays, FileOfRecords(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "twin"}}));
+    EXPECT_EQ(relays.value_or(std::vector<std::uint8_t>{}),
+              FileOfRecords(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "twin"}}));
 
     Json many = Json::array();
     for (unsigned i = 0; i <= InfoOf(EventKind::Relay).maxEntries; ++i) {

@@ -39,28 +39,40 @@ protected:
         std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
 };
 
+// What an operation works on: the event folder and, for the import, the file
+// the dialog picks.
+struct Scene {
+    std::string folder;
+    test::RecordingPrompter& prompter;
+    EventListView& list;
+    std::string source;
+};
+
 struct Operation {
     const char* name;
     bool damaged; // the file starts damaged (the fill repairs it) instead of valid
-    void (*run)(const std::string& folder, test::RecordingPrompter& prompter, EventListView& list,
-                const std::string& source);
+    void (*run)(Scene& s);
 };
 
-// clang-format off
 const Operation kOperations[] = {
-    {"add", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView& list, const std::string&) {
-         AddEvent(folder, test::RelayOn(7), "new", prompter, list); }},
-    {"delete", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView&, const std::string&) {
-         ReportFileProblem(DeleteEvent(folder, EventKind::Relay, true, 1), prompter); }},
-    {"clear", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView&, const std::string&) {
-         ReportFileProblem(ClearEventFile(folder, EventKind::Relay), prompter); }},
-    {"import", false, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView& list, const std::string& source) {
-         prompter.answerOpen(source);
-         ImportEventFile(folder, EventKind::Relay, true, prompter, list); }},
-    {"repair", true, [](const std::string& folder, test::RecordingPrompter& prompter, EventListView& list, const std::string&) {
-         ReportFileProblem(FillEventList(folder, EventKind::Relay, true, list), prompter); }},
+    {"add", false,
+     [](Scene& s) { AddEvent(s.folder, test::RelayOn(7), "new", s.prompter, s.list); }},
+    {"delete", false,
+     [](Scene& s) {
+         ReportFileProblem(DeleteEvent(s.folder, EventKind::Relay, true, 1), s.prompter);
+     }},
+    {"clear", false,
+     [](Scene& s) { ReportFileProblem(ClearEventFile(s.folder, EventKind::Relay), s.prompter); }},
+    {"import", false,
+     [](Scene& s) {
+         s.prompter.answerOpen(s.source);
+         ImportEventFile(s.folder, EventKind::Relay, true, s.prompter, s.list);
+     }},
+    {"repair", true,
+     [](Scene& s) {
+         ReportFileProblem(FillEventList(s.folder, EventKind::Relay, true, s.list), s.prompter);
+     }},
 };
-// clang-format on
 
 struct Fault {
     const char* name;
@@ -73,12 +85,12 @@ Fault gFault;
 
 TEST_F(FileFaults, ARefusedWriteKeepsTheFileAndSaysWhy) {
     const Fault faults[] = {
-        {"disk full", ReplaceStep::WriteTemporary, ENOSPC, messages::kEventFileWriteFailed},
         {"folder not writable", ReplaceStep::CreateTemporary, EACCES, messages::kNoTemporaryFile},
         {"folder gone", ReplaceStep::Rename, ENOENT, messages::kEventFileWriteFailed},
     };
     elsewhere.write("import.rel", test::FileOfRecords(std::vector<RelayRecord>(1)));
     std::filesystem::create_directory(events());
+    Scene scene{events(), prompter, list, elsewhere.file("import.rel")};
     for (const Operation& operation : kOperations) {
         for (const Fault& fault : faults) {
             SCOPED_TRACE(std::string(operation.name) + ", " + fault.name);
@@ -88,7 +100,7 @@ TEST_F(FileFaults, ARefusedWriteKeepsTheFileAndSaysWhy) {
             gFault = fault;
             SetReplaceFaultForTesting(
                 [](ReplaceStep step) { return step == gFault.step ? gFault.error : 0; });
-            operation.run(events(), prompter, list, elsewhere.file("import.rel"));
+            operation.run(scene);
             SetReplaceFaultForTesting(nullptr);
             EXPECT_EQ(prompter.messages, Strings{std::string(fault.message)});
             EXPECT_EQ(relayBytes(), start);
@@ -102,6 +114,7 @@ TEST_F(FileFaults, ARefusedWriteKeepsTheFileAndSaysWhy) {
 TEST_F(FileFaults, AFullDiskAndAReadOnlyFileKeepTheFileAndSayWhy) {
     elsewhere.write("import.rel", test::FileOfRecords(std::vector<RelayRecord>(1)));
     std::filesystem::create_directory(events());
+    Scene scene{events(), prompter, list, elsewhere.file("import.rel")};
     for (const Operation& operation : kOperations) {
         const Bytes start = operation.damaged ? Bytes{1, 2, 3} : relays;
         {
@@ -115,7 +128,7 @@ TEST_F(FileFaults, AFullDiskAndAReadOnlyFileKeepTheFileAndSayWhy) {
             for (const std::string block(512, 'x'); filler.write(block.data(), 512);)
                 ;
             prompter.messages.clear();
-            operation.run(events(), prompter, list, elsewhere.file("import.rel"));
+            operation.run(scene);
             EXPECT_EQ(prompter.messages, Strings{std::string(messages::kEventFileWriteFailed)});
             EXPECT_EQ(relayBytes(), start);
         }
@@ -125,7 +138,7 @@ TEST_F(FileFaults, AFullDiskAndAReadOnlyFileKeepTheFileAndSayWhy) {
             const auto view = test::ScratchMount::readOnly(relayFile());
             ASSERT_TRUE(view.ready());
             prompter.messages.clear();
-            operation.run(events(), prompter, list, elsewhere.file("import.rel"));
+            operation.run(scene);
             EXPECT_EQ(prompter.messages, Strings{std::string(messages::kEventFileReadOnly)});
             EXPECT_EQ(relayBytes(), start);
         }

@@ -5,33 +5,34 @@
 #include "schedule/ScheduleLayout.h"
 #include "schedule/SchedulePicture.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
 
+std::uint8_t Byte(int value) {
+    return static_cast<std::uint8_t>(value);
+}
+
 // Times as hhmm, dates as mmdd; weekdays 1 = Sunday.
 WeekClockRecord Entry(int startDate, int weekday, int from, int endDate, int to, bool dated) {
-    const auto u = [](int v) { return static_cast<std::uint8_t>(v); };
-    const int endWeekday = to > from ? weekday : weekday % 7 + 1;
-    return {u(startDate / 100),
-            u(startDate % 100),
-            u(weekday),
-            u(from / 100),
-            u(from % 100),
-            0,
-            u(endDate / 100),
-            u(endDate % 100),
-            u(endWeekday),
-            u(to / 100),
-            u(to % 100),
-            0,
-            1,
-            10,
-            1,
-            128,
-            u(dated),
-            "e"};
+    return {.startMonth = Byte(startDate / 100),
+            .startDay = Byte(startDate % 100),
+            .startWeekday = Byte(weekday),
+            .startHour = Byte(from / 100),
+            .startMinute = Byte(from % 100),
+            .endMonth = Byte(endDate / 100),
+            .endDay = Byte(endDate % 100),
+            .endWeekday = Byte(to > from ? weekday : weekday % 7 + 1),
+            .endHour = Byte(to / 100),
+            .endMinute = Byte(to % 100),
+            .firstChannel = 1,
+            .lastChannel = 10,
+            .increment = 1,
+            .level = 128,
+            .entryFlag = Byte(dated),
+            .name = "e"};
 }
 
 WeekClockRecord Weekly(int weekday, int from, int to) {
@@ -49,50 +50,47 @@ EventTable TableOf(const WeekClockRecord& r) {
     return table;
 }
 
-// A bar as the table shows it: column, from and to in hhmm, continued.
-struct Bar {
-    int column;
-    int from;
-    int to;
-    bool continued;
-    bool operator==(const Bar&) const = default;
-};
+// The bars as "column:HHMM-HHMM", with a "+" for a bar that continues the
+// day before, in the layout's order.
+std::string BarsOf(const ScheduleLayout& layout) {
+    std::string text;
+    for (const auto& b : layout.bars) {
+        char bar[40];
+        std::snprintf(bar, sizeof bar, " %d:%02d%02d-%02d%02d%s", b.column, b.from / 3600,
+                      b.from % 3600 / 60, b.to / 3600, b.to % 3600 / 60, b.continued ? "+" : "");
+        text += bar;
+    }
+    return text.empty() ? text : text.substr(1);
+}
 
 struct PlacementCase {
     const char* what;
     WeekClockRecord record;
     int firstWeekday;
     std::optional<CivilDate> week;
-    std::vector<Bar> bars;
+    std::string bars;
 };
 
 TEST(ScheduleLayout, PlacesEntriesOnTheirDays) {
     const CivilDate yearEnd{2026, 12, 30}; // a Wednesday; its week runs 27 Dec to 2 Jan
-    // clang-format off
+    const CivilDate leapDay{2028, 2, 29}, commonYear{2027, 2, 28};
+    const auto newYear = Dated(1231, 2200, 102, 100), november = Dated(1128, 1200, 1229, 600);
+    const auto evening = Dated(1230, 1800, 1230, 2000), leap = Dated(229, 1000, 229, 1100);
     const PlacementCase cases[] = {
-        {"Monday morning", Weekly(2, 800, 930), 1, {}, {{1, 800, 930, false}}},
-        {"Monday morning, week from Monday", Weekly(2, 800, 930), 2, {}, {{0, 800, 930, false}}},
-        {"past midnight", Weekly(3, 2200, 200), 1, {}, {{2, 2200, 2400, false}, {3, 0, 200, true}}},
-        {"Saturday into Sunday", Weekly(7, 2300, 100), 1, {}, {{0, 0, 100, true}, {6, 2300, 2400, false}}},
-        {"Saturday into Sunday, week from Monday", Weekly(7, 2300, 100), 2, {}, {{5, 2300, 2400, false}, {6, 0, 100, true}}},
-        {"equal times: a whole day", Weekly(4, 600, 600), 1, {}, {{3, 600, 2400, false}, {4, 0, 600, true}}},
-        {"dated, no week chosen", Dated(1230, 1800, 1230, 2000), 1, {}, {}},
-        {"dated in the chosen week", Dated(1230, 1800, 1230, 2000), 1, yearEnd, {{3, 1800, 2000, false}}},
-        {"dated across the year's end", Dated(1231, 2200, 102, 100), 1, yearEnd, {{4, 2200, 2400, false}, {5, 0, 2400, true}, {6, 0, 100, true}}},
-        {"dated across months, cut at the week's end", Dated(1128, 1200, 1229, 600), 1, yearEnd, {{0, 0, 2400, true}, {1, 0, 2400, true}, {2, 0, 600, true}}},
-        {"dated in another week", Dated(1223, 1800, 1223, 2000), 1, yearEnd, {}},
-        {"dated on 29 February of a leap year", Dated(229, 1000, 229, 1100), 1, CivilDate{2028, 2, 29}, {{2, 1000, 1100, false}}},
-        {"29 February in a common year's week", Dated(229, 1000, 229, 1100), 1, CivilDate{2027, 2, 28}, {}},
+        {"Monday, week from Monday", Weekly(2, 800, 930), 2, {}, "0:0800-0930"},
+        {"past midnight", Weekly(3, 2200, 200), 1, {}, "2:2200-2400 3:0000-0200+"},
+        {"Saturday into Sunday", Weekly(7, 2300, 100), 1, {}, "0:0000-0100+ 6:2300-2400"},
+        {"a whole day", Weekly(4, 600, 600), 1, {}, "3:0600-2400 4:0000-0600+"},
+        {"dated, no week chosen", evening, 1, {}, ""},
+        {"dated in the week", evening, 1, yearEnd, "3:1800-2000"},
+        {"over the year's end", newYear, 1, yearEnd, "4:2200-2400 5:0000-2400+ 6:0000-0100+"},
+        {"cut at the week's end", november, 1, yearEnd, "0:0000-2400+ 1:0000-2400+ 2:0000-0600+"},
+        {"29 February, leap year", leap, 1, leapDay, "2:1000-1100"},
+        {"29 February, common year", leap, 1, commonYear, ""},
     };
-    // clang-format on
-    for (const auto& c : cases) {
-        const auto layout = LayOutSchedule(TableOf(c.record), c.firstWeekday, c.week);
-        std::vector<Bar> bars;
-        for (const auto& b : layout.bars)
-            bars.push_back({b.column, b.from / 3600 * 100 + b.from % 3600 / 60,
-                            b.to / 3600 * 100 + b.to % 3600 / 60, b.continued});
-        EXPECT_EQ(bars, c.bars) << c.what;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(BarsOf(LayOutSchedule(TableOf(c.record), c.firstWeekday, c.week)), c.bars)
+            << c.what;
 }
 
 TEST(ScheduleLayout, OverlappingBarsGetLanesAndClicksFindThem) {
