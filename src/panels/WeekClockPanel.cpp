@@ -28,8 +28,8 @@ QRect Edges(int left, int top, int right, int bottom) {
 } // namespace
 
 bool WeekClockPanel::createOwnControls() {
-    startDate_ = addDatePicker(kIdStartDatePicker, Edges(192, 69, 282, 94));
-    endDate_ = addDatePicker(kIdEndDatePicker, Edges(192, 115, 282, 140));
+    startDate_ = addDatePicker(kIdStartDatePicker, Edges(192, 69, 312, 94));
+    endDate_ = addDatePicker(kIdEndDatePicker, Edges(192, 115, 312, 140));
     startTime_ = addTimePicker(kIdStartTimePicker, Edges(94, 175, 219, 200));
     endTime_ = addTimePicker(kIdEndTimePicker, Edges(94, 204, 219, 229));
     return true;
