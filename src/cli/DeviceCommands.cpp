@@ -6,6 +6,7 @@
 #include "cli/DeviceCliSupport.h"
 #include "device/ControllerProtocol.h"
 #include "device/LinkChoice.h"
+#include "events/ImportExport.h"
 #include "platform/SystemPacer.h"
 
 #include <cstdio>
@@ -88,10 +89,20 @@ int Send(std::span<const std::string_view> args) {
     if (!kind)
         return kExitUsage;
     const std::string file(args[1]);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
-        Say(file + " does not exist");
+    switch (CheckTableFile(file, *kind)) {
+    case TableFileCheck::Unreadable:
+        Say(file + " cannot be read");
         return 1;
+    case TableFileCheck::NotValidForKind:
+        // A file of another kind would fill the controller's table with garbage.
+        Say(file + " is not a valid " + std::string(InfoOf(*kind).cliName) +
+            " event file; nothing was sent");
+        return 1;
+    case TableFileCheck::NoEvents:
+        Say(file + " holds no records; nothing was sent");
+        return 1;
+    case TableFileCheck::Sendable:
+        break;
     }
     Session session;
     TerminalProgress progress;
