@@ -196,6 +196,7 @@ TEST(EventJson, DocumentRefusals) {
         {Relay, R"({"kind":"relay","events":[1]})", "event 1: must be an object of fields"},
         {Relay, "[]", R"(the text must be one JSON object with "kind" and the events)"},
         {Relay, R"({"kind":"relay",)", parseError},
+        {Relay, R"({"kind":"relay","x":1E999})", "not JSON text: number overflow parsing '1E999'"},
         {WeekClock, R"({"kind":"weekclock","weekly":[]})", R"(field "dated" is missing)"},
         {Midi, midi, R"(event 1, field "lastChannel": 9 is below the first channel 10)"},
         {Analog, analog, R"(event 1, field "high": is below the low voltage)"},

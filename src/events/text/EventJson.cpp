@@ -215,17 +215,26 @@ Expected<std::string, std::string> EventFileToJson(std::span<const std::uint8_t>
         return document.dump(2) + "\n";
     } catch (const TextError& error) {
         return Unexpected(error.message);
+    } catch (const Json::exception& error) {
+        return Unexpected(WithoutExceptionTag(error.what()));
     }
 }
 
 Expected<std::vector<std::uint8_t>, std::string> EventFileFromJson(std::string_view text,
                                                                    EventKind kind) {
+    Json document;
     try {
-        return TableFromJson(Json::parse(text), kind, Ranges::Offered).bytes();
-    } catch (const Json::parse_error& error) {
+        document = Json::parse(text);
+    } catch (const Json::exception& error) {
+        // Syntax errors, and numbers too large for any field (out_of_range).
         return Unexpected("not JSON text: " + WithoutExceptionTag(error.what()));
+    }
+    try {
+        return TableFromJson(document, kind, Ranges::Offered).bytes();
     } catch (const TextError& error) {
         return Unexpected(error.message);
+    } catch (const Json::exception& error) {
+        return Unexpected(WithoutExceptionTag(error.what()));
     }
 }
 
