@@ -4,7 +4,6 @@
 #include "support/TempFolder.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -137,34 +136,6 @@ TEST(ReadFileUpTo, TheLengthIsJudgedBeforeAnythingIsRead) {
     }
     EXPECT_EQ(ReadFileUpTo(folder.file("missing"), 10).status, FileStatus::Missing);
     EXPECT_EQ(ReadFileUpTo(folder.path(), 10).status, FileStatus::NotAFile);
-}
-
-TEST(CopyFileAtomically, CopiesInPiecesAndKeepsHoles) {
-    test::TempFolder folder;
-    constexpr off_t kLength = 200'000'000'000;
-    folder.write("huge", {});
-    ASSERT_EQ(::truncate(folder.file("huge").c_str(), kLength), 0);
-    const int fd = ::open(folder.file("huge").c_str(), O_WRONLY);
-    ASSERT_GE(fd, 0);
-    for (const off_t at : {off_t{0}, off_t{1} << 20, kLength - 3})
-        ASSERT_EQ(::pwrite(fd, "abc", 3, at), 3);
-    ::close(fd);
-
-    ASSERT_EQ(CopyFileAtomically(folder.file("huge"), folder.file("copy")), FileStatus::Done);
-    struct stat copy {};
-    ASSERT_EQ(::stat(folder.file("copy").c_str(), &copy), 0);
-    EXPECT_EQ(copy.st_size, kLength);
-    EXPECT_LT(copy.st_blocks * 512, 64 << 20); // the holes stayed holes
-    const int in = ::open(folder.file("copy").c_str(), O_RDONLY);
-    for (const off_t at : {off_t{0}, off_t{1} << 20, kLength - 3, off_t{4096}}) {
-        char got[3] = {};
-        EXPECT_EQ(::pread(in, got, 3, at), 3);
-        EXPECT_EQ(std::string(got, 3), at == 4096 ? std::string(3, '\0') : "abc") << at;
-    }
-    ::close(in);
-    EXPECT_EQ(CopyFileAtomically(folder.file("missing"), folder.file("copy2")),
-              FileStatus::Unreadable);
-    EXPECT_EQ(folder.names().size(), 2u);
 }
 
 TEST(FilesThatAreNone, PipesAndDevicesAreRefusedWithoutBlocking) {
