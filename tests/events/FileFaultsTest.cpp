@@ -85,6 +85,7 @@ Fault gFault;
 
 TEST_F(FileFaults, ARefusedWriteKeepsTheFileAndSaysWhy) {
     const Fault faults[] = {
+        {"disk full", ReplaceStep::WriteTemporary, ENOSPC, messages::kEventFileWriteFailed},
         {"folder not writable", ReplaceStep::CreateTemporary, EACCES, messages::kNoTemporaryFile},
         {"folder gone", ReplaceStep::Rename, ENOENT, messages::kEventFileWriteFailed},
     };
