@@ -80,7 +80,6 @@ TEST_F(CommandsTest, WeekClockModeButtonsSwitchBetweenWeeklyAndDatedEntries) {
 
     clickPanel(week, 1030); // dated
     EXPECT_TRUE(listLines().isEmpty());
-    // The start and end dates and times.
     // The start and end dates.
     auto edit = [&](int id) { return qobject_cast<QDateTimeEdit*>(panelControl(week, id)); };
     ASSERT_TRUE(edit(104) && edit(105));

@@ -64,7 +64,7 @@ private:
 using Commands = std::vector<std::pair<int, int>>;
 class TestWindow : public UIWnd {
 public:
-    explicit TestWindow(int number, QWidget* parent = nullptr) : UIWnd(parent), number_(number) {}
+    explicit TestWindow(int number) : number_(number) {}
     void onCommand(int id, int notification) override { commands.emplace_back(id, notification); }
     int designatedSkinNumber() const override { return number_; }
     Commands commands;
@@ -80,21 +80,17 @@ inline QRgb Pixel(const QImage& image, QPoint at) {
 }
 
 // The bounding box of the pixels that have the colour, give or take the
-// blending of anti-aliased text edges (or, with except, that differ from it).
-inline QRect BoundsOf(const QImage& image, QColor c, bool except = false) {
+// blending of anti-aliased text edges.
+inline QRect BoundsOf(const QImage& image, QColor c) {
     QRect bounds;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor p = image.pixelColor(x, y);
-            if (except ? Rgb(p) != Rgb(c)
-                       : std::max({qAbs(p.red() - c.red()), qAbs(p.green() - c.green()),
-                                   qAbs(p.blue() - c.blue())}) <= 60)
+            if (std::max({qAbs(p.red() - c.red()), qAbs(p.green() - c.green()),
+                          qAbs(p.blue() - c.blue())}) <= 60)
                 bounds |= QRect(x, y, 1, 1);
         }
     return bounds;
-}
-inline QRect BoundsExcept(const QImage& image, QColor background) {
-    return BoundsOf(image, background, true);
 }
 
 // The colours of the flat state images of the test window.

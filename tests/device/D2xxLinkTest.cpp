@@ -75,7 +75,6 @@ TEST(D2xxLinkLifetime, AnOpenDeviceIsClosedOnceAndTheDriverStaysLoaded) {
 TEST_F(LinkFixture, DiscoveryOpensTheFirstMatchingDeviceOnly) {
     using Statuses = std::map<std::string, std::deque<d2xx::Status>>;
     const Statuses flow{{"FT_SetFlowControl", {d2xx::kIoError}}};
-    const Statuses shut{{"FT_OpenEx", {d2xx::kDeviceNotOpened}}};
     const Statuses query{{"FT_ListDevices", {d2xx::kOk, d2xx::kIoError}}};
     struct Case {
         const char* name;
@@ -89,11 +88,8 @@ TEST_F(LinkFixture, DiscoveryOpensTheFirstMatchingDeviceOnly) {
     // clang-format off
     const std::vector<Case> cases = {
         {"after another",    {"FT", "Velmora", "tarnel_20"}, {},    N + L(0) + L(1) + V + T},
-        {"second kind",      {"tarnel_20"},                  {},    N + L(0) + S + T},
         {"flow fails",       {"Velmora", "tarnel_20"},       flow,  N + L(0) + V + L(1) + S + T},
-        {"second kind shut", {"tarnel_20"},                  shut,  N + L(0) + S},
         {"query fails",      {"Velmora"},                    query, N + L(0)},
-        {"letter case",      {"velmora"},                    {},    N + L(0)},
         {"unterminated",     {std::string(80, 'V')},         {},    N + L(0)},
     };
     // clang-format on

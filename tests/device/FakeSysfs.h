@@ -64,9 +64,6 @@ struct FakeSystem {
         if (tty.product)
             put(usb / "product", *tty.product + "\n");
         put(usb / "serial", tty.serial + "\n");
-        put(usb / "manufacturer", "FTDI\n");
-        put(usb / "idVendor", "0403\n");
-        put(usb / "idProduct", "6001\n");
         if (!tty.latency.empty())
             put(device / "latency_timer", tty.latency + "\n");
     }

@@ -1,5 +1,6 @@
 // The serial link against the simulated controller on a real pseudo-terminal:
-// refusals to open, the exchange of bytes, and a port that vanishes.
+// refusals to open and a port that vanishes (the exchange itself is the link
+// contract's).
 
 #include "device/SerialLink.h"
 
@@ -49,13 +50,17 @@ TEST(SerialLink, RefusalsToOpenSayWhatIsWrong) {
         Port port;
         std::string before, after;
     };
+    const std::string noPort = " is not a serial port.";
+    const std::string inUse = " is in use: another program has it open.";
+    const std::string addToGroup = ". Add your user to the dialout group "
+                                   "(sudo usermod -aG dialout $USER) and log in again.";
     // clang-format off
     const std::vector<Case> cases = {
-        {"nothing there", Port::Missing, "No serial port at ", "."},
-        {"a file", Port::RegularFile, "", " is not a serial port."},
-        {"a device that is no tty", Port::NotATty, "", " is not a serial port."},
-        {"held by another program", Port::HeldByAnother, "", " is in use: another program has it open."},
-        {"not the user's to open", Port::Forbidden, "Permission denied for ", ". Add your user to the dialout group (sudo usermod -aG dialout $USER) and log in again."},
+        {"nothing there",           Port::Missing,       "No serial port at ",     "."},
+        {"a file",                  Port::RegularFile,   "",                       noPort},
+        {"a device that is no tty", Port::NotATty,       "",                       noPort},
+        {"held by another program", Port::HeldByAnother, "",                       inUse},
+        {"not the user's to open",  Port::Forbidden,     "Permission denied for ", addToGroup},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -78,31 +83,6 @@ TEST(SerialLink, RefusalsToOpenSayWhatIsWrong) {
         EXPECT_FALSE(user.link.isOpen());
         EXPECT_EQ(user.prompter.messages, Strings{c.before + port + c.after});
     }
-}
-
-TEST(SerialLink, TalksToTheControllerOnItsLine) {
-    PtyRig pty;
-    PortLink user(pty.port());
-    user.link.openController();
-    ASSERT_TRUE(user.link.isOpen());
-    EXPECT_FALSE(user.link.lowLatency()); // a pseudo-terminal refuses the request
-    const Packet clock = BuildSetClockRequest({});
-    ASSERT_TRUE(user.link.write(clock));
-    Bytes reply(1);
-    EXPECT_EQ(user.link.read(reply), 1u); // returns as soon as the asked-for count is there
-    EXPECT_EQ(reply, Bytes{0xAA});
-    EXPECT_EQ(user.link.queuedBytes(), 19u);
-    EXPECT_TRUE(user.link.purge());
-    EXPECT_EQ(user.link.queuedBytes(), 0u);
-    ASSERT_TRUE(user.link.write(clock));
-    reply.assign(100, 0);
-    EXPECT_EQ(user.link.read(reply), 20u); // the rest of the timeout passed: all there was
-    EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 3), (Bytes{0xAA, 0x55, 0xA8}));
-    user.link.close();
-    EXPECT_FALSE(user.link.isOpen());
-    user.link.openController(); // the next program (or exchange) gets the port again
-    EXPECT_TRUE(user.link.isOpen());
-    EXPECT_TRUE(user.prompter.messages.empty());
 }
 
 // The pseudo-terminal closes once the cut is reached: to the link, an unplugged port.

@@ -1,9 +1,11 @@
-// Through the real run-time binding of the simulated controller library: in process,
-// and as corvanectl's device commands run in a script. Each command is a process of
-// its own: the controller keeps its tables and clock between them in the simulator's
-// state file.
+// Through the real run-time binding of the simulated controller library, in
+// process; and corvanectl's device commands run as processes of their own, over
+// that library (the controller keeps its tables and clock between commands in
+// the simulator's state file) or over the serial link to the simulated
+// controller on a pseudo-terminal served by this process.
 
 #include "DeviceTestRig.h"
+#include "PtyRig.h"
 
 #include <cstdlib>
 #include <gmock/gmock.h>
@@ -13,51 +15,55 @@ namespace corvane {
 namespace {
 
 using namespace test;
+using ::testing::HasSubstr;
 
-// A link bound to a variant of the simulated library, reset and set to instant timing.
-struct SimRig : ProgramSide {
-    D2xxLink link{prompter};
-    ControllerProtocol protocol{link, pacer, prompter};
-
-    explicit SimRig(const char* file) {
-        ConfigureSim(file, "reset", "");
-        ConfigureSim(file, "timing", "instant");
-        link.bindDriver(file);
+// A library without one of the entry points the program binds: the start-up
+// names what is missing; without the optional FT_GetStatus it works all the same.
+TEST(SimLibrary, ALibraryLackingAnEntryPointSaysWhich) {
+    struct Case {
+        const char* library;
+        ClockResult clock;
+        Strings messages;
+    };
+    const std::vector<Case> cases = {
+        {CORVANE_SIM_WITHOUT_GET_STATUS_LIBRARY,
+         ClockResult::Set,
+         {"Error:Can't Find FT_GetStatus"}},
+        {CORVANE_SIM_WITHOUT_OPEN_LIBRARY,
+         ClockResult::WriteFailed,
+         {"Error:Can't Find FT_Open", "FT_OpenEx is not valid!", "FT_SetBaudRate is not valid!",
+          "FT_SetDataCharacteristics is not valid!", "FT_SetFlowControl is not valid!",
+          "No Device Found!"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.library);
+        ProgramSide program;
+        D2xxLink link{program.prompter};
+        ControllerProtocol protocol{link, program.pacer, program.prompter};
+        ConfigureSim(c.library, "reset", "");
+        ConfigureSim(c.library, "timing", "instant");
+        link.bindDriver(c.library);
+        EXPECT_EQ(protocol.connectAndSetClock(), c.clock);
+        EXPECT_EQ(program.prompter.messages, c.messages);
     }
-};
-
-TEST(SimLibrary, ALibraryWithoutGetStatusStillDoesEverything) {
-    SimRig sim(CORVANE_SIM_WITHOUT_GET_STATUS_LIBRARY);
-    sim.folder.write("sent", PatternTable(EventKind::Analog, 3));
-    EXPECT_EQ(sim.protocol.connectAndSetClock(), ClockResult::Set);
-    EXPECT_EQ(sim.protocol.sendTable(EventKind::Analog, sim.folder.file("sent"), sim.progress),
-              SendResult::Sent);
-    EXPECT_EQ(sim.protocol.receiveTable(EventKind::Analog, sim.folder.file("back")).result,
-              ReceiveResult::Received);
-    EXPECT_EQ(sim.prompter.messages, Strings{"Error:Can't Find FT_GetStatus"});
-}
-
-TEST(SimLibrary, ALibraryWithoutOpenLeavesEverythingAfterItUnbound) {
-    SimRig sim(CORVANE_SIM_WITHOUT_OPEN_LIBRARY);
-    EXPECT_EQ(sim.protocol.connectAndSetClock(), ClockResult::WriteFailed);
-    EXPECT_EQ(sim.prompter.messages,
-              (Strings{"Error:Can't Find FT_Open", "FT_OpenEx is not valid!",
-                       "FT_SetBaudRate is not valid!", "FT_SetDataCharacteristics is not valid!",
-                       "FT_SetFlowControl is not valid!", "No Device Found!"}));
 }
 
 struct CliFixture : ::testing::Test {
     TempFolder folder;
 
-    // The exit status of corvanectl with args and the simulator's settings in env;
-    // its output goes to folder/stdout and folder/stderr.
-    int run(const std::string& args, const std::string& env = "") {
+    // The exit status of corvanectl run in the folder with args and the
+    // environment settings; its output goes to the files stdout and stderr there.
+    int run(const std::string& settings, const std::string& args) {
         const std::string command =
-            env + " CORVANE_D2XX_LIBRARY='" CORVANE_SIM_LIBRARY "' CORVANE_SIM_TIMING=instant " +
-            "CORVANE_SIM_STATE_FILE='" + folder.file("state") + "' '" CORVANECTL "' " + args +
-            " 2>'" + folder.file("stderr") + "' >'" + folder.file("stdout") + "'";
+            "cd '" + folder.path() + "' && env -u CORVANE_PORT -u CORVANE_DEVICE " +
+            "-u CORVANE_D2XX_LIBRARY CORVANE_SIM_TIMING=instant CORVANE_SIM_STATE_FILE=state " +
+            settings + " '" CORVANECTL "' " + args + " 2>stderr >stdout";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // The same over the simulated library.
+    int runSim(const std::string& args, const std::string& settings = "") {
+        return run("CORVANE_D2XX_LIBRARY='" CORVANE_SIM_LIBRARY "' " + settings, args);
     }
     std::string output(const char* stream) {
         const Bytes b = folder.read(stream);
@@ -72,31 +78,23 @@ TEST_F(CliFixture, SendThenReceiveRoundTripsEveryKind) {
         const std::uint32_t dated = kind == EventKind::WeekClock ? 300 : 0; // a full table
         const Bytes table = PatternTable(kind, InfoOf(kind).maxEntries - dated, dated);
         folder.write(name + ".sent", table);
-        EXPECT_EQ(run("send " + name + " '" + folder.file(name + ".sent") + "'"), 0)
-            << output("stderr");
-        EXPECT_EQ(run("receive " + name + " '" + folder.file(name + ".back") + "'"), 0)
-            << output("stderr");
+        EXPECT_EQ(runSim("send " + name + " " + name + ".sent"), 0) << output("stderr");
+        EXPECT_EQ(runSim("receive " + name + " " + name + ".back"), 0) << output("stderr");
         EXPECT_EQ(folder.read(name + ".back"), table);
     }
 }
 
 // Where the window stays silent, the command says why.
-TEST_F(CliFixture, DevicesClockEmptyAndRefusals) {
-    EXPECT_EQ(run("devices"), 0);
+TEST_F(CliFixture, DevicesClockAndRefusals) {
+    EXPECT_EQ(runSim("devices"), 0);
     EXPECT_EQ(output("stdout"), "d2xx\t0\tVelmora\t-\t-\n");
-    EXPECT_EQ(run("clock"), 0);
+    EXPECT_EQ(runSim("clock"), 0);
     EXPECT_THAT(output("state"), ::testing::ContainsRegex("^clock [0-9a-f]{14}\n"));
-    folder.write("a.aud", PatternTable(EventKind::Audio, 2));
-    EXPECT_EQ(run("send audio '" + folder.file("a.aud") + "'"), 0);
-    EXPECT_EQ(run("empty audio"), 0);
-    EXPECT_EQ(run("receive audio '" + folder.file("b.aud") + "'"), 0);
-    EXPECT_TRUE(folder.read("b.aud").empty());
     EXPECT_EQ(output("stderr"), "");
     folder.write("none.mdi", PatternTable(EventKind::Midi, 0));
-    EXPECT_EQ(run("send midi '" + folder.file("none.mdi") + "'"), 1);
-    EXPECT_THAT(output("stderr"), ::testing::HasSubstr("holds no records"));
-    EXPECT_EQ(run("send midi"), 2);
-    EXPECT_EQ(run("empty nokind"), 2);
+    EXPECT_EQ(runSim("send midi none.mdi"), 1);
+    EXPECT_THAT(output("stderr"), HasSubstr("holds no records"));
+    EXPECT_EQ(runSim("send midi"), 2);
 }
 
 // The controller announces 40 Relay records under a header that counts five, and
@@ -109,9 +107,35 @@ TEST_F(CliFixture, ATableCutWhereItsOwnHeaderLooksWholeFails) {
         state += "0123456789abcdef"[byte >> 4] + std::string(1, "0123456789abcdef"[byte & 15]);
     folder.write("state", Bytes(state.begin(), state.end()));
     const std::string cut = "CORVANE_SIM_CUT_AFTER=216"; // request, reply and 176 table bytes
-    EXPECT_EQ(run("receive relay '" + folder.file("r.rel") + "'", cut), 1);
-    EXPECT_THAT(output("stderr"), ::testing::HasSubstr(std::string(kIncompleteTableMessage) +
-                                                       " (176 of 1296 bytes arrived"));
+    EXPECT_EQ(runSim("receive relay r.rel", cut), 1);
+    EXPECT_THAT(output("stderr"),
+                HasSubstr(std::string(kIncompleteTableMessage) + " (176 of 1296 bytes arrived"));
+}
+
+TEST_F(CliFixture, EveryDeviceCommandThroughThePort) {
+    PtyRig pty;
+    const std::string port = "CORVANE_PORT=" + pty.port();
+    EXPECT_EQ(run(port, "devices"), 0);
+    EXPECT_EQ(output("stdout"), "serial\t" + pty.port() + "\t-\t-\t-\n");
+    EXPECT_EQ(run(port, "clock"), 0) << output("stderr");
+    const Bytes table = PatternTable(EventKind::Relay, 40);
+    folder.write("sent", table);
+    EXPECT_EQ(run(port, "send relay sent"), 0) << output("stderr");
+    EXPECT_EQ(run("", "--device " + pty.port() + " receive relay back"), 0) << output("stderr");
+    EXPECT_EQ(folder.read("back"), table);
+    EXPECT_EQ(run("CORVANE_DEVICE=" + pty.port(), "empty relay"), 0) << output("stderr");
+    EXPECT_EQ(run(port, "receive relay back"), 0);
+    EXPECT_TRUE(folder.read("back").empty());
+    EXPECT_EQ(output("stderr"), "");
+}
+
+// A send of the 1296-byte table crosses 1336 bytes: the port vanishes midway.
+TEST_F(CliFixture, APortThatVanishesMidSendFailsTheCommand) {
+    PtyRig pty(SimSettingsOf({{"timing", "instant"}, {"cut_after", "200"}}));
+    folder.write("sent", PatternTable(EventKind::Relay, 40));
+    EXPECT_EQ(run("CORVANE_PORT=" + pty.port(), "send relay sent"), 1);
+    EXPECT_THAT(output("stderr"),
+                HasSubstr("the transfer broke off; the controller holds part of the table\n"));
 }
 
 } // namespace

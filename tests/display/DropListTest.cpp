@@ -16,8 +16,6 @@ struct DropListCase {
 // clang-format off
 const DropListCase kDropLists[] = {
     {"SensorLastChannelAtTheEnd", EventKind::Sensor, kIdSensorLastChannel, 511},
-    {"SensorContactAtTheStart", EventKind::Sensor, kIdSensorContact, 0},
-    {"AnalogFirstChannelInTheMiddle", EventKind::Analog, kIdAnalogFieldA, 255},
     {"WeekClockLevel", EventKind::WeekClock, kIdWcLevel, 0},
 };
 // clang-format on

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Checks a built Debian package the way its user meets it: its name, version and
+# Checks a built Debian package the way its user meets it: its name and
 # dependencies, that every file lands below /usr where the desktop, man,
 # bash-completion and udev look, and that the programs run from a scratch root
 # the package is unpacked into.
@@ -17,11 +17,9 @@ fail() {
 field() { dpkg-deb -f "$deb" "$1"; }
 
 version=$(field Version)
-[ "$(basename "$deb")" = "$(field Package)_${version}_$(field Architecture).deb" ] ||
-    fail "the file name does not follow the package's name, version and architecture"
 [ "$(field Package)" = corvane ] || fail "the package is called $(field Package)"
 for library in libc6 libstdc++6 libqt6widgets6; do
-    [[ ", $(field Depends)," == *", $library "* ]] || fail "Depends lacks $library: $(field Depends)"
+    [[ ", $(field Depends)," == *", $library "* ]] || fail "Depends lacks $library"
 done
 outside=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./usr/' | grep -vx '\./' || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
@@ -48,22 +46,6 @@ for file in "${wanted[@]}"; do
 done
 [ "$(readlink "$root/usr/bin/corvanectl")" = ../lib/corvane/corvanectl ] ||
     fail "usr/bin/corvanectl is not a relative link into the program folder"
-
-# PNG icons at each size, the picture as large as its folder says.
-png_size() { od -An -tu4 --endian=big -j 16 -N 8 "$1" | awk '{print $1 "x" $2}'; }
-for size in 16 22 24 32 48 64 128 256; do
-    icon=$root/$icons/${size}x${size}/apps/corvane.png
-    if [ ! -f "$icon" ]; then
-        fail "no ${size}x${size} icon"
-    elif [ "$(png_size "$icon")" != "${size}x${size}" ]; then
-        fail "the ${size}x${size} icon is $(png_size "$icon")"
-    fi
-done
-
-for page in corvane corvanectl; do
-    warnings=$(man --warnings -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
-    [ -z "$warnings" ] || fail "$page(1) renders with warnings: $warnings"
-done
 
 # The installed programs, run from the scratch root. A MIDI event file with
 # one event: the header counts one entry, then the 36-byte record.

@@ -16,7 +16,8 @@ cat >"$work/corvanectl" <<STUB
 case "\$1" in
 devices) printf 'd2xx\t0\tVelmora\tFT12AB\t16\nserial\t/dev/ttyUSB0\tVelmora\tFT34CD\t1\n' ;;
 --help) "$corvanectl" --help
-        printf '  corvanectl picture KIND EVENTFILE OUT.png|.svg\n  corvanectl load [--as KIND] IN.json\n' ;;
+        printf '  corvanectl picture KIND EVENTFILE OUT.png|.svg\n'
+        printf '  corvanectl load [--as KIND] IN.json\n' ;;
 *) exec "$corvanectl" "\$@" ;;
 esac
 STUB
@@ -34,7 +35,6 @@ all="B.MDI a.mdi c.trc e.json f.png g.svg midiEvent.bin notes.txt sub"
 # command line after "corvanectl " (the last word is being completed) | words offered
 rows=(
     "li|list"
-    "se|send"
     "--v|--version"
     "list |$kinds"
     "list mi|midi"
@@ -45,16 +45,13 @@ rows=(
     "send weekclock sub/|sub/EventWeekInfo.bin sub/d.trc"
     "receive foo |$all"
     "list midi a.mdi -|--dated --device"
-    "list midi --dated |$midi"
     "list midi a.mdi |"
-    "empty relay |"
     "picture weekclock |c.trc sub"
     "picture weekclock c.trc |f.png g.svg sub"
     "load |e.json sub"
     "load --|--as --device"
     "--device |/dev/ttyUSB0 FT12AB FT34CD"
     "--device F|FT12AB FT34CD"
-    "--device FT12AB li|list"
     "--device FT12AB list |$kinds"
     "send --device /dev/ttyUSB0 relay |sub"
 )

@@ -16,7 +16,8 @@ for command in $commands; do
     fi
 done
 
-settings=$(QT_QPA_PLATFORM=offscreen "$corvane" --help | grep -oE '^  CORVANE_[A-Z0-9_]+' | tr -d ' ')
+settings=$(QT_QPA_PLATFORM=offscreen "$corvane" --help |
+    grep -oE '^  CORVANE_[A-Z0-9_]+' | tr -d ' ')
 for page in "$corvane_man" "$corvanectl_man"; do
     for setting in $settings; do
         if ! grep -qx "\.B $setting" "$page"; then
@@ -25,5 +26,8 @@ for page in "$corvane_man" "$corvanectl_man"; do
         fi
     done
 done
-[ -n "$commands" ] && [ -n "$settings" ] || { echo "no commands or settings in --help" >&2; exit 1; }
+if [ -z "$commands" ] || [ -z "$settings" ]; then
+    echo "no commands or settings in --help" >&2
+    exit 1
+fi
 exit $missing
