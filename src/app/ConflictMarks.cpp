@@ -12,7 +12,8 @@ namespace corvane {
 
 namespace {
 
-const QColor kConflictBackground(255, 205, 205);
+// A dark red under the list's light text, so a marked line stays readable.
+const QColor kConflictBackground(0x6b, 0x1f, 0x24);
 
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
