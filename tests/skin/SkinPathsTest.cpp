@@ -59,13 +59,6 @@ TEST(SetUIPath, MissingFileFailsAndEmptiesOnlyTheUiPath) {
     EXPECT_EQ(GetResourceHeaderPath(), header);
 }
 
-TEST(SetUIPath, DefaultsToTheRunningProgramsFolder) {
-    const std::string program = skinpath::ProgramFile();
-    ASSERT_NE(program.find("skin_tests"), std::string::npos);
-    EXPECT_EQ(SetUIPath(""), 0);
-    EXPECT_EQ(GetUIPath(), skinpath::FolderOf(program));
-}
-
 TEST(ParseRect, FieldsLikeAtoi) {
     const std::pair<const char*, SkinRect> cases[] = {
         {"10,20", {10, 20, 0, 0}},
