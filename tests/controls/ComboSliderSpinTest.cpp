@@ -16,28 +16,17 @@ using namespace test;
 
 using ComboTest = SkinWindowTest;
 
-TEST_F(ComboTest, InsertsSortedUnlessToldNotToAndKeepsTheSelection) {
-    struct Case {
-        const char* keys;
-        QStringList items;
-    };
-    const Case cases[] = {
-        {"", {"a", "b", "C", "d"}},
-        {"IsSort=0\n", {"b", "C", "a", "d"}},
-    };
-    for (const Case& c : cases) {
-        auto* combo =
-            single<UIComboBox>(std::string("Type=COMBOBOX\nRect=0,0,80,20\n") + c.keys, fresh());
-        combo->addItems({"b", "C", "a"});
-        combo->setCurrentIndex(1);
-        const QString selected = combo->currentText();
-        combo->addItem("d");
-        QStringList items;
-        for (int i = 0; i < combo->count(); ++i)
-            items << combo->itemText(i);
-        EXPECT_EQ(items, c.items) << c.keys;
-        EXPECT_EQ(combo->currentText(), selected) << c.keys;
-    }
+// The default skin's combo boxes are unsorted, and the panel tests fill them.
+TEST_F(ComboTest, ASortedOneInsertsInOrderAndKeepsTheSelection) {
+    auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=0,0,80,20\n");
+    combo->addItems({"b", "C", "a"});
+    combo->setCurrentIndex(1);
+    combo->addItem("d");
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    EXPECT_EQ(items, (QStringList{"a", "b", "C", "d"}));
+    EXPECT_EQ(combo->currentText(), "b");
 }
 
 TEST_F(ComboTest, EditableLineSitsOverTheFaceKeepsTheCaseStyleAndLeavesTheArrowFree) {

@@ -4,7 +4,6 @@
 #include "skin/controls/UIEdit.h"
 
 #include <QAbstractItemView>
-#include <QListWidget>
 
 namespace corvane {
 namespace {
@@ -82,10 +81,6 @@ TEST_F(UIWndTest, ControlsGetTheirIdsRectanglesAndFlags) {
               QSize(40, 70));
     EXPECT_FALSE(controls[2].control->isVisible());
     EXPECT_EQ(window_.controlAs<UIEdit>(103), nullptr);
-    // Controls the code adds are found once they carry an id.
-    auto* list = new QListWidget(&window_);
-    SetControlId(list, 102);
-    EXPECT_EQ(window_.controlAs<QListWidget>(102), list);
 }
 
 TEST_F(UIWndTest, StatePiecesAreClippedToTheImageOnAllFourEdges) {

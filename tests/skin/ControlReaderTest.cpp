@@ -119,8 +119,7 @@ TEST_F(ControlReaderTest, ButtonTextImagesAndToolTip) {
         "UseToolTip=1\nToolTips=" +
         std::string(600, 't') + "\n");
     EXPECT_EQ(button.caption.size(), 258u);
-    EXPECT_EQ(button.checkedImageFiles,
-              (PerState<std::string>{folder_.file("on.bmp"), "", "", folder_.file("dir/off.bmp")}));
+    EXPECT_EQ(button.checkedImageFiles[kStateDisabled], folder_.file("dir/off.bmp"));
     EXPECT_EQ(button.layout.horMode, HorizontalMode::Right);
     EXPECT_EQ(button.layout.verMode, VerticalMode::Default); // words compare with regard to case
     EXPECT_EQ(button.toolTip.size(), 518u);
