@@ -1,12 +1,12 @@
 #include "events/conflicts/EventConflicts.h"
 
+#include "WeekClockEntries.h"
 #include "events/AnalogRecord.h"
 #include "events/AudioRecord.h"
 #include "events/MidiRecord.h"
 #include "events/RelayRecord.h"
 #include "events/SensorRecord.h"
 #include "events/TimecodeRecord.h"
-#include "events/WeekClockRecord.h"
 #include "events/conflicts/EventWarnings.h"
 
 #include <gtest/gtest.h>
@@ -14,25 +14,10 @@
 namespace corvane {
 namespace {
 
-std::uint8_t Byte(int value) {
-    return static_cast<std::uint8_t>(value);
-}
-
-// Times as hhmm; weekdays 1 = Sunday; channels 1 to 10.
-WeekClockRecord Weekly(int weekday, int from, int to, int level = 100) {
-    const auto d = Byte(weekday);
-    return {.startWeekday = d,
-            .startHour = Byte(from / 100),
-            .startMinute = Byte(from % 100),
-            .endWeekday = Byte(to > from ? d : d % 7 + 1),
-            .endHour = Byte(to / 100),
-            .endMinute = Byte(to % 100),
-            .firstChannel = 1,
-            .lastChannel = 10,
-            .increment = 1,
-            .level = Byte(level),
-            .name = "w"};
-}
+using test::Byte;
+using test::Dated;
+using test::TableOf;
+using test::Weekly;
 
 // Monday 8:00 to 9:00 on the channels first, first + step, ... up to last.
 WeekClockRecord Stepped(int first, int last, int step, int level = 100) {
@@ -40,19 +25,6 @@ WeekClockRecord Stepped(int first, int last, int step, int level = 100) {
     r.firstChannel = static_cast<std::uint16_t>(first);
     r.lastChannel = static_cast<std::uint16_t>(last);
     r.increment = Byte(step);
-    return r;
-}
-
-// Dates as mmdd with their stored weekdays.
-WeekClockRecord Dated(int fromDate, int fromDay, int from, int toDate, int toDay, int to,
-                      int level = 200) {
-    auto r = Weekly(fromDay, from, to, level);
-    r.startMonth = Byte(fromDate / 100);
-    r.startDay = Byte(fromDate % 100);
-    r.endMonth = Byte(toDate / 100);
-    r.endDay = Byte(toDate % 100);
-    r.endWeekday = Byte(toDay);
-    r.entryFlag = 1;
     return r;
 }
 
@@ -75,22 +47,6 @@ AnalogRecord AnalogDmx(int input, int low, int high, int level) {
 }
 AnalogRecord AnalogRelay(int input, int low, int high, int state) {
     return {Byte(input), Byte(low), 0, Byte(high), 0, 1, 2, 0, Byte(state), 0, ""};
-}
-
-// The week clock's weekly entries come first, as in its file.
-template <typename Record> EventTable TableOf(const std::vector<Record>& records) {
-    auto table = EventTable::empty(Record::kKind);
-    std::uint32_t weekly = 0;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        table.insert(i, records[i].encode());
-        if constexpr (std::is_same_v<Record, WeekClockRecord>)
-            weekly += records[i].entryFlag == 0;
-        else
-            ++weekly;
-    }
-    table.setEntryCount(weekly);
-    table.setDatedEntryCount(static_cast<std::uint32_t>(records.size()) - weekly);
-    return table;
 }
 
 // Each rule with a pair that conflicts and the nearest pair that does not.

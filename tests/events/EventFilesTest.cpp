@@ -89,20 +89,6 @@ TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     EXPECT_EQ(list.lines.size(), 3u);
 }
 
-TEST_F(EventFiles, ReplaceForTheReceiveCopiesAnyContentAndTheFillRepairsIt) {
-    elsewhere.write("received.rel", {1, 2, 3});
-    EXPECT_EQ(ReplaceEventFile(elsewhere.file("received.rel"), folder.path(), EventKind::Relay),
-              ReplaceResult::Replaced);
-    EXPECT_EQ(folder.read("relayEvent.bin"), (std::vector<std::uint8_t>{1, 2, 3}));
-    fill(EventKind::Relay);
-    EXPECT_EQ(folder.read("relayEvent.bin"), test::BareHeader());
-    EXPECT_EQ(ReplaceEventFile(elsewhere.file("nothing"), folder.path(), EventKind::Relay),
-              ReplaceResult::SourceMissing);
-    EXPECT_EQ(ReplaceEventFile(elsewhere.path(), folder.path(), EventKind::Relay),
-              ReplaceResult::SourceNotAFile);
-    EXPECT_EQ(folder.read("relayEvent.bin"), test::BareHeader());
-}
-
 TEST_F(EventFiles, EmptyValidFileStaysUnchangedAndFirstFillWritesABareHeader) {
     auto header = test::BareHeader();
     header[12] = 7; // reserved bytes are never read

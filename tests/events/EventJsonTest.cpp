@@ -28,15 +28,9 @@ Json ValidEvent(EventKind kind) {
     case EventKind::Timecode:
         return Json::parse(R"({"name":"A","start":"00:00:01:00","end":"00:00:02:00",
             "firstChannel":1,"lastChannel":9,"increment":1,"level":9})");
-    case EventKind::Midi:
-        return Json::parse(R"({"name":"A","midiChannel":1,"note":60,"noteState":"on",
-            "action":"Hold","firstChannel":1,"lastChannel":9,"increment":1,"level":9})");
     case EventKind::Relay:
         return Json::parse(R"({"name":"A","channel":1,"levelLow":0,"levelHigh":9,"relay":1,
             "state":"on"})");
-    case EventKind::Sensor:
-        return Json::parse(R"({"name":"A","contact":1,"firstSetting":0,"secondSetting":30,
-            "action":"DMX","firstChannel":1,"lastChannel":9,"increment":1,"level":9})");
     case EventKind::Analog:
         return Json::parse(R"({"name":"A","input":1,"low":"0.05","high":"10.00",
             "action":"Relay","relay":1,"state":"on"})");
@@ -126,7 +120,7 @@ TEST(EventJson, FieldRangesAndRefusals) {
         {WeekClock, "name", latin1, ""},
         {WeekClock, "name", "\"\u20ac\"", "\"\u20ac\" holds a character outside Latin-1"},
         {WeekClock, "name", "\"a\\u0000b\"", "must not hold a NUL character"},
-        {Sensor, "action", "\"Relay\"", "is missing", "relay"},
+        {Analog, "action", "\"DMX\"", "is missing", "firstChannel"},
         {Analog, "low", "\"10.00\"", ""},
         {Analog, "high", "\"10.01\"", "is above 10.00"},
         {Analog, "low", "\"2.5\"", "\"2.5\" is not a voltage such as \"2.50\""},
@@ -151,10 +145,10 @@ struct TextCase {
 
 TEST(EventJson, DocumentRefusals) {
     using enum EventKind;
-    Json firstAbove = ValidEvent(Midi), lowAbove = ValidEvent(Analog);
+    Json firstAbove = ValidEvent(Timecode), lowAbove = ValidEvent(Analog);
     firstAbove["firstChannel"] = 10;
     lowAbove["high"] = "0.04";
-    const auto midi = Document(Midi, Json::array({firstAbove})).dump();
+    const auto timecode = Document(Timecode, Json::array({firstAbove})).dump();
     const auto analog = Document(Analog, Json::array({lowAbove})).dump();
     const std::string parseError = "not JSON text: parse error at line 1, column 17: syntax error "
                                    "while parsing object key - unexpected end of input; expected "
@@ -170,7 +164,7 @@ TEST(EventJson, DocumentRefusals) {
         {Relay, "[]", R"(the text must be one JSON object with "kind" and the events)"},
         {Relay, R"({"kind":"relay",)", parseError},
         {WeekClock, R"({"kind":"weekclock","weekly":[]})", R"(field "dated" is missing)"},
-        {Midi, midi, R"(event 1, field "lastChannel": 9 is below the first channel 10)"},
+        {Timecode, timecode, R"(event 1, field "lastChannel": 9 is below the first channel 10)"},
         {Analog, analog, R"(event 1, field "high": is below the low voltage)"},
     };
     for (const auto& c : cases)

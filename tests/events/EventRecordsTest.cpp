@@ -64,17 +64,6 @@ TEST(EventFileHeader, ValidityUsesBothCountsIn64Bits) {
             << c.entries << "+" << c.dated << " at " << c.length;
 }
 
-TEST(EventKind, ParsesNamesInAnyCaseAndDigits) {
-    const std::pair<const char*, std::optional<EventKind>> cases[] = {
-        {"TimeCode", EventKind::Timecode},
-        {"6", EventKind::Analog},
-        {"06", std::nullopt},
-        {"midi ", std::nullopt},
-    };
-    for (const auto& [text, kind] : cases)
-        EXPECT_EQ(ParseEventKind(text), kind) << '"' << text << '"';
-}
-
 // The list line of a record of any kind.
 template <typename Record> std::string Line(const Record& record, bool weekly = true) {
     return DescribeEvent(Record::kKind, record.encode(), weekly);
