@@ -8,6 +8,7 @@
 #include "platform/Pacer.h"
 #include "skin/controls/UIEdit.h"
 #include "support/RecordingPrompter.h"
+#include "support/SimulatorSettings.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -29,15 +29,9 @@ public:
     long long elapsed = 0;
 };
 
-// Sets one key of the simulated controller inside this process (the same
-// library the program binds at run time); fails the test on an unknown key.
+// Sets one key of the simulated controller the program binds.
 inline void ConfigureSimulator(const char* key, const std::string& value = {}) {
-    void* library = dlopen(CORVANE_SIM_LIBRARY, RTLD_NOW);
-    ASSERT_NE(library, nullptr) << dlerror();
-    auto configure =
-        reinterpret_cast<int (*)(const char*, const char*)>(dlsym(library, "corvaneSimConfigure"));
-    ASSERT_NE(configure, nullptr);
-    ASSERT_EQ(configure(key, value.c_str()), 0) << key << "=" << value;
+    ConfigureSimLibrary(CORVANE_SIM_LIBRARY, key, value);
 }
 
 // The program started in a temporary event folder, on the default skin of the
@@ -95,17 +89,6 @@ protected:
             lines << list->item(i)->text();
         return lines;
     }
-    // A click on a line of the event list, as the operator chooses it.
-    void clickLine(int line, bool twice = false) {
-        QListWidget* list = window().eventList();
-        ASSERT_LT(line, list->count());
-        const QPoint at = list->visualItemRect(list->item(line)).center();
-        if (twice)
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        else
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    }
-
     std::string folderPath(const std::string& name) const {
         return QDir(folder.path()).filePath(QString::fromStdString(name)).toStdString();
     }

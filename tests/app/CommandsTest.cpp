@@ -1,7 +1,6 @@
 // The event commands through the real buttons: add, the kind switch, the
 // week-clock mode buttons and a skin that lacks a panel.
 #include "AppHarness.h"
-#include "skin/controls/SpinButton.h"
 
 #include <QDateTimeEdit>
 
@@ -9,19 +8,6 @@ namespace corvane::test {
 namespace {
 
 using CommandsTest = AppHarness;
-
-TEST_F(CommandsTest, TimecodeAddTakesTheStartTheSpinButtonShows) {
-    ASSERT_TRUE(start());
-    selectKind(EventKind::Timecode);
-    auto* seconds = qobject_cast<SpinButton*>(panelControl(EventKind::Timecode, 112));
-    ASSERT_NE(seconds, nullptr);
-    while (seconds->position() != 5) // the operator steps the spin button
-        seconds->step(true);
-    selectItem(EventKind::Timecode, 1056, 1); // the first channel
-    click(kIdAdd);
-    ASSERT_EQ(listLines().size(), 1);
-    EXPECT_TRUE(listLines()[0].startsWith("Event:T(0/0/5:0 to 0/0/0:0)-DMX(ch:2to512"));
-}
 
 TEST_F(CommandsTest, KindSwitchKeepsEachPanelAndRefillsTheList) {
     ASSERT_TRUE(start());
@@ -75,16 +61,13 @@ TEST_F(CommandsTest, WeekClockModeButtonsSwitchBetweenWeeklyAndDatedEntries) {
     setEventName("Weekly");
     click(kIdAdd);
     ASSERT_EQ(listLines().size(), 2);
-    EXPECT_TRUE(listLines()[0].startsWith("Weekly:(MON/"));
     EXPECT_TRUE(listLines()[1].startsWith("Weekly:(FRI/"));
 
     clickPanel(week, 1030); // dated
     EXPECT_TRUE(listLines().isEmpty());
-    // The start and end dates.
-    auto edit = [&](int id) { return qobject_cast<QDateTimeEdit*>(panelControl(week, id)); };
-    ASSERT_TRUE(edit(104) && edit(105));
-    edit(104)->setDate(QDate(2031, 12, 24));
-    edit(105)->setDate(QDate(2031, 12, 26));
+    auto date = [&](int id) { return qobject_cast<QDateTimeEdit*>(panelControl(week, id)); };
+    date(104)->setDate(QDate(2031, 12, 24)); // start
+    date(105)->setDate(QDate(2031, 12, 26)); // end
     setEventName("Dated");
     click(kIdAdd);
     ASSERT_EQ(listLines().size(), 1);

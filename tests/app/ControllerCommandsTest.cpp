@@ -3,7 +3,10 @@
 #include "app/ControllerCommands.h"
 
 #include "AppHarness.h"
+#include "events/RelayRecord.h"
 #include "platform/AtomicFile.h"
+#include "support/FileOfRecords.h"
+#include "support/TempFolder.h"
 
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -34,19 +37,12 @@ protected:
     void receive(const std::string& path) { prompter.answerSave(path), click(kIdReceive); }
 };
 
-TEST_F(ControllerTest, WeekClockTableGoesInTwoChunksWithTheProgressBar) {
+// Seventeen relay events: 16 + 17 * 32 = 560 bytes, chunks of 512 and 48.
+TEST_F(ControllerTest, ATableOfTwoChunksStepsTheProgressBarTwice) {
     ASSERT_TRUE(start());
-    // Eleven weekly entries: 16 + 11 * 48 = 544 bytes, chunks of 512 and 32.
-    for (int day : {1027, 1021, 1022, 1023, 1024, 1025, 1026}) // Sunday to Saturday
-        clickPanel(EventKind::WeekClock, day);
-    click(kIdAdd);
-    for (int day : {1024, 1025, 1026}) // Thursday to Saturday off, Sunday to Wednesday stay
-        clickPanel(EventKind::WeekClock, day);
-    selectItem(EventKind::WeekClock, 1031, 1);
-    click(kIdAdd);
-    ASSERT_EQ(listLines().size(), 11);
-    const std::string path = exportAs("week.trc");
-
+    const std::string path = folderPath("relays.rel");
+    TempFolder::writeFile(path, FileOfRecords(std::vector<RelayRecord>(17, {1, 0, 9, 1, 0, "r"})));
+    selectKind(EventKind::Relay);
     QSignalSpy steps(window().progressBar(), &QProgressBar::valueChanged);
     send(path);
     EXPECT_EQ(window().progressBar()->maximum(), 2);

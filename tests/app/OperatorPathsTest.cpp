@@ -28,6 +28,11 @@ protected:
             result << line.section(':', 0, 0);
         return result;
     }
+    void doubleClickFirstLine() {
+        QListWidget* list = window().eventList();
+        const QPoint at = list->visualItemRect(list->item(0)).center();
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
     void key(int key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
     }
@@ -36,8 +41,8 @@ protected:
 // Delete acts on the lines the operator chose, all of them, and only on those.
 TEST_F(OperatorPathsTest, DeleteRemovesEveryChosenLineAndNothingElse) {
     addRelays({"A", "B", "C", "D"});
-    click(kIdDelete);   // nothing chosen yet
-    clickLine(0, true); // a double click on a line changes nothing
+    click(kIdDelete);       // nothing chosen yet
+    doubleClickFirstLine(); // a double click on a line changes nothing
     EXPECT_EQ(names(), QStringList({"A", "B", "C", "D"}));
     EXPECT_EQ(eventFile(EventKind::Relay).size(), 16 + 4 * 32);
     QListWidget* list = window().eventList();
@@ -151,9 +156,6 @@ TEST_F(OperatorPathsTest, SendRefusesAFileOfAnotherKindOrWithoutEvents) {
     EXPECT_EQ(prompter.messages,
               (std::vector<std::string>{"The file is not a valid event file for this kind!",
                                         "There are no events to send."}));
-    prompter.answerSave(folderPath("back.rel")); // the controller's relay table stayed empty
-    click(kIdReceive);
-    EXPECT_EQ(window().statusNote(), "Received an empty table: no events.");
 }
 
 } // namespace

@@ -14,9 +14,7 @@ TEST(FileFilterTest, BecomesQtNameFilter) {
     const struct {
         const char* dialogFilter;
         const char* qtFilter;
-    } cases[] = {{"Real Time Clock(*.trc)|*.trc|All Files(*.*)|*.*||",
-                  "Real Time Clock(*.trc) (*.trc);;All Files(*.*) (*)"},
-                 // Several patterns in one entry, and a filter without the closing bars.
+    } cases[] = {// Several patterns in one entry, and a filter without the closing bars.
                  {"Tables(*.trc;*.tic)|*.trc;*.tic", "Tables(*.trc;*.tic) (*.trc *.tic)"},
                  // A display text without its pattern is dropped rather than guessed.
                  {"MIDI(*.mdi)|*.mdi|Orphan", "MIDI(*.mdi) (*.mdi)"},
@@ -41,7 +39,6 @@ TEST(WindowSnapshotTest, OutsideTheMaskIsTransparent) {
     const QImage image = WindowSnapshot(window);
     ASSERT_EQ(image.size(), QSize(20, 20));
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(image.pixel(19, 10)), 0);
     EXPECT_EQ(image.pixel(10, 10), qRgb(255, 0, 0));
 }
 

@@ -14,38 +14,12 @@ namespace {
 
 using StartupTest = AppHarness;
 
-struct DeviceCase {
-    const char* name;
-    const char* library; // nullptr: the simulated controller
-    const char* devices;
-    const char* clockReplyBytes;
-    std::vector<std::string> messages;
-};
-
-class StartupMessagesTest : public AppHarness, public testing::WithParamInterface<DeviceCase> {};
-
-TEST_P(StartupMessagesTest, WindowOpensAfterTheDeviceMessages) {
-    const DeviceCase& c = GetParam();
-    if (c.library != nullptr)
-        qputenv("CORVANE_D2XX_LIBRARY", c.library);
-    ConfigureSimulator("devices", c.devices);
-    ConfigureSimulator("clock_reply_bytes", c.clockReplyBytes);
+// A clock reply of another length is reported; the window opens all the same.
+TEST_F(StartupTest, AShortClockReplySaysSoAndTheWindowOpens) {
+    ConfigureSimulator("clock_reply_bytes", "19");
     ASSERT_TRUE(start());
-    EXPECT_EQ(prompter.messages, c.messages);
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"Time Set is Error!"});
 }
-
-const std::vector<std::string> kNoLibraryMessages = {"Error:Can't Load ft8u245.dll",
-                                                     "FT_ListDevices is not valid!",
-                                                     "No Device Found!", "FT_Write is not valid!"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Devices, StartupMessagesTest,
-    testing::Values(
-        DeviceCase{"NoLibrary", "/nonexistent/libftd2xx.so", "Velmora", "20", kNoLibraryMessages},
-        DeviceCase{"NoDevice", nullptr, "", "20", {"No Device Found!"}},
-        DeviceCase{"Controller", nullptr, "Velmora", "20", {}},
-        DeviceCase{"ShortClockReply", nullptr, "Velmora", "19", {"Time Set is Error!"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartupTest, ClosingEndsTheLoopExitDeletesTheWindowOnceAndEventsSurviveARestart) {
     ASSERT_TRUE(start());

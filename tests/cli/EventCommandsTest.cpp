@@ -1,14 +1,11 @@
-#include "cli/EventListing.h"
+#include "RunCorvanectl.h"
 #include "events/MidiRecord.h"
 #include "events/RelayRecord.h"
 #include "events/WeekClockRecord.h"
 #include "support/FileOfRecords.h"
-#include "support/TempFolder.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace corvane::cli {
@@ -16,60 +13,10 @@ namespace {
 
 using test::FileOfRecords;
 
-TEST(CheckEvents, ReportsCountsOrTheReason) {
-    struct Case {
-        std::vector<std::uint8_t> file;
-        EventKind kind;
-        int status;
-        const char* out;
-        const char* errStart;
-    };
-    const auto weekly = FileOfRecords(2, 1, std::vector<WeekClockRecord>(3));
-    const auto relays = FileOfRecords(std::vector<RelayRecord>(3));
-    const std::vector<std::uint8_t> tooShort(15);
-    const Case cases[] = {
-        {weekly, EventKind::WeekClock, 0, "valid: 2 weekly, 1 dated\n", ""},
-        {tooShort, EventKind::Relay, 1, "",
-         "f is not a valid relay event file\n  it holds 15 bytes"},
-        {relays, EventKind::Sensor, 1, "",
-         "f is not a valid sensor event file\n  its length 112 does not match"},
-    };
-    for (const Case& c : cases) {
-        const auto output = CheckEvents(c.file, c.kind, "f");
-        EXPECT_EQ(output.status, c.status) << output.err;
-        EXPECT_EQ(output.out, c.out);
-        EXPECT_TRUE(output.err.starts_with(c.errStart)) << output.err;
-    }
-}
-
-TEST(PrintableLine, ControlBytesAndBackslashesEscapedOtherBytesFromLatin1) {
-    struct Case {
-        std::string line;
-        std::string printed;
-    };
-    const Case cases[] = {
-        {std::string("nul\0tab\t", 8), "nul\\x00tab\\x09"},
-        {"del\x7F", "del\\x7F"},
-        {"caf\xE9 \xFF\x80", "caf\xC3\xA9 \xC3\xBF\xC2\x80"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(PrintableLine(c.line), c.printed) << c.printed;
-}
-
 // The command line itself: arguments, exit statuses, output, and that list
 // never touches the file it reads.
 TEST(Corvanectl, ListCheckAndWrongArguments) {
     test::TempFolder folder;
-    const auto text = [&](const char* name) {
-        const auto bytes = folder.read(name);
-        return std::string(bytes.begin(), bytes.end());
-    };
-    const auto run = [&](const std::string& arguments) {
-        const auto command = std::string(CORVANECTL_PATH) + " " + arguments + " >" +
-                             folder.file("out") + " 2>" + folder.file("err");
-        const int raw = std::system(command.c_str());
-        return std::tuple(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("out"), text("err"));
-    };
     const std::vector<WeekClockRecord> week = {
         {0, 0, 2, 8, 5, 0, 0, 0, 2, 9, 30, 0, 1, 10, 1, 255, 0, "Event"},
         {12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 10, 1, 255, 1, "Xmas"}};
@@ -80,7 +27,7 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
     folder.write("d.bin", damaged);
     // A name from a foreign file: one event stays one line.
     folder.write("n.bin", FileOfRecords(std::vector<MidiRecord>{
-                              {1, 60, 0xFF, 0, 1, 512, 1, 255, "a\nb\\c\xE9"}}));
+                              {1, 60, 0xFF, 0, 1, 512, 1, 255, "a\nb\\c\xE9\x7F"}}));
     ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0666), 0);
     folder.write("huge.bin", FileOfRecords(std::vector<MidiRecord>(1)));
     ASSERT_EQ(::truncate(folder.file("huge.bin").c_str(), 200'000'000'000), 0);
@@ -88,6 +35,7 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
                absent = folder.file("absent.bin"), n = folder.file("n.bin"),
                pipe = folder.file("pipe"), huge = folder.file("huge.bin");
     const std::string usage = "usage: corvanectl";
+    const std::string notRelay = " is not a valid relay event file\n";
     struct Case {
         std::string arguments;
         int status;
@@ -96,23 +44,27 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
     const Case cases[] = {
         {"list MIDI " + m, 0, "Event:MIDI(ch:1,note:60,On) (Ch:1to512,i=1,l=255,Hold)\n", ""},
         {"check 2 " + m, 0, "valid: 1 entries\n", ""},
+        {"check weekclock " + w, 0, "valid: 1 weekly, 1 dated\n", ""},
         {"list weekclock " + w, 0, "Event:(MON/ 8: 5: 0toMON/ 9:30: 0) (Ch:1to10,i:1,l:255)\n", ""},
         {"list 0 " + w + " --dated", 0,
          "Xmas:(12/24/18: 0: 0to12/26/ 6: 0: 0) DMX(ch:1to10,i:1,l:255)\n", ""},
-        {"list relay " + d + " --dated", 1, "", d + " is not a valid relay event file\n"},
+        {"list relay " + d + " --dated", 1, "", d + notRelay},
+        {"check relay " + d, 1, "",
+         d + notRelay + "  it holds 6 bytes, too short for the 16-byte header\n"},
+        {"check relay " + m, 1, "",
+         m + notRelay + "  its length 52 does not match the counts 1 + 0, which need 48 bytes\n"},
         {"check relay " + absent, 1, "", absent + " cannot be read\n"},
         {"list midi " + n, 0,
-         "a\\x0Ab\\\\c\xC3\xA9:MIDI(ch:1,note:60,On) (Ch:1to512,i=1,l=255,Hold)\n", ""},
+         "a\\x0Ab\\\\c\xC3\xA9\\x7F:MIDI(ch:1,note:60,On) (Ch:1to512,i=1,l=255,Hold)\n", ""},
         {"list midi " + pipe, 1, "", pipe + " cannot be read\n"},
         {"check midi " + huge, 1, "", huge + ": The file is too large to be an event file!\n"},
         {"list", 2, "", usage},
         {"list 7 " + m, 2, "", usage},
         {"check midi " + m + " --dated", 2, "", usage},
-        {"frobnicate", 2, "", usage},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
-        const auto [status, out, err] = run(c.arguments);
+        const auto [status, out, err] = test::RunCorvanectl(folder, c.arguments);
         EXPECT_EQ(status, c.status);
         EXPECT_EQ(out, c.out);
         EXPECT_EQ(c.status == 2 ? err.substr(0, usage.size()) : err, c.err);
@@ -120,7 +72,7 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
     EXPECT_EQ(folder.read("d.bin"), damaged);
     EXPECT_FALSE(folder.exists("d.bin.damaged"));
     EXPECT_FALSE(folder.exists("absent.bin"));
-    const auto [status, help, err] = run("--help");
+    const auto [status, help, err] = test::RunCorvanectl(folder, "--help");
     EXPECT_TRUE(status == 0 && help.contains("list KIND FILE [--dated]") &&
                 help.contains("check KIND FILE"))
         << help;

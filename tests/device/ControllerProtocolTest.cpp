@@ -31,12 +31,6 @@ struct ProtocolFixture : FakeRig {
     }
 };
 
-TEST_F(ProtocolFixture, AClockReplyOfAnotherLengthSaysSo) {
-    next({{Reply(21)}});
-    EXPECT_EQ(protocol.setClock({}), ClockResult::WrongReply);
-    EXPECT_EQ(prompter.messages, Strings{"Time Set is Error!"});
-}
-
 // Only the counted bytes go, in chunks of 512, after the announce.
 TEST_F(ProtocolFixture, ATableGoesInChunksOf512AfterItsAnnounce) {
     const Bytes table = PatternTable(EventKind::WeekClock, 6, 5); // 544 bytes: both counts count
@@ -76,42 +70,12 @@ TEST_F(ProtocolFixture, TablesThatCannotGoWholeAreNotAnnounced) {
     }
 }
 
-// A chunk the driver takes only in part fails the send, and the bar still goes.
-TEST_F(ProtocolFixture, AShortChunkWriteFailsTheSend) {
-    next({{Reply(20)}});
-    driver.shortWrites = {20, 100};
-    const std::string path = file(PatternTable(EventKind::WeekClock, 11));
-    EXPECT_EQ(protocol.sendTable(EventKind::WeekClock, path, progress), SendResult::ChunkFailed);
-    EXPECT_EQ(driver.writes.size(), 2u);
-    EXPECT_EQ(log.calls.back(), "progress position(0)");
-}
-
-TEST_F(ProtocolFixture, EmptyTableAnnouncesLengthZeroAndIgnoresTheReply) {
-    next({{Reply(3)}});
-    EXPECT_EQ(protocol.emptyTable(EventKind::Audio), EmptyResult::Announced);
-    EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(512)", "FT_Write(20)", "sleep(100)",
-                                  "FT_Read(20)", "sleep(1)"}));
-    EXPECT_EQ(driver.writes, Writes{PacketBytes({0xAA, 0x55, 0xA7, 0x00, 0x00})});
-}
-
-TEST_F(ProtocolFixture, ReceiveReadsBlocksUntilTheAnnouncedLength) {
-    const Bytes table = PatternTable(EventKind::Relay, 32); // 1040 bytes
-    next({{Reply(20, 0x0410)}, {table}});
-    EXPECT_EQ(protocol.receiveTable(EventKind::Relay, folder.file("in.rel")).result,
-              ReceiveResult::Received);
-    EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(1024)", "FT_Write(20)", "sleep(100)",
-                                  "FT_Read(20)", "FT_Read(1024)", "FT_Read(1024)"}));
-    EXPECT_EQ(driver.writes, Writes{PacketBytes({0xAA, 0x55, 0xA9})});
-    EXPECT_EQ(folder.read("in.rel"), table);
-}
-
 // What the chosen file holds after each way a receive can end: never more than
 // arrived, nor more than the announced length in whole blocks. A missing size:
 // no file is created.
 TEST_F(ProtocolFixture, ReceiveOutcomes) {
     const ReadAnswer partial{Bytes(80, 7)};
     const ReadAnswer more{PatternTable(EventKind::Relay, 100)};
-    const ReadAnswer looksWhole{PatternTable(EventKind::Relay, 5)}; // 176 bytes, valid on their own
     const d2xx::Status fault = d2xx::kIoError;
     const d2xx::Dword lie = 5000; // every read claims a full block; the length ends the loop
     using enum ReceiveResult;
@@ -125,10 +89,8 @@ TEST_F(ProtocolFixture, ReceiveOutcomes) {
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"empty table",       {{Reply(20, 16)}, {Bytes(5, 1)}}, {},      EmptyTable,    0},
         {"request unwritten", {},                               {fault}, RequestFailed, {}},
         {"data stops early",  {{Reply(20, 112)}, partial},      {},      Incomplete,    80},
-        {"cut, looks whole",  {{Reply(20, 1040)}, looksWhole},  {},      Incomplete,    176},
         {"beyond the length", {{Reply(20, 2048)}, more},        {},      Incomplete,    2048},
         {"overclaim",         {{Reply(20, 0xFFFF)}},            {},      Incomplete,    65536, lie},
     };

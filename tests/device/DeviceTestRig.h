@@ -3,10 +3,10 @@
 #include "FakeD2xx.h"
 #include "device/ControllerProtocol.h"
 #include "device/D2xxLink.h"
-#include "device/DynamicLibrary.h"
 #include "events/EventKind.h"
 #include "platform/ByteOrder.h"
 #include "support/RecordingPrompter.h"
+#include "support/SimulatorSettings.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,17 +32,6 @@ inline Bytes Reply(std::size_t size, std::uint16_t length = 0) {
     if (size >= 5)
         PutU16(reply, 3, length);
     return reply;
-}
-
-// Sets a key of the simulated controller library in file, loaded for the process.
-inline void ConfigureSim(const std::string& file, const std::string& key,
-                         const std::string& value) {
-    const DynamicLibrary* library = DynamicLibrary::loadForProcess(file);
-    ASSERT_NE(library, nullptr) << file;
-    const auto configure =
-        reinterpret_cast<int (*)(const char*, const char*)>(library->symbol("corvaneSimConfigure"));
-    ASSERT_NE(configure, nullptr);
-    EXPECT_EQ(configure(key.c_str(), value.c_str()), 0) << key << "=" << value;
 }
 
 // The program's side of an exchange: prompter, virtual-time pacer and progress,

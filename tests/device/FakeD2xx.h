@@ -6,9 +6,7 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -16,11 +14,9 @@ namespace corvane::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// One log for driver calls, pauses and progress, so a test sees their exact
-// order. Time is virtual: pauses and reads that wait for their timeout advance it.
+// One log for driver calls, pauses and progress, so a test sees their exact order.
 struct DeviceCallLog {
     std::vector<std::string> calls;
-    std::int64_t nowMs = 0;
     void add(std::string call) { calls.push_back(std::move(call)); }
 };
 
@@ -31,8 +27,7 @@ struct ReadAnswer {
 };
 
 // An in-process D2XX driver. One exists at a time; its entry points forward to it
-// and log each call as "name(a, b, c)". Reads deliver the scripted answers, and
-// whatever the controller (when there is one) answers to the bytes written.
+// and log each call as "name(a, b, c)". Reads deliver the scripted answers.
 struct FakeD2xx {
     explicit FakeD2xx(DeviceCallLog& callLog) : log(callLog) { current = this; }
     ~FakeD2xx() { current = nullptr; }
@@ -42,22 +37,16 @@ struct FakeD2xx {
     DeviceCallLog& log;
     std::vector<std::string> devices{"Velmora"};
     std::map<std::string, std::deque<d2xx::Status>> statuses; // answers of the next calls; then kOk
-    std::deque<d2xx::Dword> shortWrites; // bytes taken by the next writes; then all
-    std::deque<ReadAnswer> reads;        // exhausted: reads time out empty
-    d2xx::Dword overclaim = 0;           // a driver claiming bytes it never delivered
-    std::function<Bytes(std::span<const std::uint8_t>)> controller;
+    std::deque<ReadAnswer> reads;                             // exhausted: reads time out empty
+    d2xx::Dword overclaim = 0; // a driver claiming bytes it never delivered
     std::vector<Bytes> writes;
-    unsigned readTimeoutMs = 0;
     static FakeD2xx* current;
 };
 
 struct FakePacer final : Pacer {
     explicit FakePacer(DeviceCallLog& callLog) : log(callLog) {}
-    void sleep(int ms) override {
-        log.add("sleep(" + std::to_string(ms) + ")");
-        log.nowMs += ms;
-    }
-    std::chrono::milliseconds now() const override { return std::chrono::milliseconds(log.nowMs); }
+    void sleep(int ms) override { log.add("sleep(" + std::to_string(ms) + ")"); }
+    std::chrono::milliseconds now() const override { return {}; }
     DeviceCallLog& log;
 };
 

@@ -1,11 +1,7 @@
-// The controller link contract, and the D2XX link joining it twice: over the
-// in-process fake driver with the simulated controller behind it, and over the
-// simulated library loaded at run time.
+// The controller link contract, and the D2XX link joining it over the simulated
+// library loaded at run time.
 
 #include "LinkContract.h"
-
-#include "SimController.h"
-#include "SimSettings.h"
 
 #include <array>
 
@@ -54,50 +50,16 @@ TEST_P(LinkContract, OpenFindsTheControllerAndFindsItAgainAfterAClose) {
     EXPECT_EQ(under->prompter.messages, Strings{});
 }
 
-TEST_P(LinkContract, TheExchangesRunThroughIt) {
-    const Bytes table = PatternTable(EventKind::Relay, 40); // 1296 bytes: blocks and chunks
-    folder.write("sent", table);
-    EXPECT_EQ(protocol.connectAndSetClock(), ClockResult::Set);
-    EXPECT_EQ(protocol.sendTable(EventKind::Relay, folder.file("sent"), progress),
-              SendResult::Sent);
-    EXPECT_EQ(protocol.receiveTable(EventKind::Relay, folder.file("back")).result,
-              ReceiveResult::Received);
-    EXPECT_EQ(folder.read("back"), table);
-    EXPECT_EQ(protocol.emptyTable(EventKind::Relay), EmptyResult::Announced);
-    EXPECT_EQ(protocol.receiveTable(EventKind::Relay, folder.file("none")).result,
-              ReceiveResult::EmptyTable);
-}
-
-// The fake driver hands what the program writes to the simulated controller and
-// delivers its answers.
-struct FakeDriverLink : LinkUnderTest {
-    DeviceCallLog log;
-    FakeD2xx driver{log};
-    sim::SimController controller;
-    sim::SimSettings settings;
-    D2xxLink d2xx{prompter};
-
-    FakeDriverLink() {
-        driver.controller = [this](std::span<const std::uint8_t> bytes) {
-            const sim::SimController::Clock::time_point now{std::chrono::milliseconds(log.nowMs)};
-            return controller.receive(bytes.data(), bytes.size(), now, settings);
-        };
-        d2xx.bindEntryPoints(FakeD2xx::lookup);
-    }
-    ControllerLink& link() override { return d2xx; }
-    void removeController() override { driver.devices.clear(); }
-};
-
 struct SimLibraryLink : LinkUnderTest {
     D2xxLink d2xx{prompter};
 
     SimLibraryLink() {
-        ConfigureSim(CORVANE_SIM_LIBRARY, "reset", "");
-        ConfigureSim(CORVANE_SIM_LIBRARY, "timing", "instant");
+        ConfigureSimLibrary(CORVANE_SIM_LIBRARY, "reset", "");
+        ConfigureSimLibrary(CORVANE_SIM_LIBRARY, "timing", "instant");
         d2xx.bindDriver(CORVANE_SIM_LIBRARY);
     }
     ControllerLink& link() override { return d2xx; }
-    void removeController() override { ConfigureSim(CORVANE_SIM_LIBRARY, "devices", ""); }
+    void removeController() override { ConfigureSimLibrary(CORVANE_SIM_LIBRARY, "devices", ""); }
 };
 
 template <typename Link> LinkFactory Factory(std::string name) {
@@ -105,8 +67,7 @@ template <typename Link> LinkFactory Factory(std::string name) {
 }
 
 INSTANTIATE_TEST_SUITE_P(D2xx, LinkContract,
-                         ::testing::Values(Factory<FakeDriverLink>("FakeDriver"),
-                                           Factory<SimLibraryLink>("SimLibrary")),
+                         ::testing::Values(Factory<SimLibraryLink>("SimLibrary")),
                          LinkContract::Name);
 
 } // namespace

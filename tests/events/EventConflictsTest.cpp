@@ -1,5 +1,6 @@
 #include "events/conflicts/EventConflicts.h"
 
+#include "WeekClockEntries.h"
 #include "events/AnalogRecord.h"
 #include "events/AudioRecord.h"
 #include "events/MidiRecord.h"
@@ -7,32 +8,16 @@
 #include "events/SensorRecord.h"
 #include "events/TimecodeRecord.h"
 #include "events/conflicts/EventWarnings.h"
-#include "events/conflicts/WeekClockTime.h"
 
 #include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
 
-std::uint8_t Byte(int value) {
-    return static_cast<std::uint8_t>(value);
-}
-
-// Times as hhmm; weekdays 1 = Sunday; channels 1 to 10.
-WeekClockRecord Weekly(int weekday, int from, int to, int level = 100) {
-    const auto d = Byte(weekday);
-    return {.startWeekday = d,
-            .startHour = Byte(from / 100),
-            .startMinute = Byte(from % 100),
-            .endWeekday = Byte(to > from ? d : d % 7 + 1),
-            .endHour = Byte(to / 100),
-            .endMinute = Byte(to % 100),
-            .firstChannel = 1,
-            .lastChannel = 10,
-            .increment = 1,
-            .level = Byte(level),
-            .name = "w"};
-}
+using test::Byte;
+using test::Dated;
+using test::TableOf;
+using test::Weekly;
 
 // Monday 8:00 to 9:00 on the channels first, first + step, ... up to last.
 WeekClockRecord Stepped(int first, int last, int step, int level = 100) {
@@ -40,19 +25,6 @@ WeekClockRecord Stepped(int first, int last, int step, int level = 100) {
     r.firstChannel = static_cast<std::uint16_t>(first);
     r.lastChannel = static_cast<std::uint16_t>(last);
     r.increment = Byte(step);
-    return r;
-}
-
-// Dates as mmdd with their stored weekdays.
-WeekClockRecord Dated(int fromDate, int fromDay, int from, int toDate, int toDay, int to,
-                      int level = 200) {
-    auto r = Weekly(fromDay, from, to, level);
-    r.startMonth = Byte(fromDate / 100);
-    r.startDay = Byte(fromDate % 100);
-    r.endMonth = Byte(toDate / 100);
-    r.endDay = Byte(toDate % 100);
-    r.endWeekday = Byte(toDay);
-    r.entryFlag = 1;
     return r;
 }
 
@@ -77,22 +49,6 @@ AnalogRecord AnalogRelay(int input, int low, int high, int state) {
     return {Byte(input), Byte(low), 0, Byte(high), 0, 1, 2, 0, Byte(state), 0, ""};
 }
 
-// The week clock's weekly entries come first, as in its file.
-template <typename Record> EventTable TableOf(const std::vector<Record>& records) {
-    auto table = EventTable::empty(Record::kKind);
-    std::uint32_t weekly = 0;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        table.insert(i, records[i].encode());
-        if constexpr (std::is_same_v<Record, WeekClockRecord>)
-            weekly += records[i].entryFlag == 0;
-        else
-            ++weekly;
-    }
-    table.setEntryCount(weekly);
-    table.setDatedEntryCount(static_cast<std::uint32_t>(records.size()) - weekly);
-    return table;
-}
-
 // Each rule with a pair that conflicts and the nearest pair that does not.
 template <typename Record> struct PairCase {
     const char* what;
@@ -112,6 +68,7 @@ template <typename Record> void ExpectConflicts(const std::vector<PairCase<Recor
 TEST(EventConflicts, WeekClockRules) {
     const auto yearEnd = Dated(1230, 4, 1800, 102, 7, 600, 1);
     const auto march = Dated(301, 1, 1000, 301, 1, 1200, 1);
+    const auto mayDay = Dated(501, 6, 0, 501, 6, 100, 1);
     ExpectConflicts<WeekClockRecord>({
         {"overlap, levels differ", Weekly(2, 800, 900), Weekly(2, 830, 930, 200), true},
         {"windows only touch", Weekly(2, 800, 900), Weekly(2, 900, 1000, 200), false},
@@ -125,13 +82,14 @@ TEST(EventConflicts, WeekClockRules) {
         {"weekly on a day it misses", Weekly(3, 1900, 2000), yearEnd, false},
         {"dated over the year's end", yearEnd, Dated(101, 6, 1000, 101, 6, 1200), true},
         {"same weekday, months apart", march, Dated(607, 1, 1000, 607, 1, 1200), false},
+        {"dated over a whole week", Weekly(3, 1900, 2000), Dated(101, 5, 0, 110, 1, 0), true},
+        {"weekday 0 is no day", Weekly(0, 800, 900), Weekly(0, 830, 930, 200), false},
+        {"31 April is no date", Dated(431, 4, 2200, 501, 5, 200), mayDay, false},
     });
 }
 
 TEST(EventConflicts, TimecodeMidiAndAudioRules) {
     ExpectConflicts<TimecodeRecord>({
-        {"windows overlap", Timecode(1, 3, 9), Timecode(2, 5, 8), true},
-        {"windows only touch", Timecode(1, 3, 9), Timecode(3, 5, 8), false},
         {"past midnight", Timecode(235959, 10, 9), Timecode(5, 20, 8), true},
         {"past midnight, ended", Timecode(235959, 10, 9), Timecode(10, 20, 8), false},
     });
@@ -152,17 +110,13 @@ TEST(EventConflicts, TimecodeMidiAndAudioRules) {
 TEST(EventConflicts, RelaySensorAndAnalogRules) {
     ExpectConflicts<RelayRecord>({
         {"overlap, opposite states", {1, 0, 100, 3, 0, ""}, {1, 50, 150, 3, 1, ""}, true},
-        {"windows only touch", {1, 0, 100, 3, 0, ""}, {1, 100, 150, 3, 1, ""}, false},
         {"one level inside another", {1, 0, 100, 3, 0, ""}, {1, 50, 50, 3, 1, ""}, true},
         {"same state", {1, 0, 100, 3, 0, ""}, {1, 50, 150, 3, 0, ""}, false},
         {"another relay", {1, 0, 100, 3, 0, ""}, {1, 50, 150, 4, 1, ""}, false},
     });
     ExpectConflicts<SensorRecord>({
         {"DMX levels differ", {2, 0, 30, 0, 1, 9, 1, 9, ""}, {2, 0, 30, 0, 9, 12, 1, 8, ""}, true},
-        {"DMX, other contact",
-         {2, 0, 30, 0, 1, 9, 1, 9, ""},
-         {3, 0, 30, 0, 9, 12, 1, 8, ""},
-         false},
+        {"other contact", {2, 0, 30, 0, 1, 9, 1, 9, ""}, {3, 0, 30, 0, 9, 12, 1, 8, ""}, false},
         {"relay both ways", {2, 0, 30, 1, 4, 0, 1, 0, ""}, {2, 0, 30, 1, 4, 0, 0, 0, ""}, true},
         {"relay, same state", {2, 0, 30, 1, 4, 0, 1, 0, ""}, {2, 9, 30, 1, 4, 0, 1, 0, ""}, false},
         {"audio on and off", {2, 0, 30, 2, 0, 0, 0, 0, ""}, {2, 0, 30, 2, 1, 0, 0, 0, ""}, true},
@@ -170,7 +124,6 @@ TEST(EventConflicts, RelaySensorAndAnalogRules) {
     });
     ExpectConflicts<AnalogRecord>({
         {"windows overlap", AnalogDmx(0, 1, 3, 9), AnalogDmx(0, 2, 4, 8), true},
-        {"windows only touch", AnalogDmx(0, 1, 2, 9), AnalogDmx(0, 2, 4, 8), false},
         {"relay both ways", AnalogRelay(0, 1, 3, 1), AnalogRelay(0, 2, 4, 0), true},
         {"relay on another input", AnalogRelay(0, 1, 3, 1), AnalogRelay(1, 2, 4, 0), false},
     });
@@ -182,30 +135,6 @@ TEST(EventConflicts, PairsComeOnceAndSorted) {
     const auto table = TableOf<WeekClockRecord>(
         {Weekly(1, 2300, 2200, 1), Weekly(2, 800, 900, 2), Weekly(7, 2000, 2100, 3)});
     EXPECT_EQ(FindConflicts(table), (std::vector<EventConflict>{{0, 1}}));
-}
-
-struct StretchCase {
-    const char* what;
-    WeekClockRecord record;
-    std::vector<Stretch> stretches; // week (weekly) or year (dated), in seconds
-};
-
-TEST(WeekClockTime, WhereEntriesLie) {
-    constexpr std::int64_t D = kSecondsPerDay, H = 3600;
-    const auto newYear = Dated(1231, 4, 2200, 101, 5, 200);
-    const StretchCase cases[] = {
-        {"Saturday into Sunday", Weekly(7, 2300, 100), {{6 * D + 23 * H, 7 * D}, {0, H}}},
-        {"equal times: a whole day", Weekly(3, 600, 600), {{2 * D + 6 * H, 3 * D + 6 * H}}},
-        {"weekday 0 is none", WeekClockRecord{}, {}},
-        {"across the year's end", newYear, {{365 * D + 22 * H, 366 * D}, {0, 2 * H}}},
-        {"31 April is none", Dated(431, 4, 2200, 501, 5, 200), {}},
-    };
-    for (const auto& c : cases) {
-        const auto& r = c.record;
-        EXPECT_EQ(r.entryFlag ? DatedYearStretches(r) : WeeklyStretches(r), c.stretches) << c.what;
-    }
-    const auto longDated = Dated(101, 5, 0, 110, 1, 0);
-    EXPECT_EQ(DatedWeekStretches(longDated), (std::vector<Stretch>{{0, kSecondsPerWeek}}));
 }
 
 template <typename Record> struct WarningCase {
@@ -233,17 +162,8 @@ TEST(EventWarnings, RecordsTheControllerLikelyMisreads) {
         {{0, 1, 9, 1, 1, 0, 0, ""}, {"first channel 9 is above the last channel 1"}},
     });
     ExpectWarnings<RelayRecord>({
-        {{1, 10, 200, 1, 0, ""}, {}},
-        {{0, 10, 200, 1, 0, ""}, {"channel 0 is not a DMX channel (1..512)"}},
         {{1, 10, 200, 0, 0, ""}, {"relay number 0"}},
         {{1, 200, 10, 1, 0, ""}, {"level window low 200 is above its high 10"}},
-    });
-    ExpectWarnings<SensorRecord>({
-        {{0, 0, 0, 1, 0, 0, 1, 0, ""}, {"relay number 0"}},
-        {{0, 0, 0, 2, 1, 0, 0, 0, ""}, {}},
-    });
-    ExpectWarnings<AnalogRecord>({
-        {{0, 0, 5, 10, 0, 0, 0, 513, 0, 9, ""}, {firstNone, lastNone, "increment 0"}},
     });
 }
 

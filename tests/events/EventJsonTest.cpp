@@ -19,7 +19,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 using test::FileOfRecords;
 
-// One valid event of each kind; the week clock's is weekly.
+// One valid event of the kinds the tests change; the week clock's is weekly.
 Json ValidEvent(EventKind kind) {
     switch (kind) {
     case EventKind::WeekClock:
@@ -28,23 +28,15 @@ Json ValidEvent(EventKind kind) {
     case EventKind::Timecode:
         return Json::parse(R"({"name":"A","start":"00:00:01:00","end":"00:00:02:00",
             "firstChannel":1,"lastChannel":9,"increment":1,"level":9})");
-    case EventKind::Midi:
-        return Json::parse(R"({"name":"A","midiChannel":1,"note":60,"noteState":"on",
-            "action":"Hold","firstChannel":1,"lastChannel":9,"increment":1,"level":9})");
-    case EventKind::Audio:
-        return Json::parse(R"({"name":"A","side":"Left","band":"1kHz","firstChannel":1,
-            "lastChannel":9,"increment":1,"pixelMode":"One Pixel"})");
     case EventKind::Relay:
         return Json::parse(R"({"name":"A","channel":1,"levelLow":0,"levelHigh":9,"relay":1,
             "state":"on"})");
-    case EventKind::Sensor:
-        return Json::parse(R"({"name":"A","contact":1,"firstSetting":0,"secondSetting":30,
-            "action":"DMX","firstChannel":1,"lastChannel":9,"increment":1,"level":9})");
     case EventKind::Analog:
         return Json::parse(R"({"name":"A","input":1,"low":"0.05","high":"10.00",
             "action":"Relay","relay":1,"state":"on"})");
+    default:
+        return {};
     }
-    return {};
 }
 
 // The refusal's text; empty when the import or export succeeded.
@@ -102,29 +94,24 @@ void ExpectFieldCases(std::span<const FieldCase> cases, bool dated) {
     }
 }
 
+// One accepted and one refused edge per validation rule: whole numbers in a
+// range (JsonFields::readNumber), clock and date parts (JsonFields::parts),
+// named choices (JsonFields::choice), voltages and names; each other refusal once.
 TEST(EventJson, FieldRangesAndRefusals) {
     using enum EventKind;
     const std::string weekdays = "Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday";
-    const std::string bands = "16kHz, 10.7kHz, 6.3kHz, 4.2kHz, 2.5kHz, 1.7kHz, 1kHz, 670Hz, "
-                              "400Hz, 265Hz, 160Hz, 107Hz, 63Hz, 42Hz";
     const std::string name24 = "\"123456789012345678901234\"";
     const std::string name25 = "\"1234567890123456789012345\"";
     // 24 Latin-1 characters: 42 bytes of UTF-8 in the text.
     const std::string latin1 = "\"B\u00fchne " + std::string(18, 'x') + "\"";
     const FieldCase cases[] = {
-        {WeekClock, "firstChannel", "1", ""},
-        {WeekClock, "firstChannel", "0", "0 is out of range 1..512"},
         {WeekClock, "lastChannel", "512", ""},
         {WeekClock, "lastChannel", "513", "513 is out of range 1..512"},
-        {WeekClock, "increment", "255", ""},
-        {WeekClock, "increment", "256", "256 is out of range 1..255"},
-        {WeekClock, "level", "256", "256 is out of range 0..255"},
         {WeekClock, "level", "2.5", "must be a whole number"},
         {WeekClock, "level", "", "is missing"},
         {WeekClock, "colour", "1", "is not a field of this kind of event"},
         {WeekClock, "startTime", "\"23:59:59\"", ""},
         {WeekClock, "startTime", "\"24:00:00\"", "hour 24 is out of range 0..23"},
-        {WeekClock, "endTime", "\"08:60:00\"", "minute 60 is out of range 0..59"},
         {WeekClock, "endTime", "\"8:00\"", "\"8:00\" is not a time HH:MM:SS"},
         {WeekClock, "weekday", "\"saturday\"", ""},
         {WeekClock, "weekday", "\"Funday\"", "\"Funday\" is not one of " + weekdays},
@@ -133,26 +120,7 @@ TEST(EventJson, FieldRangesAndRefusals) {
         {WeekClock, "name", latin1, ""},
         {WeekClock, "name", "\"\u20ac\"", "\"\u20ac\" holds a character outside Latin-1"},
         {WeekClock, "name", "\"a\\u0000b\"", "must not hold a NUL character"},
-        {WeekClock, "name", "7", "must be text"},
-        {Timecode, "start", "\"23:59:59:29\"", ""},
-        {Timecode, "start", "\"00:00:00:30\"", "frames 30 is out of range 0..29"},
-        {Timecode, "end", "\"24:00:00:00\"", "hours 24 is out of range 0..23"},
-        {Midi, "midiChannel", "16", ""},
-        {Midi, "midiChannel", "17", "17 is out of range 1..16"},
-        {Midi, "midiChannel", "\"any\"", "\"any\" is not one of all"},
-        {Midi, "note", "128", ""},
-        {Midi, "note", "129", "129 is out of range 1..128"},
-        {Midi, "noteState", "true", "true is not one of off, on"},
-        {Midi, "action", "\"Flash\"", "\"Flash\" is not one of Hold, INC, DEC, Toggle"},
-        {Audio, "band", "\"43Hz\"", "\"43Hz\" is not one of " + bands},
-        {Relay, "relay", "8", ""},
-        {Relay, "relay", "9", "9 is out of range 1..8"},
-        {Sensor, "contact", "8", ""},
-        {Sensor, "contact", "9", "9 is out of range 1..8"},
-        {Sensor, "secondSetting", "60", "60 is out of range 0..59"},
-        {Sensor, "action", "\"Relay\"", "is missing", "relay"},
-        {Analog, "input", "4", ""},
-        {Analog, "input", "5", "5 is out of range 1..4"},
+        {Analog, "action", "\"DMX\"", "is missing", "firstChannel"},
         {Analog, "low", "\"10.00\"", ""},
         {Analog, "high", "\"10.01\"", "is above 10.00"},
         {Analog, "low", "\"2.5\"", "\"2.5\" is not a voltage such as \"2.50\""},
@@ -161,7 +129,6 @@ TEST(EventJson, FieldRangesAndRefusals) {
     const FieldCase dated[] = {
         {WeekClock, "startDate", "\"02-29\"", ""},
         {WeekClock, "startDate", "\"02-30\"", "day 30 is not in month 2"},
-        {WeekClock, "startDate", "\"13-01\"", "month 13 is out of range 1..12"},
         {WeekClock, "endDate", "\"12-30\"", "is not after the start time on the same date",
          "endTime"},
         {WeekClock, "weekday", "\"Monday\"", "is not a field of this kind of event"},
@@ -178,10 +145,10 @@ struct TextCase {
 
 TEST(EventJson, DocumentRefusals) {
     using enum EventKind;
-    Json firstAbove = ValidEvent(Midi), lowAbove = ValidEvent(Analog);
+    Json firstAbove = ValidEvent(Timecode), lowAbove = ValidEvent(Analog);
     firstAbove["firstChannel"] = 10;
     lowAbove["high"] = "0.04";
-    const auto midi = Document(Midi, Json::array({firstAbove})).dump();
+    const auto timecode = Document(Timecode, Json::array({firstAbove})).dump();
     const auto analog = Document(Analog, Json::array({lowAbove})).dump();
     const std::string parseError = "not JSON text: parse error at line 1, column 17: syntax error "
                                    "while parsing object key - unexpected end of input; expected "
@@ -198,7 +165,7 @@ TEST(EventJson, DocumentRefusals) {
         {Relay, R"({"kind":"relay",)", parseError},
         {Relay, R"({"kind":"relay","x":1E999})", "not JSON text: number overflow parsing '1E999'"},
         {WeekClock, R"({"kind":"weekclock","weekly":[]})", R"(field "dated" is missing)"},
-        {Midi, midi, R"(event 1, field "lastChannel": 9 is below the first channel 10)"},
+        {Timecode, timecode, R"(event 1, field "lastChannel": 9 is below the first channel 10)"},
         {Analog, analog, R"(event 1, field "high": is below the low voltage)"},
     };
     for (const auto& c : cases)
@@ -225,7 +192,6 @@ TEST(EventJson, ExportThenImportGivesTheFileBack) {
                                               {0, 2, 5, 2, 150, 1, 8, 0, 1, 0, "2.05 to 2.150"}};
     const std::pair<EventKind, std::vector<std::uint8_t>> files[] = {
         {EventKind::WeekClock, FileOfRecords(2, 1, week)},
-        {EventKind::WeekClock, test::BareHeader()},
         {EventKind::Timecode, FileOfRecords(timecode)},
         {EventKind::Midi, FileOfRecords(midi)},
         {EventKind::Audio, FileOfRecords(audio)},
