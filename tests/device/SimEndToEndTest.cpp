@@ -94,6 +94,9 @@ TEST_F(CliFixture, DevicesClockAndRefusals) {
     folder.write("none.mdi", PatternTable(EventKind::Midi, 0));
     EXPECT_EQ(runSim("send midi none.mdi"), 1);
     EXPECT_THAT(output("stderr"), HasSubstr("holds no records"));
+    folder.write("one.mdi", PatternTable(EventKind::Midi, 1));
+    EXPECT_EQ(runSim("send relay one.mdi"), 1);
+    EXPECT_EQ(output("stderr"), "one.mdi is not a valid relay event file; nothing was sent\n");
 }
 
 // The controller announces 40 Relay records under a header that counts five, and
