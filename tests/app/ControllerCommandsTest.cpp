@@ -32,9 +32,6 @@ protected:
         click(kIdExport);
         return path;
     }
-
-    void send(const std::string& path) { prompter.answerOpen(path), click(kIdSend); }
-    void receive(const std::string& path) { prompter.answerSave(path), click(kIdReceive); }
 };
 
 // Seventeen relay events: 16 + 17 * 32 = 560 bytes, chunks of 512 and 48.

@@ -148,10 +148,8 @@ TEST_F(OperatorPathsTest, SendRefusesAFileOfAnotherKindOrWithoutEvents) {
     click(kIdClear);
     prompter.answerSave(folderPath("none.rel"));
     click(kIdExport);
-    for (const char* file : {"one.mdi", "none.rel"}) {
-        prompter.answerOpen(folderPath(file));
-        click(kIdSend);
-    }
+    for (const char* file : {"one.mdi", "none.rel"})
+        send(folderPath(file));
     EXPECT_EQ(prompter.messages,
               (std::vector<std::string>{"The file is not a valid event file for this kind!",
                                         "There are no events to send."}));
