@@ -35,9 +35,6 @@ public:
     void flat(const std::string& name, QSize size, QColor color) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(color);
-        bitmap(name, image);
-    }
-    void bitmap(const std::string& name, const QImage& image) {
         image.save(dir_.filePath(QString::fromStdString(name)), "BMP");
     }
     // Writes the.ui and Resource.h and makes them the process-wide skin.
@@ -79,18 +76,17 @@ inline QRgb Pixel(const QImage& image, QPoint at) {
     return Rgb(image.pixel(at));
 }
 
-// The bounding box of the pixels that have the colour, give or take the
-// blending of anti-aliased text edges.
-inline QRect BoundsOf(const QImage& image, QColor c) {
-    QRect bounds;
+// Whether some pixel has the colour, give or take the blending of
+// anti-aliased text edges.
+inline bool HasColour(const QImage& image, QColor c) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor p = image.pixelColor(x, y);
             if (std::max({qAbs(p.red() - c.red()), qAbs(p.green() - c.green()),
                           qAbs(p.blue() - c.blue())}) <= 60)
-                bounds |= QRect(x, y, 1, 1);
+                return true;
         }
-    return bounds;
+    return false;
 }
 
 // The colours of the flat state images of the test window.
