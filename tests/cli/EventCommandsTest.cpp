@@ -1,13 +1,11 @@
+#include "RunCorvanectl.h"
 #include "events/MidiRecord.h"
 #include "events/RelayRecord.h"
 #include "events/WeekClockRecord.h"
 #include "support/FileOfRecords.h"
-#include "support/TempFolder.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace corvane::cli {
@@ -19,16 +17,6 @@ using test::FileOfRecords;
 // never touches the file it reads.
 TEST(Corvanectl, ListCheckAndWrongArguments) {
     test::TempFolder folder;
-    const auto text = [&](const char* name) {
-        const auto bytes = folder.read(name);
-        return std::string(bytes.begin(), bytes.end());
-    };
-    const auto run = [&](const std::string& arguments) {
-        const auto command = std::string(CORVANECTL_PATH) + " " + arguments + " >" +
-                             folder.file("out") + " 2>" + folder.file("err");
-        const int raw = std::system(command.c_str());
-        return std::tuple(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text("out"), text("err"));
-    };
     const std::vector<WeekClockRecord> week = {
         {0, 0, 2, 8, 5, 0, 0, 0, 2, 9, 30, 0, 1, 10, 1, 255, 0, "Event"},
         {12, 24, 5, 18, 0, 0, 12, 26, 7, 6, 0, 0, 1, 10, 1, 255, 1, "Xmas"}};
@@ -76,7 +64,7 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
-        const auto [status, out, err] = run(c.arguments);
+        const auto [status, out, err] = test::RunCorvanectl(folder, c.arguments);
         EXPECT_EQ(status, c.status);
         EXPECT_EQ(out, c.out);
         EXPECT_EQ(c.status == 2 ? err.substr(0, usage.size()) : err, c.err);
@@ -84,7 +72,7 @@ TEST(Corvanectl, ListCheckAndWrongArguments) {
     EXPECT_EQ(folder.read("d.bin"), damaged);
     EXPECT_FALSE(folder.exists("d.bin.damaged"));
     EXPECT_FALSE(folder.exists("absent.bin"));
-    const auto [status, help, err] = run("--help");
+    const auto [status, help, err] = test::RunCorvanectl(folder, "--help");
     EXPECT_TRUE(status == 0 && help.contains("list KIND FILE [--dated]") &&
                 help.contains("check KIND FILE"))
         << help;

@@ -1,10 +1,8 @@
+#include "RunCorvanectl.h"
 #include "events/RelayRecord.h"
 #include "support/FileOfRecords.h"
-#include "support/TempFolder.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace corvane::cli {
 namespace {
@@ -16,16 +14,6 @@ TEST(Corvanectl, ExportAndImportText) {
     const auto file = test::FileOfRecords(std::vector<RelayRecord>{{7, 1, 9, 2, 1, "Fan"}});
     folder.write("r.bin", file);
     folder.write("bad.json", {'{', '}'});
-    const auto run = [&](const std::string& arguments) {
-        const auto command =
-            "cd " + folder.path() + " && " + CORVANECTL_PATH + " " + arguments + " >out 2>err";
-        const int raw = std::system(command.c_str());
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    };
-    const auto text = [&](const char* name) {
-        const auto bytes = folder.read(name);
-        return std::string(bytes.begin(), bytes.end());
-    };
     struct Case {
         std::string arguments;
         int status;
@@ -44,9 +32,10 @@ TEST(Corvanectl, ExportAndImportText) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
-        EXPECT_EQ(run(c.arguments), c.status);
+        const auto run = test::RunCorvanectl(folder, c.arguments);
+        EXPECT_EQ(run.status, c.status);
         if (c.status == 1) {
-            EXPECT_EQ(text("err"), c.err);
+            EXPECT_EQ(run.err, c.err);
         }
     }
     EXPECT_EQ(folder.read("copy.bin"), file);
