@@ -84,15 +84,12 @@ TEST_F(ControlReaderTest, StylesFromFlagsAndDefaults) {
     } cases[] = {
         {"PUSHBUTTON IsVisible=0 IsDisabled=1 IsTabStop=1 IsDefPushButton=1", 0x48010001},
         {"CHECK IsDefPushButton=1", 0x50010003}, // a tab stop by default, no default button
-        {"RADIO IsGroup=1", 0x50030009},
         {"EDIT", 0x50010084},
         {"EDIT IsHScroll=1 IsVScroll=1 IsWantReturn=1 IsAutoVScroll=1 IsLowerCase=1", 0x503110D4},
-        {"EDIT IsTabStop=0 IsAutoHScroll=0 IsMultiline=0 HorAligMode=2", 0x50000002},
         {"EDIT HorAligMode=3", 0x50010084}, // 3 is left
         {"COMBOBOX", 0x50210102},
         {"COMBOBOX IsAutoHScroll=1 IsDisableNoScroll=1 IsUppercase=1 IsLowercase=1", 0x50216942},
         {"STATIC", 0x50000100},
-        {"SLIDER IsVertical=1", 0x50000002},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CommonOf(description(TypeAndKeys(c.words))).style, c.style) << c.words;
