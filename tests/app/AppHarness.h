@@ -75,6 +75,9 @@ protected:
     void setEventName(const QString& name) {
         window().controlAs<UIEdit>(kIdEventName)->setText(name);
     }
+    // Send and receive with the file dialog answered by path.
+    void send(const std::string& path) { prompter.answerOpen(path), click(kIdSend); }
+    void receive(const std::string& path) { prompter.answerSave(path), click(kIdReceive); }
     void selectItem(EventKind kind, int comboId, int index) {
         auto* combo = qobject_cast<QComboBox*>(panelControl(kind, comboId));
         ASSERT_TRUE(combo && index < combo->count())

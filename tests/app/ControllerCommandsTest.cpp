@@ -32,9 +32,6 @@ protected:
         click(kIdExport);
         return path;
     }
-
-    void send(const std::string& path) { prompter.answerOpen(path), click(kIdSend); }
-    void receive(const std::string& path) { prompter.answerSave(path), click(kIdReceive); }
 };
 
 // Seventeen relay events: 16 + 17 * 32 = 560 bytes, chunks of 512 and 48.
@@ -53,61 +50,52 @@ TEST_F(ControllerTest, ATableOfTwoChunksStepsTheProgressBarTwice) {
     EXPECT_FALSE(window().progressBar()->isVisible());
 }
 
-// Into a file of its own, or onto the event file itself, which must never be cut.
-TEST_F(ControllerTest, OnlyACompleteTableBecomesTheEventFile) {
-    ASSERT_TRUE(start());
-    send(exportRelays(3));
-    const QByteArray stored = eventFile(EventKind::Relay);
-    const std::string onto = EventFilePath(window().eventFolder(), EventKind::Relay);
-    for (const std::string& chosen : {folderPath("cut.rel"), onto}) {
-        ConfigureSimulator("cut_after", "60");
-        receive(chosen);
-        EXPECT_EQ(eventFile(EventKind::Relay), stored);
-        EXPECT_EQ(listLines().size(), 3);
-    }
-    EXPECT_EQ(prompter.messages,
-              std::vector<std::string>(
-                  2, "Receive failed: the table from the controller is incomplete!"));
-    ConfigureSimulator("cut_after", "");
-    click(kIdClear);
-    receive(onto);
-    EXPECT_EQ(eventFile(EventKind::Relay), stored);
-    EXPECT_EQ(listLines().size(), 3);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(onto + ".receiving")));
-}
-
-// An unplug in the middle of a send (the link cut after so many bytes) and a
-// disk that fills up under the receive: the operator is told, and the event
-// file and the list stay as they were.
+// A receive cut short (into a file of its own, or onto the event file itself,
+// which must never be cut), an unplug in the middle of a send and a disk that
+// fills up under the receive: the operator is told, and the event file and the
+// list stay as they were.
 TEST_F(ControllerTest, TransfersThatBreakOffChangeNoEventFileAndSaySo) {
     ASSERT_TRUE(start());
     const std::string relays = exportRelays(3);
     send(relays);
     const QByteArray stored = eventFile(EventKind::Relay);
+    const std::string onto = EventFilePath(window().eventFolder(), EventKind::Relay);
+    const std::string cut = "Receive failed: the table from the controller is incomplete!";
+    const std::string full =
+        "The event file could not be written (is the disk full?); nothing was changed!";
+    const ReplaceFault diskFull = [](ReplaceStep step) {
+        return step == ReplaceStep::WriteTemporary ? ENOSPC : 0;
+    };
     struct Case {
         const char* name;
-        bool sending;
+        bool sending; // else a receive into chosen
+        std::string chosen;
         const char* cutAfter; // bytes the link carries before it is cut; "" not cut
         ReplaceFault fault;
         std::string message;
     };
     const Case cases[] = {
-        {"unplugged mid-send", true, "60", nullptr, std::string(kSendBrokeOffMessage)},
-        {"disk full", false, "",
-         [](ReplaceStep step) { return step == ReplaceStep::WriteTemporary ? ENOSPC : 0; },
-         "The event file could not be written (is the disk full?); nothing was changed!"},
+        {"cut into its own file", false, folderPath("cut.rel"), "60", nullptr, cut},
+        {"cut onto the event file", false, onto, "60", nullptr, cut},
+        {"unplugged mid-send", true, "", "60", nullptr, std::string(kSendBrokeOffMessage)},
+        {"disk full", false, folderPath("back.rel"), "", diskFull, full},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         prompter.messages.clear();
         ConfigureSimulator("cut_after", c.cutAfter);
         SetReplaceFaultForTesting(c.fault);
-        c.sending ? send(relays) : receive(folderPath("back.rel"));
+        c.sending ? send(relays) : receive(c.chosen);
         SetReplaceFaultForTesting(nullptr);
         EXPECT_EQ(prompter.messages, std::vector<std::string>{c.message});
         EXPECT_EQ(eventFile(EventKind::Relay), stored);
         EXPECT_EQ(listLines().size(), 3);
     }
+    click(kIdClear); // a whole table received onto the event file leaves no temporary
+    receive(onto);
+    EXPECT_EQ(eventFile(EventKind::Relay), stored);
+    EXPECT_EQ(listLines().size(), 3);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(onto + ".receiving")));
 }
 
 TEST_F(ControllerTest, WithoutControllerEveryCommandSearchesAgain) {

@@ -2,12 +2,11 @@
 // that lead to their list lines, a view that follows the event file, and the
 // conflict count in the status note.
 #include "AppHarness.h"
-#include "events/WeekClockRecord.h"
+#include "events/WeekClockEntries.h"
 #include "schedule/RasterPainter.h"
 #include "schedule/ScheduleDrawing.h"
 #include "scheduleview/QtSchedulePainter.h"
 #include "scheduleview/ScheduleWindow.h"
-#include "support/FileOfRecords.h"
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>
@@ -18,47 +17,20 @@
 namespace corvane::test {
 namespace {
 
-std::uint8_t U8(int value) {
-    return static_cast<std::uint8_t>(value);
+// An entry of the shared week-clock helpers under a name of its own.
+WeekClockRecord Named(WeekClockRecord record, const std::string& name) {
+    record.name = name;
+    return record;
 }
 
-// Channels 1 to 10 from hour `from` on weekday (1 = Sunday) to hour `to`, on
-// the next day when it is not later.
-WeekClockRecord Weekly(int weekday, int from, int to, int level, const std::string& name) {
-    return {.startWeekday = U8(weekday),
-            .startHour = U8(from),
-            .endWeekday = U8(to > from ? weekday : weekday % 7 + 1),
-            .endHour = U8(to),
-            .firstChannel = 1,
-            .lastChannel = 10,
-            .increment = 1,
-            .level = U8(level),
-            .name = name};
-}
-
-// The same on one date of the year.
-WeekClockRecord Dated(int month, int day, int from, int to, const std::string& name) {
-    WeekClockRecord r = Weekly(1, from, to, 200, name);
-    r.startMonth = r.endMonth = U8(month);
-    r.startDay = r.endDay = U8(day);
-    r.entryFlag = 1;
-    return r;
-}
-
-// Weekly entries first, then the dated ones, as the file keeps them.
-std::vector<std::uint8_t> WeekFile(const std::vector<WeekClockRecord>& weekly,
-                                   const std::vector<WeekClockRecord>& dated = {}) {
-    std::vector<WeekClockRecord> records = weekly;
-    records.insert(records.end(), dated.begin(), dated.end());
-    return FileOfRecords(static_cast<std::uint32_t>(weekly.size()),
-                         static_cast<std::uint32_t>(dated.size()), records);
+// The event file holding the entries.
+std::vector<std::uint8_t> WeekFile(const std::vector<WeekClockRecord>& records) {
+    return TableOf(records).bytes();
 }
 
 TEST(QtSchedulePainter, PaintsThePictureTheRasterPainterPaints) {
-    auto table =
-        *EventTable::fromFile(WeekFile({Weekly(2, 8, 12, 40, "a"), Weekly(7, 22, 2, 255, "b")},
-                                       {Dated(3, 10, 9, 11, "c")}),
-                              EventKind::WeekClock);
+    const EventTable table = TableOf(std::vector{
+        Weekly(2, 800, 1200, 40), Weekly(7, 2200, 200, 255), Dated(310, 3, 900, 310, 3, 1100)});
     const ScheduleLayout layout = LayOutSchedule(table, 2, CivilDate{2026, 3, 10});
     ASSERT_EQ(layout.bars.size(), 4u);
     RasterPainter raster(kScheduleWidth, kScheduleHeight);
@@ -102,8 +74,10 @@ protected:
 // Each click starts from another kind; the list switches to the week clock
 // and to the group of the entry, and selects its line alone.
 TEST_F(ScheduleTest, ClickOnABarSelectsItsListLineAndTheTooltipIsThatLine) {
-    writeWeekFile(WeekFile({Weekly(2, 8, 10, 100, "early"), Weekly(4, 12, 14, 100, "noon")},
-                           {Dated(3, 10, 8, 9, "spring"), Dated(3, 12, 15, 17, "fair")}));
+    writeWeekFile(
+        WeekFile({Named(Weekly(2, 800, 1000), "early"), Named(Weekly(4, 1200, 1400), "noon"),
+                  Named(Dated(310, 3, 800, 310, 3, 900), "spring"),
+                  Named(Dated(312, 5, 1500, 312, 5, 1700), "fair")}));
     ASSERT_TRUE(start());
     ScheduleWindow& schedule = openSchedule();
     EXPECT_TRUE(schedule.isVisible());
@@ -154,8 +128,7 @@ TEST_F(ScheduleTest, TheScheduleFollowsTheEventFile) {
     EXPECT_TRUE(schedule.view().layout().bars.empty());
 
     const std::string replacement = folderPath("replacement.bin");
-    TempFolder::writeFile(replacement,
-                          WeekFile({Weekly(1, 8, 9, 1, "x"), Weekly(3, 8, 9, 1, "y")}));
+    TempFolder::writeFile(replacement, WeekFile({Weekly(1, 800, 900), Weekly(3, 800, 900)}));
     std::filesystem::rename(replacement, folderPath("EventWeekInfo.bin"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return schedule.view().layout().bars.size() == 2; }));
 
@@ -169,11 +142,11 @@ TEST_F(ScheduleTest, TheScheduleFollowsTheEventFile) {
 // that no longer holds goes.
 TEST_F(ScheduleTest, StatusNoteCountsTheConflictsOfTheKind) {
     ASSERT_TRUE(start());
-    writeWeekFile(WeekFile(
-        {Weekly(2, 8, 10, 100, "a"), Weekly(2, 9, 11, 200, "b"), Weekly(2, 9, 12, 50, "c")}));
+    writeWeekFile(
+        WeekFile({Weekly(2, 800, 1000), Weekly(2, 900, 1100, 200), Weekly(2, 900, 1200, 50)}));
     selectKind(EventKind::WeekClock);
     EXPECT_EQ(window().statusNote(), "3 conflicts in this kind.");
-    writeWeekFile(WeekFile({Weekly(2, 8, 10, 100, "a")}));
+    writeWeekFile(WeekFile({Weekly(2, 800, 1000)}));
     selectKind(EventKind::WeekClock);
     EXPECT_EQ(window().statusNote(), "");
 }
@@ -184,12 +157,10 @@ TEST_F(ScheduleTest, StatusNoteCountsTheConflictsOfTheKind) {
 TEST_F(ScheduleTest, ReceiveMarksConflictsAndAddsTheCountToItsNote) {
     ASSERT_TRUE(start());
     const std::string clash = folderPath("clash.trc");
-    TempFolder::writeFile(clash, WeekFile({Weekly(2, 8, 10, 100, "a"), Weekly(2, 9, 11, 200, "b"),
-                                           Weekly(3, 8, 9, 1, "c")}));
-    prompter.answerOpen(clash);
-    click(kIdSend);
-    prompter.answerSave(folderPath("back.trc"));
-    click(kIdReceive);
+    TempFolder::writeFile(
+        clash, WeekFile({Weekly(2, 800, 1000), Weekly(2, 900, 1100, 200), Weekly(3, 800, 900, 1)}));
+    send(clash);
+    receive(folderPath("back.trc"));
     EXPECT_EQ(window().statusNote(), "Received 3 events. 1 conflict in this kind.");
     ASSERT_EQ(listLines().size(), 3);
     const QListWidget& list = *window().eventList();

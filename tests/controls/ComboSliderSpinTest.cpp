@@ -65,9 +65,10 @@ TEST_F(ComboTest, ExtremeDropListHeightsStillOpenAListThatFitsTheScreen) {
 
 TEST_F(ComboTest, UnknownComboStyleStillShowsItsText) {
     auto* combo = single<UIComboBox>("Type=COMBOBOX\nRect=0,0,120,24\nComboStyle=7\n");
+    const QImage empty = combo->renderFace(kStateNormal);
     combo->addItem("HHHH");
     combo->setCurrentIndex(0);
-    EXPECT_TRUE(HasColour(combo->renderFace(kStateNormal), Qt::black));
+    EXPECT_NE(combo->renderFace(kStateNormal), empty);
 }
 
 using SliderTest = SkinWindowTest;

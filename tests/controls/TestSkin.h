@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -74,19 +73,6 @@ inline QRgb Rgb(const QColor& color) {
 }
 inline QRgb Pixel(const QImage& image, QPoint at) {
     return Rgb(image.pixel(at));
-}
-
-// Whether some pixel has the colour, give or take the blending of
-// anti-aliased text edges.
-inline bool HasColour(const QImage& image, QColor c) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor p = image.pixelColor(x, y);
-            if (std::max({qAbs(p.red() - c.red()), qAbs(p.green() - c.green()),
-                          qAbs(p.blue() - c.blue())}) <= 60)
-                return true;
-        }
-    return false;
 }
 
 // The colours of the flat state images of the test window.

