@@ -384,7 +384,8 @@ void MainWindow::listRefilled() {
         showNote(ConflictCount(conflictPairs_));
     else if (statusNote_->text().endsWith(kConflictNoteEnd))
         statusNote_->hide();
-    if (scheduleWindow_ != nullptr)
+    // Only the week clock's file is drawn; outside changes reach it through its watch.
+    if (scheduleWindow_ != nullptr && currentKind_ == EventKind::WeekClock)
         scheduleWindow_->reload();
 }
 
