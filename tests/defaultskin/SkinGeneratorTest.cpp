@@ -64,20 +64,6 @@ TEST_F(SkinGeneratorTest, WritesStateImagesCheckedImagesAndPreviewsAndDropsStale
     EXPECT_FALSE(QImage(path("preview/skin_one_states.png")).isNull());
 }
 
-TEST_F(SkinGeneratorTest, BackgroundImageLeavesOutFacesButNotTheirMargins) {
-    const QByteArray ui =
-        QByteArray(kWindow) + "BKNO=one_o.bmp\n" +
-        "[SKIN_ONE_0]\nType=COMBOBOX\nRect=8,8,100,28\nIDs=IDC_FIRST\n" +
-        "[SKIN_ONE_1]\nType=EDIT\nRect=20,44,100,64\nIDs=IDC_SECOND\nFace=Well\n" +
-        "FaceMargin=4,3\n";
-    ASSERT_TRUE(generate(ui)) << qPrintable(generator_->error());
-    const QImage normal(path("out/one_n.bmp"));
-    const QImage background(path("out/one_o.bmp"));
-    ASSERT_EQ(background.size(), normal.size());
-    EXPECT_NE(background.pixel(90, 18), normal.pixel(90, 18)); // the combo face
-    EXPECT_EQ(background.pixel(17, 54), normal.pixel(17, 54)); // the edit's margin
-}
-
 TEST_F(SkinGeneratorTest, RefusesAuthoringMistakes) {
     const QByteArray window = kWindow;
     const QByteArray check = window + "[SKIN_ONE_0]\nType=CHECK\nRect=8,8,48,28\nBKCN=c_n.bmp\n";
