@@ -55,17 +55,6 @@ TEST_F(ButtonTest, ShowsTheLookOfItsCheckEnablingMouseButtonAndHover) {
     }
 }
 
-TEST_F(ButtonTest, SpaceClicksOnReleaseWithoutThePressedLook) {
-    UIButton* push = single<UIButton>("Type=PUSHBUTTON\nRect=10,10,50,30");
-    QTest::mouseMove(&window_, {150, 80});
-    push->setFocus();
-    QTest::keyPress(push, Qt::Key_Space);
-    EXPECT_EQ(shown(push), Rgb(kNormal));
-    EXPECT_TRUE(window_.commands.empty());
-    QTest::keyRelease(push, Qt::Key_Space);
-    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked}}));
-}
-
 // Check boxes toggle under the panel tests' clicks; radio groups are this test's.
 TEST_F(ButtonTest, RadioGroupsStayExclusive) {
     skin_.section("IDW_MAIN_0", "Type=RADIO\nIDs=IDC_102\nRect=0,20,40,40\nIsGroup=1");

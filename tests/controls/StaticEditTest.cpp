@@ -22,7 +22,6 @@ TEST_F(EditTest, StyleBitsRuleWhatTypingEntersAndHowTheLineShowsIt) {
         Qt::Alignment align = Qt::AlignLeft; // of a one-line field
     };
     const Case cases[] = {
-        {"", "aB1 x", "aB1 x"},
         {"IsNumber=1\nIsMultiline=0\n", "a1-2b3", "123"},
         {"IsUpperCase=1\n", "abC1", "ABC1"},
         {"IsReadOnly=1\nIsMultiline=0\n", "abc", ""},

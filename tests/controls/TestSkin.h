@@ -25,7 +25,7 @@ public:
         header_ += "#define " + name + " " + std::to_string(value) + "\n";
         return *this;
     }
-    // Adds a section, or replaces one added before.
+    // Adds a section or replaces the one of that name.
     TestSkin& section(const std::string& name, const std::string& lines) {
         std::erase_if(sections_, [&](const auto& section) { return section.first == name; });
         sections_.emplace_back(name, lines);
@@ -56,7 +56,7 @@ private:
     std::string header_;
 };
 
-// A skinned window with a chosen skin number that records its commands.
+// A skinned window that records its commands.
 using Commands = std::vector<std::pair<int, int>>;
 class TestWindow : public UIWnd {
 public:
@@ -67,7 +67,6 @@ public:
     const int number_;
 };
 
-// Colours without alpha.
 inline QRgb Rgb(const QColor& color) {
     return color.rgb() & 0x00FFFFFF;
 }
@@ -75,17 +74,17 @@ inline QRgb Pixel(const QImage& image, QPoint at) {
     return Rgb(image.pixel(at));
 }
 
-// The colours of the flat state images of the test window.
+// The flat state images of the test window.
 inline const QColor kNormal(200, 0, 0), kHover(0, 200, 0), kPressed(200, 200, 0),
     kDisabled(90, 90, 90);
 
 // A test window with skin number 1000 and flat 200x100 state images; the
-// tests add its control sections (ids IDC_101 .. IDC_106 are defined).
+// tests add its control sections (ids IDC_101 .. IDC_105 are defined).
 class SkinWindowTest : public ::testing::Test {
 protected:
     SkinWindowTest() {
         skin_.define("IDW_MAIN", 1000);
-        for (int id = 101; id <= 106; ++id)
+        for (int id = 101; id <= 105; ++id)
             skin_.define("IDC_" + std::to_string(id), id);
         for (const auto& [name, color] : {std::pair{"n.bmp", kNormal},
                                           {"h.bmp", kHover},
@@ -109,7 +108,6 @@ protected:
         create(window);
         return (window ? window : &window_)->controlAs<T>(101);
     }
-    // The colour the window shows at a point of one of its controls.
     QRgb shown(QWidget* control, QPoint at = {2, 2}) {
         return Pixel(control->window()->grab().toImage(), control->mapTo(control->window(), at));
     }
