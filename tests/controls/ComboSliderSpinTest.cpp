@@ -51,8 +51,7 @@ TEST_F(ComboTest, ExtremeDropListHeightsStillOpenAListThatFitsTheScreen) {
     const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
     for (const char* height : {"0", "10000"}) {
         auto* combo = single<UIComboBox>(
-            std::string("Type=COMBOBOX\nRect=0,10,100,34\nComboStyle=2\nDropListHeight=") + height,
-            fresh());
+            std::string("Type=COMBOBOX\nRect=0,10,100,34\nComboStyle=2\nDropListHeight=") + height);
         for (int item = 0; item < 600; ++item)
             combo->addItem(QString::number(item));
         combo->showPopup();
@@ -85,10 +84,10 @@ TEST_F(SliderTest, KeysMoveAVerticalOneAsATrackbarAndItsWindowHearsOfEveryMove) 
     slider->setRange(0, 100);
     for (const auto& c : cases) {
         slider->setValue(50);
-        window_.commands.clear();
+        window_->commands.clear();
         QTest::keyClick(slider, c.key);
         EXPECT_EQ(slider->value(), c.value) << c.key;
-        EXPECT_EQ(window_.commands, (Commands{{101, kScrolled}})) << c.key;
+        EXPECT_EQ(window_->commands, (Commands{{101, kScrolled}})) << c.key;
     }
 }
 

@@ -92,32 +92,34 @@ protected:
                                           {"d.bmp", kDisabled}})
             skin_.flat(name, {200, 100}, color);
     }
-    // Installs the skin, then creates and shows the window (by default the test's own).
-    void create(TestWindow* window = nullptr) {
-        window = window ? window : &window_;
+    // Installs the skin, then creates and shows a new window; the one before goes.
+    void create() {
         skin_.section("IDW_MAIN", windowKeys_);
         skin_.install();
-        ASSERT_TRUE(window->createSkin());
-        window->move(0, 0);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        window_.emplace(1000);
+        ASSERT_TRUE(window_->createSkin());
+        window_->move(0, 0);
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&*window_));
     }
-    // A window whose only control (id 101) has the keys.
-    template <typename T> T* single(const std::string& keys, TestWindow* window = nullptr) {
-        skin_.section("IDW_MAIN_0", "IDs=IDC_101\n" + keys);
-        create(window);
-        return (window ? window : &window_)->controlAs<T>(101);
+    // The sections IDW_MAIN_0.. in order.
+    void controls(const std::vector<std::string>& sections) {
+        for (std::size_t n = 0; n < sections.size(); ++n)
+            skin_.section("IDW_MAIN_" + std::to_string(n), sections[n]);
+    }
+    // A new window whose only control, id 101, has the keys.
+    template <typename T> T* single(const std::string& keys) {
+        controls({"IDs=IDC_101\n" + keys});
+        create();
+        return window_->controlAs<T>(101);
     }
     QRgb shown(QWidget* control, QPoint at = {2, 2}) {
         return Pixel(control->window()->grab().toImage(), control->mapTo(control->window(), at));
     }
-    // A new window for one case of a table; the one before goes.
-    TestWindow* fresh() { return &other_.emplace(1000); }
 
     TestSkin skin_;
     std::string windowKeys_ = "BKN=n.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp";
-    TestWindow window_{1000};
-    std::optional<TestWindow> other_;
+    std::optional<TestWindow> window_;
 };
 
 } // namespace corvane::test
