@@ -3,17 +3,10 @@
 #include "SkinTestFolder.h"
 #include "skin/UiFile.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
-
-// "Type=" and the words of the text, one a line: "CHECK IsGroup=1" is two keys.
-std::string TypeAndKeys(std::string words) {
-    std::replace(words.begin(), words.end(), ' ', '\n');
-    return "Type=" + words + "\n";
-}
 
 std::string FontLine(const char* key, std::int32_t height) {
     LOGFONTA font;
@@ -73,21 +66,6 @@ TEST_F(ControlReaderTest, IdsRectAndSectionOfEachControl) {
     SkinFiles noHeader = files;
     noHeader.resourceHeader = folder_.file("missing.h");
     EXPECT_EQ(CommonOf(ReadControlDescriptions(noHeader, "IDD_WIN")[0]).id, -1);
-}
-
-TEST_F(ControlReaderTest, StylesFromFlagsAndDefaults) {
-    const struct {
-        const char* words;
-        std::uint32_t style;
-    } cases[] = {
-        {"PUSHBUTTON IsVisible=0 IsDisabled=1 IsTabStop=1 IsDefPushButton=1", 0x48010001},
-        {"CHECK IsDefPushButton=1", 0x50010003}, // a tab stop by default, no default button
-        {"EDIT HorAligMode=3", 0x50010084},      // 3 is left, as by default
-        {"COMBOBOX", 0x50210102},
-        {"STATIC", 0x50000100},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CommonOf(description(TypeAndKeys(c.words))).style, c.style) << c.words;
 }
 
 TEST_F(ControlReaderTest, ButtonStateFallbackOfFontsAndColours) {
