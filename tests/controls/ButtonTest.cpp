@@ -55,7 +55,6 @@ TEST_F(ButtonTest, ShowsTheLookOfItsCheckEnablingMouseButtonAndHover) {
     }
 }
 
-// Check boxes toggle under the panel tests' clicks; radio groups are this test's.
 TEST_F(ButtonTest, RadioGroupsStayExclusive) {
     controls({"Type=RADIO\nIDs=IDC_102\nRect=0,20,40,40\nIsGroup=1",
               "Type=RADIO\nIDs=IDC_103\nRect=0,40,40,60",

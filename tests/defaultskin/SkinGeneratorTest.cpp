@@ -25,8 +25,6 @@ constexpr const char* kTwoChecks =
 
 class SkinGeneratorTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
-
     QString path(const QString& name) const { return QDir(folder_.path()).filePath(name); }
 
     void write(const QString& name, const QByteArray& text) {
