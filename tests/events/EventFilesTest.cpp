@@ -3,9 +3,7 @@
 #include "EventTestForms.h"
 #include "events/EventList.h"
 #include "events/ImportExport.h"
-#include "support/ScratchMounts.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace corvane {
@@ -32,8 +30,7 @@ protected:
     test::TempFolder folder, elsewhere;
     test::RecordingPrompter prompter;
     test::VectorEventList list;
-    const std::vector<std::uint8_t> relays = FileOfRecords(
-        std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
+    const std::vector<std::uint8_t> relays = test::ThreeRelays();
 };
 
 TEST_F(EventFiles, ExportOntoTheEventFileItselfOrCancelledDialogsKeepIt) {
@@ -62,7 +59,6 @@ TEST_F(EventFiles, ExportOfAMissingFileOrToAnUnwritableTarget) {
 TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     const auto sensors = FileOfRecords(std::vector<SensorRecord>(3)); // 124 bytes, not 16 + 3 * 32
     elsewhere.write("sensors.sen", sensors);
-    ASSERT_EQ(::mkfifo(elsewhere.file("pipe.rel").c_str(), 0666), 0);
     struct Case {
         std::string name;
         std::string message;
@@ -70,7 +66,6 @@ TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     const Case cases[] = {
         {"missing.rel", "The file does not exist!"},
         {"sensors.sen", "The file is not a valid event file for this kind!"},
-        {"pipe.rel", "The file is not a valid event file for this kind!"},
     };
     for (const auto& c : cases) {
         folder.write("relayEvent.bin", relays);
@@ -127,17 +122,6 @@ TEST_F(EventFiles, AHugeEventFileIsKeptAsideInPiecesAndRepaired) {
     std::vector<std::uint8_t> start(relays.size());
     damaged.read(reinterpret_cast<char*>(start.data()), std::streamsize(start.size()));
     EXPECT_EQ(start, relays);
-}
-
-TEST_F(EventFiles, ADamagedFileTheUserMayNotWriteIsLeftAlone) {
-    const std::vector<std::uint8_t> damaged = {1, 2, 3};
-    folder.write("relayEvent.bin", damaged);
-    const auto view = test::ScratchMount::readOnly(folder.file("relayEvent.bin"));
-    if (!view.ready())
-        GTEST_SKIP() << "cannot make a read-only file here";
-    EXPECT_EQ(FillEventList(folder.path(), EventKind::Relay, true, list), FileStatus::ReadOnly);
-    EXPECT_EQ(folder.read("relayEvent.bin"), damaged);
-    EXPECT_EQ(folder.names(), Strings{"relayEvent.bin"});
 }
 
 } // namespace

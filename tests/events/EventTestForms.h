@@ -12,6 +12,12 @@
 
 namespace corvane::test {
 
+// Three relay events, as their file.
+inline std::vector<std::uint8_t> ThreeRelays() {
+    return FileOfRecords(
+        std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
+}
+
 // Forms filled the way an operator leaves the panels, for the editing tests.
 
 inline ChannelTexts Channels(int first, int last = 512) {

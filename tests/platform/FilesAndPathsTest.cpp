@@ -1,6 +1,5 @@
 #include "platform/AtomicFile.h"
 #include "platform/BinaryFile.h"
-#include "support/ScratchMounts.h"
 #include "support/TempFolder.h"
 
 #include <cerrno>
@@ -120,8 +119,7 @@ TEST(ReadFileUpTo, TheLengthIsJudgedBeforeAnythingIsRead) {
     }
 }
 
-// A pipe is refused without blocking; the event tests meet it through the
-// reads of the program.
+// A pipe is refused without blocking, whichever way it is opened.
 TEST(FilesThatAreNone, PipesAreRefusedWithoutBlocking) {
     test::TempFolder folder;
     ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0666), 0);
@@ -129,39 +127,10 @@ TEST(FilesThatAreNone, PipesAreRefusedWithoutBlocking) {
     for (const auto mode :
          {BinaryFile::Mode::Keep, BinaryFile::Mode::Fresh, BinaryFile::Mode::ReadOnly})
         EXPECT_FALSE(BinaryFile::open(pipe, mode)) << static_cast<int>(mode);
+    EXPECT_EQ(ReadFileUpTo(pipe, 100).status, FileStatus::NotAFile);
     EXPECT_EQ(WriteFileAtomically(pipe, Bytes{1}), FileStatus::NotAFile);
     EXPECT_EQ(CopyFileAtomically(pipe, folder.file("copy")), FileStatus::Unreadable);
     EXPECT_EQ(folder.names(), Names{"pipe"});
-}
-
-using Mode = BinaryFile::Mode;
-
-TEST(BinaryFile, FreshCutsTheFileReadOnlyKeepsItAndNeedsIt) {
-    test::TempFolder folder;
-    struct Case {
-        Mode mode;
-        bool fileExists, opens;
-        std::uint64_t lengthAfterOpen;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {Mode::Fresh,    true,  true,  0},
-        {Mode::ReadOnly, true,  true,  4},
-        {Mode::ReadOnly, false, false, 0},
-    };
-    // clang-format on
-    for (const auto& [mode, fileExists, opens, lengthAfterOpen] : cases) {
-        SCOPED_TRACE(testing::Message() << static_cast<int>(mode) << fileExists);
-        std::filesystem::remove(folder.file("f"));
-        if (fileExists)
-            folder.write("f", {1, 2, 3, 4});
-        const auto file = BinaryFile::open(folder.file("f"), mode);
-        ASSERT_EQ(file.has_value(), opens);
-        EXPECT_EQ(folder.exists("f"), opens);
-        EXPECT_EQ(file ? file->length() : 0, lengthAfterOpen);
-    }
-    // A folder does not open.
-    EXPECT_FALSE(BinaryFile::open(folder.path(), Mode::Fresh));
 }
 
 } // namespace
