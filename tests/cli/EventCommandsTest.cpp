@@ -12,8 +12,7 @@ namespace {
 
 using test::FileOfRecords;
 
-// The command line itself: arguments, exit statuses, output, and that list
-// never touches the file it reads.
+// list never touches the file it reads.
 TEST(Corvanectl, ListCheckAndWrongArguments) {
     test::TempFolder folder;
     const std::vector<WeekClockRecord> week = {

@@ -73,7 +73,6 @@ TEST_F(EventEditing, WeeklyAddStoresOneEntryPerCheckedDayInFrontOfTheDatedOnes) 
     setFile(kWeek, FileOfRecords(2, 1, records));
     add(test::Weekly({8, 0, 0}, {9, 0, 0}, {2, 6}), "new");
     add(test::Weekly({23, 0, 0}, {1, 0, 0}, {7}), "night"); // past midnight: ends on Sunday
-    add(test::Weekly({8, 0, 0}, {9, 0, 0}));                // no day checked: nothing stored
     EXPECT_EQ(header(), (EventFileHeader{5, 1}));
     EXPECT_EQ(names(), (Strings{"sun", "new", "wed", "new", "night", "dated"}));
     EXPECT_EQ(std::tuple(at(1).startWeekday, at(1).endWeekday, at(1).entryFlag),

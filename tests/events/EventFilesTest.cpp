@@ -14,13 +14,13 @@ using Strings = std::vector<std::string>;
 
 class EventFiles : public ::testing::Test {
 protected:
-    void importFile(EventKind kind, std::optional<std::string> answer, bool weekly = true) {
+    void importFile(EventKind kind, std::optional<std::string> answer) {
         prompter.answerOpen(std::move(answer));
-        ImportEventFile(folder.path(), kind, weekly, prompter, list);
+        ImportEventFile(folder.path(), kind, true, prompter, list);
     }
-    void fill(EventKind kind, bool weekly = true) {
+    void fill(EventKind kind) {
         list.lines = {"stale"};
-        FillEventList(folder.path(), kind, weekly, list);
+        FillEventList(folder.path(), kind, true, list);
     }
     void exportFile(EventKind kind, std::optional<std::string> answer) {
         prompter.answerSave(std::move(answer));
@@ -84,17 +84,14 @@ TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     EXPECT_EQ(list.lines.size(), 3u);
 }
 
-TEST_F(EventFiles, EmptyValidFileStaysUnchangedAndFirstFillWritesABareHeader) {
+TEST_F(EventFiles, AnEmptyValidFileIsLeftAsItIs) {
     auto header = test::BareHeader();
     header[12] = 7; // reserved bytes are never read
     folder.write("midiEvent.bin", header);
     fill(EventKind::Midi);
     EXPECT_TRUE(list.lines.empty());
     EXPECT_EQ(folder.read("midiEvent.bin"), header);
-    fill(EventKind::Analog);
-    EXPECT_EQ(folder.read("analogEvent.bin"), test::BareHeader());
-    // Neither an empty file nor a missing one leaves a damaged copy.
-    EXPECT_EQ(folder.names().size(), 2u);
+    EXPECT_EQ(folder.names().size(), 1u);
 }
 
 TEST_F(EventFiles, DamagedFileIsKeptAsideAndRepaired) {

@@ -32,11 +32,10 @@ TEST(RecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
                  {3, 0, 5, 10, 0, 1, 8, 0, 0, 0, 1, 0});
 }
 
-TEST(RecordLayout, NameKeepsTwentyFourCharactersAndANulAndStopsAtItsField) {
+TEST(RecordLayout, NameKeepsTwentyFourCharactersAndANul) {
     const auto bytes = RelayRecord{.name = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"}.encode();
     EXPECT_EQ(RelayRecord::decode(bytes).name, "ABCDEFGHIJKLMNOPQRSTUVWX");
     EXPECT_EQ(bytes[6 + 24], 0);
-    EXPECT_EQ(RelayRecord::decode(Bytes(32, 'x')).name, std::string(25, 'x'));
 }
 
 TEST(EventFileHeader, CountsAreLittleEndianAndReservedBytesZero) {
@@ -48,18 +47,9 @@ TEST(EventFileHeader, CountsAreLittleEndianAndReservedBytesZero) {
 }
 
 TEST(EventFileHeader, ValidityUsesBothCountsIn64Bits) {
-    struct Case {
-        std::uint32_t entries, dated;
-        std::uint64_t length; // of a relay file: records of 32 bytes
-        bool valid;
-    };
-    const Case cases[] = {
-        {1, 2, 16 + 3 * 32, true},
-        {0x80000000u, 0x80000000u, 16, false}, // a 32-bit product would wrap to 16
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsValidEventFileLength({c.entries, c.dated}, c.length, EventKind::Relay), c.valid)
-            << c.entries << "+" << c.dated << " at " << c.length;
+    EXPECT_TRUE(IsValidEventFileLength({1, 2}, 16 + 3 * 32, EventKind::Relay));
+    // A 32-bit product of these counts would wrap to the header's 16 bytes.
+    EXPECT_FALSE(IsValidEventFileLength({0x80000000u, 0x80000000u}, 16, EventKind::Relay));
 }
 
 // The list line of a record of any kind.

@@ -1,6 +1,3 @@
-// Every operation that writes an event file, against every way the write can
-// be refused: the file keeps its bytes, nothing else is left behind, and the
-// operator is told why.
 #include "EventTestForms.h"
 #include "events/EventEditing.h"
 #include "events/EventFiles.h"

@@ -71,7 +71,6 @@ TEST(ScheduleLayout, OverlappingBarsGetLanes) {
     EXPECT_EQ(layout.laneCounts[1], 2);
 }
 
-// The picture files carry their formats' signatures.
 TEST(SchedulePicture, WritesBothFormats) {
     const auto layout = LayOutSchedule(TableOf<WeekClockRecord>({Weekly(2, 800, 930)}), 1, {});
     const auto png = SchedulePicture(layout, PictureFormat::Png);
