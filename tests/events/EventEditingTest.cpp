@@ -47,11 +47,11 @@ TEST_F(EventEditing, SameKeyReplacesTheNameAndKeepsThePlaceNewKeyAppends) {
     const std::vector<RelayRecord> three = {
         {1, 0, 255, 1, 0, "a"}, {2, 0, 255, 1, 0, "b"}, {3, 0, 255, 1, 0, "c"}};
     setFile(kRelay, FileOfRecords(three));
-    add(test::RelayOn(9, 12), "New");
+    add(test::RelayOn(9), "New");
     add(test::RelayOn(2), "B");
     EXPECT_EQ(file(kRelay),
               FileOfRecords(std::vector<RelayRecord>{
-                  three[0], {2, 0, 255, 1, 0, "B"}, three[2], {9, 0, 255, 8, 0, "New"}}));
+                  three[0], {2, 0, 255, 1, 0, "B"}, three[2], {9, 0, 255, 1, 0, "New"}}));
     EXPECT_TRUE(prompter.messages.empty());
 }
 

@@ -1,8 +1,12 @@
 #include "events/EventFiles.h"
 
 #include "EventTestForms.h"
+#include "events/EventEditing.h"
 #include "events/EventList.h"
+#include "events/EventMessages.h"
 #include "events/ImportExport.h"
+#include "platform/AtomicFile.h"
+#include "support/ScratchMounts.h"
 
 #include <unistd.h>
 
@@ -10,10 +14,10 @@ namespace corvane {
 namespace {
 
 using test::FileOfRecords;
+using Bytes = std::vector<std::uint8_t>;
 using Strings = std::vector<std::string>;
 
-class EventFiles : public ::testing::Test {
-protected:
+struct EventFiles : ::testing::Test {
     void importFile(EventKind kind, std::optional<std::string> answer) {
         prompter.answerOpen(std::move(answer));
         ImportEventFile(folder.path(), kind, true, prompter, list);
@@ -30,7 +34,8 @@ protected:
     test::TempFolder folder, elsewhere;
     test::RecordingPrompter prompter;
     test::VectorEventList list;
-    const std::vector<std::uint8_t> relays = test::ThreeRelays();
+    const Bytes relays = FileOfRecords(
+        std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
 };
 
 TEST_F(EventFiles, ExportOntoTheEventFileItselfOrCancelledDialogsKeepIt) {
@@ -119,6 +124,76 @@ TEST_F(EventFiles, AHugeEventFileIsKeptAsideInPiecesAndRepaired) {
     std::vector<std::uint8_t> start(relays.size());
     damaged.read(reinterpret_cast<char*>(start.data()), std::streamsize(start.size()));
     EXPECT_EQ(start, relays);
+}
+
+struct Operation {
+    const char* name;
+    bool damaged; // the file starts damaged (the fill repairs it) instead of valid
+    void (*run)(EventFiles& f);
+};
+
+// Every operation that writes the relay file; the import takes import.rel.
+const Operation kOperations[] = {
+    {"add", false,
+     [](EventFiles& f) { AddEvent(f.folder.path(), test::RelayOn(7), "new", f.prompter, f.list); }},
+    {"delete", false,
+     [](EventFiles& f) {
+         ReportFileProblem(DeleteEvent(f.folder.path(), EventKind::Relay, true, 1), f.prompter);
+     }},
+    {"clear", false,
+     [](EventFiles& f) {
+         ReportFileProblem(ClearEventFile(f.folder.path(), EventKind::Relay), f.prompter);
+     }},
+    {"import", false,
+     [](EventFiles& f) { f.importFile(EventKind::Relay, f.elsewhere.file("import.rel")); }},
+    {"repair", true,
+     [](EventFiles& f) {
+         ReportFileProblem(FillEventList(f.folder.path(), EventKind::Relay, true, f.list),
+                           f.prompter);
+     }},
+};
+
+// A refused step of the write, or (no step) a file the system does not let
+// this user write.
+struct Fault {
+    const char* name;
+    std::optional<ReplaceStep> step;
+    int error;
+    std::string_view message;
+};
+
+Fault gFault;
+
+TEST_F(EventFiles, ARefusedWriteKeepsTheFileAndSaysWhy) {
+    const Fault faults[] = {
+        {"disk full", ReplaceStep::WriteTemporary, ENOSPC, messages::kEventFileWriteFailed},
+        {"folder not writable", ReplaceStep::CreateTemporary, EACCES, messages::kNoTemporaryFile},
+        {"folder gone", ReplaceStep::Rename, ENOENT, messages::kEventFileWriteFailed},
+        {"read-only file", std::nullopt, 0, messages::kEventFileReadOnly},
+    };
+    elsewhere.write("import.rel", FileOfRecords(std::vector<RelayRecord>(1)));
+    for (const Operation& operation : kOperations) {
+        for (const Fault& fault : faults) {
+            SCOPED_TRACE(std::string(operation.name) + ", " + fault.name);
+            const Bytes start = operation.damaged ? Bytes{1, 2, 3} : relays;
+            folder.write("relayEvent.bin", start);
+            prompter.messages.clear();
+            gFault = fault;
+            std::optional<test::ScratchMount> view;
+            if (!fault.step) {
+                view.emplace(test::ScratchMount::readOnly(folder.file("relayEvent.bin")));
+                if (!view->ready())
+                    continue; // no read-only file can be made here
+            }
+            SetReplaceFaultForTesting(
+                [](ReplaceStep step) { return step == gFault.step ? gFault.error : 0; });
+            operation.run(*this);
+            SetReplaceFaultForTesting(nullptr);
+            EXPECT_EQ(prompter.messages, Strings{std::string(fault.message)});
+            EXPECT_EQ(folder.read("relayEvent.bin"), start);
+            EXPECT_EQ(folder.names(), Strings{"relayEvent.bin"});
+        }
+    }
 }
 
 } // namespace

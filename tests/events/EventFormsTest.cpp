@@ -62,22 +62,9 @@ TEST(EventForms, ChannelOrderDecidesOnlyForWeekClockTimecodeAndMidi) {
         {MidiForm{.channels = {"10", "10"}}, true},
         {MidiForm{.channels = {"10", "65536"}}, false}, // compared as stored: 0
         {AudioForm{.firstChannel = "10", .lastChannel = "9"}, true},
-        {SensorForm{.outputItem = 0, .output = {.targetText = "10", .lastChannel = "9"}}, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CollectRecord(c.form).acceptable, c.acceptable) << &c - cases;
-}
-
-// The DMX and relay outputs are collected from the panels elsewhere; the
-// sensor's Audio output takes the item, and an analog input has none.
-TEST(EventForms, SensorAudioOutputTakesTheItemAndAnalogHasNoAudio) {
-    const OutputTargetBoxes boxes{"100", 4, "3", 1, "200", "250"};
-    const auto sensor = SensorForm{3, "59", "30", 2, boxes}.collect().record;
-    EXPECT_EQ(std::tuple(int{sensor.actionType}, int{sensor.target}, int{sensor.level}),
-              std::tuple(2, 4, 0));
-    const auto analog = AnalogForm{2, "", "", 2, boxes}.collect().record;
-    EXPECT_EQ(std::tuple(int{analog.action}, int{analog.target}, int{analog.level}),
-              std::tuple(2, 0, 0));
 }
 
 TEST(AnalogForm, AcceptsAWindowUpToTenVoltsThatDoesNotRunBackwards) {

@@ -57,13 +57,8 @@ template <typename Record> std::string Line(const Record& record, bool weekly = 
     return DescribeEvent(Record::kKind, record.encode(), weekly);
 }
 
-// Starts 12/24 8:05:00 and ends 12/26 9:30:00 on the given weekdays; channels 1 to 2,
-// increment 3, level 4.
-WeekClockRecord Week(std::uint8_t startWeekday, std::uint8_t endWeekday) {
-    return {12, 24, startWeekday, 8, 5, 0, 12, 26, endWeekday, 9, 30, 0, 1, 2, 3, 4, 0, "W"};
-}
-
 TEST(EventDescription, LinesOfEveryKind) {
+    using W = WeekClockRecord;
     using T = TimecodeRecord;
     using M = MidiRecord;
     using A = AudioRecord;
@@ -74,7 +69,8 @@ TEST(EventDescription, LinesOfEveryKind) {
     };
     // Selector values without a text (weekdays, actions, sides, bands) show their number.
     const Case cases[] = {
-        {Line(Week(0, 9)), "W:(0/ 8: 5: 0to9/ 9:30: 0) (Ch:1to2,i:3,l:4)"},
+        {Line(W{12, 24, 0, 8, 5, 0, 12, 26, 9, 9, 30, 0, 1, 2, 3, 4, 0, "W"}),
+         "W:(0/ 8: 5: 0to9/ 9:30: 0) (Ch:1to2,i:3,l:4)"},
         {Line(T{0, 0, 9, 0, 1, 2, 3, 9, 1, 2, 3, 4, ""}),
          ":T(0/0/9:0 to 1/2/3:9)-DMX(ch:1to2,i=3,l=4)"},
         {Line(M{17, 60, 0, 0, 1, 2, 3, 4, ""}), ":MIDI(All,node:60,Off) (Ch:1to2,i=3,l=4,Hold)"},

@@ -12,12 +12,6 @@
 
 namespace corvane::test {
 
-// Three relay events, as their file.
-inline std::vector<std::uint8_t> ThreeRelays() {
-    return FileOfRecords(
-        std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
-}
-
 // Forms filled the way an operator leaves the panels, for the editing tests.
 
 inline ChannelTexts Channels(int first, int last = 512) {
@@ -28,8 +22,8 @@ inline MidiForm MidiNote(int note, int firstChannel = 1, int lastChannel = 512) 
     return {0, std::to_string(note), 0, 0, Channels(firstChannel, lastChannel)};
 }
 
-inline RelayForm RelayOn(int channel, int relay = 1) {
-    return {std::to_string(channel), "0", "255", std::to_string(relay), 0};
+inline RelayForm RelayOn(int channel) {
+    return {std::to_string(channel), "0", "255", "1", 0};
 }
 
 // Starts at h:m:s:f and ends at 23:59:59:29.
