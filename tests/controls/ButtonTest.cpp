@@ -18,12 +18,12 @@ protected:
         skin_.flat("cn.bmp", {40, 20}, kCheckedN);
         skin_.flat("ch.bmp", {40, 20}, kCheckedH);
     }
-    UIButton* button(int id) { return window_.controlAs<UIButton>(id); }
+    UIButton* button(int id) { return window_->controlAs<UIButton>(id); }
 };
 
 TEST_F(ButtonTest, ShowsTheLookOfItsCheckEnablingMouseButtonAndHover) {
     UIButton* check = single<UIButton>("Type=CHECK\nRect=10,10,50,30\n" + kCheckImages);
-    const QPoint inside(20, 10), outside = check->mapFrom(&window_, QPoint(120, 80));
+    const QPoint inside(20, 10), outside = check->mapFrom(&*window_, QPoint(120, 80));
     // held: left button pressed on the button and still down; hover: cursor over it.
     struct Row {
         bool checked, enabled, held, hover;
@@ -55,23 +55,11 @@ TEST_F(ButtonTest, ShowsTheLookOfItsCheckEnablingMouseButtonAndHover) {
     }
 }
 
-TEST_F(ButtonTest, SpaceClicksOnReleaseWithoutThePressedLook) {
-    UIButton* push = single<UIButton>("Type=PUSHBUTTON\nRect=10,10,50,30");
-    QTest::mouseMove(&window_, {150, 80});
-    push->setFocus();
-    QTest::keyPress(push, Qt::Key_Space);
-    EXPECT_EQ(shown(push), Rgb(kNormal));
-    EXPECT_TRUE(window_.commands.empty());
-    QTest::keyRelease(push, Qt::Key_Space);
-    EXPECT_EQ(window_.commands, (Commands{{101, kButtonClicked}}));
-}
-
-// Check boxes toggle under the panel tests' clicks; radio groups are this test's.
 TEST_F(ButtonTest, RadioGroupsStayExclusive) {
-    skin_.section("IDW_MAIN_0", "Type=RADIO\nIDs=IDC_102\nRect=0,20,40,40\nIsGroup=1");
-    skin_.section("IDW_MAIN_1", "Type=RADIO\nIDs=IDC_103\nRect=0,40,40,60");
-    skin_.section("IDW_MAIN_2", "Type=RADIO\nIDs=IDC_104\nRect=40,20,80,40\nIsGroup=1");
-    skin_.section("IDW_MAIN_3", "Type=RADIO\nIDs=IDC_105\nRect=40,40,80,60");
+    controls({"Type=RADIO\nIDs=IDC_102\nRect=0,20,40,40\nIsGroup=1",
+              "Type=RADIO\nIDs=IDC_103\nRect=0,40,40,60",
+              "Type=RADIO\nIDs=IDC_104\nRect=40,20,80,40\nIsGroup=1",
+              "Type=RADIO\nIDs=IDC_105\nRect=40,40,80,60"});
     create();
     auto checkedRadios = [this] {
         std::vector<int> ids;
@@ -89,14 +77,14 @@ TEST_F(ButtonTest, RadioGroupsStayExclusive) {
     after.push_back(checkedRadios());
     EXPECT_EQ(after,
               (std::vector<std::vector<int>>{{102}, {102, 104}, {103, 104}, {103, 104}, {104}}));
-    EXPECT_EQ(window_.commands, (Commands{{102, 0}, {104, 0}, {103, 0}, {103, 0}}));
+    EXPECT_EQ(window_->commands, (Commands{{102, 0}, {104, 0}, {103, 0}, {103, 0}}));
     // An arrow key moves to the group's next radio button, wrapping, and clicks it.
-    window_.commands.clear();
-    QApplication::setActiveWindow(&window_);
+    window_->commands.clear();
+    QApplication::setActiveWindow(&*window_);
     button(103)->setFocus();
     QTest::keyClick(button(103), Qt::Key_Down);
     EXPECT_EQ(checkedRadios(), (std::vector<int>{102, 104}));
-    EXPECT_EQ(window_.commands, (Commands{{102, 0}}));
+    EXPECT_EQ(window_->commands, (Commands{{102, 0}}));
 }
 
 } // namespace

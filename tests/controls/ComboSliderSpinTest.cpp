@@ -51,8 +51,7 @@ TEST_F(ComboTest, ExtremeDropListHeightsStillOpenAListThatFitsTheScreen) {
     const int screenHeight = QGuiApplication::primaryScreen()->availableGeometry().height();
     for (const char* height : {"0", "10000"}) {
         auto* combo = single<UIComboBox>(
-            std::string("Type=COMBOBOX\nRect=0,10,100,34\nComboStyle=2\nDropListHeight=") + height,
-            fresh());
+            std::string("Type=COMBOBOX\nRect=0,10,100,34\nComboStyle=2\nDropListHeight=") + height);
         for (int item = 0; item < 600; ++item)
             combo->addItem(QString::number(item));
         combo->showPopup();
@@ -85,10 +84,10 @@ TEST_F(SliderTest, KeysMoveAVerticalOneAsATrackbarAndItsWindowHearsOfEveryMove) 
     slider->setRange(0, 100);
     for (const auto& c : cases) {
         slider->setValue(50);
-        window_.commands.clear();
+        window_->commands.clear();
         QTest::keyClick(slider, c.key);
         EXPECT_EQ(slider->value(), c.value) << c.key;
-        EXPECT_EQ(window_.commands, (Commands{{101, kScrolled}})) << c.key;
+        EXPECT_EQ(window_->commands, (Commands{{101, kScrolled}})) << c.key;
     }
 }
 
@@ -100,32 +99,29 @@ TEST(SpinButtonTest, StepsWithinTheRangeAndClampsWhatTheCodeSets) {
     QSignalSpy spy(&spin, &SpinButton::scrolled);
     // Set by the code: clamped, not reported. Up moves towards the upper end even when smaller.
     struct Case {
-        int lower, upper, set, expected;
-        bool up;
-        int stepped;
+        int lower, upper, set, expected, steppedUp;
     };
     const Case cases[] = {
-        {0, 59, 75, 59, true, 59},
-        {5, 0, 2, 2, true, 1},
+        {0, 59, 75, 59, 59},
+        {5, 0, 2, 2, 1},
     };
     for (const Case& c : cases) {
         spin.setRange(c.lower, c.upper);
         spin.setPosition(c.set);
         EXPECT_EQ(spin.position(), c.expected);
         EXPECT_TRUE(spy.isEmpty());
-        spin.step(c.up);
-        EXPECT_EQ(spin.position(), c.stepped);
+        spin.step(true);
+        EXPECT_EQ(spin.position(), c.steppedUp);
         spy.clear();
     }
     spin.setRange(1, 3);
     spin.setPosition(2);
     for (int y : {5, 5, 25, 25, 25}) // twice at each end
         QTest::mouseClick(&spin, Qt::LeftButton, {}, QPoint(8, y));
-    QTest::keyClick(&spin, Qt::Key_Up);
     std::vector<int> reported;
     for (const auto& arguments : spy)
         reported.push_back(arguments.at(0).toInt());
-    EXPECT_EQ(reported, (std::vector<int>{3, 2, 1, 2}));
+    EXPECT_EQ(reported, (std::vector<int>{3, 2, 1}));
 }
 
 } // namespace

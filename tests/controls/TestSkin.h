@@ -25,7 +25,7 @@ public:
         header_ += "#define " + name + " " + std::to_string(value) + "\n";
         return *this;
     }
-    // Adds a section, or replaces one added before.
+    // Adds a section or replaces the one of that name.
     TestSkin& section(const std::string& name, const std::string& lines) {
         std::erase_if(sections_, [&](const auto& section) { return section.first == name; });
         sections_.emplace_back(name, lines);
@@ -56,7 +56,7 @@ private:
     std::string header_;
 };
 
-// A skinned window with a chosen skin number that records its commands.
+// A skinned window that records its commands.
 using Commands = std::vector<std::pair<int, int>>;
 class TestWindow : public UIWnd {
 public:
@@ -67,7 +67,6 @@ public:
     const int number_;
 };
 
-// Colours without alpha.
 inline QRgb Rgb(const QColor& color) {
     return color.rgb() & 0x00FFFFFF;
 }
@@ -75,17 +74,17 @@ inline QRgb Pixel(const QImage& image, QPoint at) {
     return Rgb(image.pixel(at));
 }
 
-// The colours of the flat state images of the test window.
+// The flat state images of the test window.
 inline const QColor kNormal(200, 0, 0), kHover(0, 200, 0), kPressed(200, 200, 0),
     kDisabled(90, 90, 90);
 
 // A test window with skin number 1000 and flat 200x100 state images; the
-// tests add its control sections (ids IDC_101 .. IDC_106 are defined).
+// tests add its control sections (ids IDC_101 .. IDC_105 are defined).
 class SkinWindowTest : public ::testing::Test {
 protected:
     SkinWindowTest() {
         skin_.define("IDW_MAIN", 1000);
-        for (int id = 101; id <= 106; ++id)
+        for (int id = 101; id <= 105; ++id)
             skin_.define("IDC_" + std::to_string(id), id);
         for (const auto& [name, color] : {std::pair{"n.bmp", kNormal},
                                           {"h.bmp", kHover},
@@ -93,33 +92,34 @@ protected:
                                           {"d.bmp", kDisabled}})
             skin_.flat(name, {200, 100}, color);
     }
-    // Installs the skin, then creates and shows the window (by default the test's own).
-    void create(TestWindow* window = nullptr) {
-        window = window ? window : &window_;
+    // Installs the skin, then creates and shows a new window; the one before goes.
+    void create() {
         skin_.section("IDW_MAIN", windowKeys_);
         skin_.install();
-        ASSERT_TRUE(window->createSkin());
-        window->move(0, 0);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        window_.emplace(1000);
+        ASSERT_TRUE(window_->createSkin());
+        window_->move(0, 0);
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&*window_));
     }
-    // A window whose only control (id 101) has the keys.
-    template <typename T> T* single(const std::string& keys, TestWindow* window = nullptr) {
-        skin_.section("IDW_MAIN_0", "IDs=IDC_101\n" + keys);
-        create(window);
-        return (window ? window : &window_)->controlAs<T>(101);
+    // The sections IDW_MAIN_0.. in order.
+    void controls(const std::vector<std::string>& sections) {
+        for (std::size_t n = 0; n < sections.size(); ++n)
+            skin_.section("IDW_MAIN_" + std::to_string(n), sections[n]);
     }
-    // The colour the window shows at a point of one of its controls.
+    // A new window whose only control, id 101, has the keys.
+    template <typename T> T* single(const std::string& keys) {
+        controls({"IDs=IDC_101\n" + keys});
+        create();
+        return window_->controlAs<T>(101);
+    }
     QRgb shown(QWidget* control, QPoint at = {2, 2}) {
         return Pixel(control->window()->grab().toImage(), control->mapTo(control->window(), at));
     }
-    // A new window for one case of a table; the one before goes.
-    TestWindow* fresh() { return &other_.emplace(1000); }
 
     TestSkin skin_;
     std::string windowKeys_ = "BKN=n.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp";
-    TestWindow window_{1000};
-    std::optional<TestWindow> other_;
+    std::optional<TestWindow> window_;
 };
 
 } // namespace corvane::test

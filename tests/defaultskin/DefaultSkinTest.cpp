@@ -1,16 +1,11 @@
-// The default skin as the build placed it beside the program: what the code
-// needs from Resource.h and the.ui, and the rendered bitmaps. Panel tests use
+// The default skin as the build placed it beside the program. Panel tests use
 // every control id of the skin; here are the rules they cannot see.
 
 #include "skin/ControlReader.h"
-#include "skin/ResourceLookup.h"
 #include "skin/WindowSkin.h"
 
 #include <QImage>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
 
 namespace corvane::test {
 namespace {
@@ -26,30 +21,6 @@ std::string SectionOf(int window) {
 }
 std::vector<ControlDescription> ControlsOf(int window) {
     return ReadControlDescriptions(Files(), SectionOf(window));
-}
-
-TEST(DefaultSkinResourceHeader, EveryNameIsDefinedOnceAndFindsItsOwnLine) {
-    const std::string header = Files().resourceHeader;
-    std::ifstream in(header);
-    std::map<std::string, int> seen;
-    std::map<int, std::string> firstNameOf;
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line);
-        std::string directive, name;
-        int value;
-        if (!(words >> directive >> name >> value) || directive != "#define")
-            continue;
-        EXPECT_EQ(++seen[name], 1) << name << " defined twice";
-        // The lookup matches substrings: a name inside an earlier name would
-        // resolve to that earlier line.
-        EXPECT_EQ(LookupResourceId(header, name), value) << name;
-        firstNameOf.try_emplace(value, name);
-    }
-    ASSERT_GT(seen.size(), 90u);
-    // The number lookup takes the text after the last blank: the lines must
-    // end in the bare value.
-    for (const auto& [value, name] : firstNameOf)
-        EXPECT_EQ(LookupResourceName(header, value), name);
 }
 
 // The size of the window's normal image, which the generator renders all

