@@ -1,13 +1,13 @@
 #pragma once
 
 #include "skin/SkinPaths.h"
+#include "skin/SkinTestFolder.h"
 #include "skin/UIWnd.h"
 #include "skin/UiFile.h"
 
 #include <QApplication>
 #include <QColor>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
@@ -34,24 +34,20 @@ public:
     void flat(const std::string& name, QSize size, QColor color) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(color);
-        image.save(dir_.filePath(QString::fromStdString(name)), "BMP");
+        image.save(QString::fromStdString(folder_.file(name)), "BMP");
     }
     // Writes the.ui and Resource.h and makes them the process-wide skin.
     void install() {
         std::string ui;
         for (const auto& [name, body] : sections_)
             ui += "[" + name + "]\n" + body + "\n";
-        for (const auto& [name, text] : {std::pair{"the.ui", ui}, {"Resource.h", header_}}) {
-            QFile file(dir_.filePath(name));
-            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            file.write(text.data(), qint64(text.size()));
-        }
+        folder_.write("Resource.h", header_);
         UiFile::clearCache();
-        SetUIPath(dir_.filePath("the.ui").toStdString());
+        SetUIPath(folder_.write("the.ui", ui));
     }
 
 private:
-    QTemporaryDir dir_;
+    SkinTestFolder folder_;
     std::vector<std::pair<std::string, std::string>> sections_;
     std::string header_;
 };
