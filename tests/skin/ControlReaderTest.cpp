@@ -50,22 +50,13 @@ TEST_F(ControlReaderTest, ReadsSectionsInOrderUntilTypeIsEmpty) {
 }
 
 TEST_F(ControlReaderTest, IdsRectAndSectionOfEachControl) {
-    const SkinFiles files = skin("[IDD_WIN_0]\nType=EDIT\nIDs=IDC_SECOND\n"
-                                 "[IDD_WIN_1]\nType=EDIT\nRect=1000,2000,3000,4000\n"
-                                 "[IDD_WIN_2]\nType=EDIT\nIDs=IDC_UNKNOWN\n");
-    const auto controls = ReadControlDescriptions(files, "IDD_WIN");
-    ASSERT_EQ(controls.size(), 3u);
+    const auto controls = ReadControlDescriptions(
+        skin("[IDD_WIN_0]\nType=EDIT\nIDs=IDC_SECOND\nRect=1000,2000,3000,4000\n"), "IDD_WIN");
+    ASSERT_EQ(controls.size(), 1u);
     EXPECT_EQ(CommonOf(controls[0]).section, "IDD_WIN_0");
     EXPECT_EQ(CommonOf(controls[0]).id, 1002);
-    // No IDs: the empty name fits the first definition, whose rest has no digits.
-    EXPECT_EQ(CommonOf(controls[1]).id, 0);
     // Rect is read with a 16-byte buffer: "1000,2000,3000," is all that counts.
-    EXPECT_EQ(CommonOf(controls[1]).rect, (SkinRect{1000, 2000, 3000, 0}));
-    EXPECT_EQ(CommonOf(controls[2]).id, 0);
-
-    SkinFiles noHeader = files;
-    noHeader.resourceHeader = folder_.file("missing.h");
-    EXPECT_EQ(CommonOf(ReadControlDescriptions(noHeader, "IDD_WIN")[0]).id, -1);
+    EXPECT_EQ(CommonOf(controls[0]).rect, (SkinRect{1000, 2000, 3000, 0}));
 }
 
 TEST_F(ControlReaderTest, ButtonStateFallbackOfFontsAndColours) {
