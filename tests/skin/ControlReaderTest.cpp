@@ -61,12 +61,9 @@ TEST_F(ControlReaderTest, IdsRectAndSectionOfEachControl) {
 
 TEST_F(ControlReaderTest, ButtonStateFallbackOfFontsAndColours) {
     const auto button = control<ButtonDescription>(
-        "Type=CHECK\n" + FontLine("FontN", 11) + FontLine("FontH", 22) + FontLine("FontS", 33) +
-        "IsSSameNFont=0\nIsDSameNFont=0\n"
+        "Type=CHECK\n" + FontLine("FontN", 11) + FontLine("FontH", 22) + "IsDSameNFont=0\n" +
         "ColorN=16777215\nIsHSameNColor=0\nColorS=5\nIsDSameNColor=0\nColorD=255\n");
-    EXPECT_EQ(button.fonts[kStateNormal].lfHeight, 11);
-    EXPECT_EQ(button.fonts[kStateHover].lfHeight, 11); // flag on: FontH not read
-    EXPECT_EQ(button.fonts[kStatePressed].lfHeight, 33);
+    EXPECT_EQ(button.fonts[kStateHover].lfHeight, 11);  // flag on: FontH not read
     EXPECT_TRUE(button.fonts[kStateDisabled].isZero()); // flag off, no key: all zero
     EXPECT_EQ(button.colors, (PerState<ColorRef>{0xFFFFFF, 0, 0xFFFFFF, 255}));
     // Checked text is black in the normal state whatever ColorN says.
