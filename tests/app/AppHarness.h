@@ -75,6 +75,15 @@ protected:
     void setEventName(const QString& name) {
         window().controlAs<UIEdit>(kIdEventName)->setText(name);
     }
+    // Relay events of these names on channels 1, 2, ... in turn.
+    void addRelays(const QStringList& names) {
+        selectKind(EventKind::Relay);
+        for (int i = 0; i < names.size(); ++i) {
+            selectItem(EventKind::Relay, kIdRelayChannel, i);
+            setEventName(names[i]);
+            click(kIdAdd);
+        }
+    }
     // Send and receive with the file dialog answered by path.
     void send(const std::string& path) { prompter.answerOpen(path), click(kIdSend); }
     void receive(const std::string& path) { prompter.answerSave(path), click(kIdReceive); }

@@ -13,14 +13,6 @@ protected:
     void SetUp() override {
         AppHarness::SetUp();
         ASSERT_TRUE(start());
-        selectKind(EventKind::Relay);
-    }
-    void addRelays(const QStringList& names) {
-        for (int i = 0; i < names.size(); ++i) {
-            selectItem(EventKind::Relay, kIdRelayChannel, i);
-            setEventName(names[i]);
-            click(kIdAdd);
-        }
     }
     QStringList names() const {
         QStringList result;

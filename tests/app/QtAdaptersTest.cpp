@@ -1,5 +1,4 @@
-// The Qt sides of the core's interfaces: file dialog filters, the event list
-// view and the window snapshot.
+// The Qt sides of the core's interfaces.
 #include "app/ListWidgetEventView.h"
 #include "app/QtPrompter.h"
 #include "app/WindowSnapshot.h"

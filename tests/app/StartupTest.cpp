@@ -23,9 +23,7 @@ TEST_F(StartupTest, AShortClockReplySaysSoAndTheWindowOpens) {
 
 TEST_F(StartupTest, ClosingEndsTheLoopExitDeletesTheWindowOnceAndEventsSurviveARestart) {
     ASSERT_TRUE(start());
-    selectKind(EventKind::Relay);
-    setEventName("Stage");
-    click(kIdAdd);
+    addRelays({"Stage"});
     QPointer<MainWindow> shown = &window();
     QTimer::singleShot(0, [this] { click(kIdClose); });
     // Ends a loop that the close failed to end, as a failure instead of a hang.
@@ -45,8 +43,6 @@ TEST_F(StartupTest, ClosingEndsTheLoopExitDeletesTheWindowOnceAndEventsSurviveAR
     EXPECT_TRUE(listLines().front().startsWith("Stage:ch="));
 }
 
-// The event folder as the program finds it: whatever lies there, the start-up
-// neither waits nor loses a byte.
 TEST_F(StartupTest, AFolderWithABackslashInItsNameKeepsItsEventFiles) {
     const std::string inside = folderPath("a\\b");
     ASSERT_TRUE(QDir().mkdir(QString::fromStdString(inside)));

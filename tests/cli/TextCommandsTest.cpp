@@ -7,8 +7,7 @@
 namespace corvane::cli {
 namespace {
 
-// export and import through the built program: standard streams, exit
-// statuses, and an event file left alone by every refusal.
+// An event file is left alone by every refusal.
 TEST(Corvanectl, ExportAndImportText) {
     test::TempFolder folder;
     const auto file = test::FileOfRecords(std::vector<RelayRecord>{{7, 1, 9, 2, 1, "Fan"}});

@@ -13,8 +13,7 @@ Bytes PacketBytes(std::initializer_list<std::uint8_t> head) {
     return packet;
 }
 
-// A link already open on the fake controller; each exchange starts from a fresh
-// log, and the drain before it finds nothing.
+// A link open on the fake controller; each exchange starts from a fresh log.
 struct ProtocolFixture : FakeRig {
     ProtocolFixture() { link.openController(); }
     std::string file(const Bytes& bytes) {
@@ -70,9 +69,8 @@ TEST_F(ProtocolFixture, TablesThatCannotGoWholeAreNotAnnounced) {
     }
 }
 
-// What the chosen file holds after each way a receive can end: never more than
-// arrived, nor more than the announced length in whole blocks. A missing size:
-// no file is created.
+// The chosen file never holds more than arrived, nor more than the announced
+// length in whole blocks.
 TEST_F(ProtocolFixture, ReceiveOutcomes) {
     const ReadAnswer partial{Bytes(80, 7)};
     const ReadAnswer more{PatternTable(EventKind::Relay, 100)};

@@ -1,5 +1,4 @@
-// USB serial ports as a fake sysfs tree shows them, and the port a serial link
-// picks among them.
+// USB serial ports in a fake sysfs tree, and the port a serial link picks.
 
 #include "device/SerialDiscovery.h"
 

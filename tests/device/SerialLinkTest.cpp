@@ -1,6 +1,5 @@
-// The serial link against the simulated controller on a real pseudo-terminal:
-// refusals to open and a port that vanishes (the exchange itself is the link
-// contract's, a vanishing mid-send the corvanectl run's).
+// The serial link against the simulated controller on a real pseudo-terminal
+// (whole commands over it are the corvanectl runs').
 
 #include "device/SerialLink.h"
 
@@ -85,8 +84,22 @@ TEST(SerialLink, RefusalsToOpenSayWhatIsWrong) {
     }
 }
 
-// The pseudo-terminal closes once the cut is reached, during the reply: to the
-// link, an unplugged port.
+// The 20-byte reply to a clock packet: a read takes what it asked for.
+TEST(SerialLink, AReadTakesWhatCameAndPurgeDropsTheRest) {
+    PtyRig pty;
+    PortLink user(pty.port());
+    user.link.openController();
+    ASSERT_TRUE(user.link.write(BuildSetClockRequest({})));
+    Bytes reply(100);
+    EXPECT_EQ(user.link.read(std::span(reply).first(1)), 1u);
+    EXPECT_EQ(user.link.read(std::span(reply).subspan(1, 2)), 2u);
+    EXPECT_EQ(Bytes(reply.begin(), reply.begin() + 3), (Bytes{0xAA, 0x55, 0xA8}));
+    EXPECT_EQ(user.link.queuedBytes(), 17u);
+    EXPECT_TRUE(user.link.purge());
+    EXPECT_EQ(user.link.read(reply), 0u); // waits for the timeout: nothing more comes
+}
+
+// The pseudo-terminal closes during the reply: to the link, an unplugged port.
 TEST(SerialLink, APortThatVanishesFailsTheReadAndIsLetGo) {
     PtyRig pty(SimSettingsOf({{"timing", "instant"}, {"cut_after", "30"}}));
     PortLink user(pty.port());

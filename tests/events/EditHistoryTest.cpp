@@ -13,33 +13,23 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Outcome = EditHistory::Outcome;
 
-class EditHistoryTest : public testing::Test {
-protected:
-    std::string name(EventKind kind) const {
-        return EventFilePath(folder.path(), kind).substr(folder.path().size() + 1);
-    }
-    // One command's change to the kind's file, recorded as the window does.
-    void change(EventKind kind, const Bytes& bytes) {
-        FileContent before = history.read(kind);
-        folder.write(name(kind), bytes);
-        history.recordChange(kind, std::move(before));
-    }
-    FileContent content(EventKind kind) const {
-        return folder.exists(name(kind)) ? FileContent(folder.read(name(kind))) : std::nullopt;
-    }
-
+TEST(EditHistory, NewChangeDropsWhatCouldBeRedone) {
     test::TempFolder folder;
     EditHistory history{folder.path()};
-};
-
-TEST_F(EditHistoryTest, NewChangeDropsWhatCouldBeRedone) {
-    change(EventKind::Sensor, {1});
-    change(EventKind::Sensor, {2});
+    const std::string path = EventFilePath(folder.path(), EventKind::Sensor);
+    // One command's change to the file, recorded as the window does.
+    const auto change = [&](std::uint8_t byte) {
+        FileContent before = history.read(EventKind::Sensor);
+        test::TempFolder::writeFile(path, {byte});
+        history.recordChange(EventKind::Sensor, std::move(before));
+    };
+    change(1);
+    change(2);
     ASSERT_EQ(history.undo(EventKind::Sensor), Outcome::Done);
-    change(EventKind::Sensor, {3});
+    change(3);
     EXPECT_FALSE(history.canRedo(EventKind::Sensor));
     EXPECT_EQ(history.undo(EventKind::Sensor), Outcome::Done);
-    EXPECT_EQ(content(EventKind::Sensor), Bytes{1});
+    EXPECT_EQ(test::TempFolder::readFile(path), Bytes{1});
 }
 
 } // namespace

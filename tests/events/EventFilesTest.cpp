@@ -1,28 +1,30 @@
 #include "events/EventFiles.h"
 
 #include "EventTestForms.h"
+#include "events/EventEditing.h"
 #include "events/EventList.h"
+#include "events/EventMessages.h"
 #include "events/ImportExport.h"
+#include "platform/AtomicFile.h"
 #include "support/ScratchMounts.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace corvane {
 namespace {
 
 using test::FileOfRecords;
+using Bytes = std::vector<std::uint8_t>;
 using Strings = std::vector<std::string>;
 
-class EventFiles : public ::testing::Test {
-protected:
-    void importFile(EventKind kind, std::optional<std::string> answer, bool weekly = true) {
+struct EventFiles : ::testing::Test {
+    void importFile(EventKind kind, std::optional<std::string> answer) {
         prompter.answerOpen(std::move(answer));
-        ImportEventFile(folder.path(), kind, weekly, prompter, list);
+        ImportEventFile(folder.path(), kind, true, prompter, list);
     }
-    void fill(EventKind kind, bool weekly = true) {
+    void fill(EventKind kind) {
         list.lines = {"stale"};
-        FillEventList(folder.path(), kind, weekly, list);
+        FillEventList(folder.path(), kind, true, list);
     }
     void exportFile(EventKind kind, std::optional<std::string> answer) {
         prompter.answerSave(std::move(answer));
@@ -32,15 +34,13 @@ protected:
     test::TempFolder folder, elsewhere;
     test::RecordingPrompter prompter;
     test::VectorEventList list;
-    const std::vector<std::uint8_t> relays = FileOfRecords(
+    const Bytes relays = FileOfRecords(
         std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}, {2, 0, 9, 2, 1, "b"}, {3, 1, 2, 8, 0, "c"}});
 };
 
-TEST_F(EventFiles, ExportOntoTheEventFileItselfOrCancelledDialogsKeepIt) {
+TEST_F(EventFiles, ExportOntoTheEventFileItselfKeepsIt) {
     folder.write("relayEvent.bin", relays);
     exportFile(EventKind::Relay, folder.file("relayEvent.bin"));
-    exportFile(EventKind::Relay, std::nullopt);
-    importFile(EventKind::Relay, std::nullopt);
     EXPECT_EQ(folder.read("relayEvent.bin"), relays);
     EXPECT_EQ(folder.names(), Strings{"relayEvent.bin"});
     EXPECT_TRUE(prompter.messages.empty());
@@ -62,7 +62,6 @@ TEST_F(EventFiles, ExportOfAMissingFileOrToAnUnwritableTarget) {
 TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     const auto sensors = FileOfRecords(std::vector<SensorRecord>(3)); // 124 bytes, not 16 + 3 * 32
     elsewhere.write("sensors.sen", sensors);
-    ASSERT_EQ(::mkfifo(elsewhere.file("pipe.rel").c_str(), 0666), 0);
     struct Case {
         std::string name;
         std::string message;
@@ -70,7 +69,6 @@ TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     const Case cases[] = {
         {"missing.rel", "The file does not exist!"},
         {"sensors.sen", "The file is not a valid event file for this kind!"},
-        {"pipe.rel", "The file is not a valid event file for this kind!"},
     };
     for (const auto& c : cases) {
         folder.write("relayEvent.bin", relays);
@@ -89,17 +87,14 @@ TEST_F(EventFiles, ImportRefusesMissingAndUnfittingFilesTakesAnyThatFits) {
     EXPECT_EQ(list.lines.size(), 3u);
 }
 
-TEST_F(EventFiles, EmptyValidFileStaysUnchangedAndFirstFillWritesABareHeader) {
+TEST_F(EventFiles, AnEmptyValidFileIsLeftAsItIs) {
     auto header = test::BareHeader();
     header[12] = 7; // reserved bytes are never read
     folder.write("midiEvent.bin", header);
     fill(EventKind::Midi);
     EXPECT_TRUE(list.lines.empty());
     EXPECT_EQ(folder.read("midiEvent.bin"), header);
-    fill(EventKind::Analog);
-    EXPECT_EQ(folder.read("analogEvent.bin"), test::BareHeader());
-    // Neither an empty file nor a missing one leaves a damaged copy.
-    EXPECT_EQ(folder.names().size(), 2u);
+    EXPECT_EQ(folder.names().size(), 1u);
 }
 
 TEST_F(EventFiles, DamagedFileIsKeptAsideAndRepaired) {
@@ -129,15 +124,74 @@ TEST_F(EventFiles, AHugeEventFileIsKeptAsideInPiecesAndRepaired) {
     EXPECT_EQ(start, relays);
 }
 
-TEST_F(EventFiles, ADamagedFileTheUserMayNotWriteIsLeftAlone) {
-    const std::vector<std::uint8_t> damaged = {1, 2, 3};
-    folder.write("relayEvent.bin", damaged);
-    const auto view = test::ScratchMount::readOnly(folder.file("relayEvent.bin"));
-    if (!view.ready())
-        GTEST_SKIP() << "cannot make a read-only file here";
-    EXPECT_EQ(FillEventList(folder.path(), EventKind::Relay, true, list), FileStatus::ReadOnly);
-    EXPECT_EQ(folder.read("relayEvent.bin"), damaged);
-    EXPECT_EQ(folder.names(), Strings{"relayEvent.bin"});
+struct Operation {
+    const char* name;
+    bool damaged; // the file starts damaged (the fill repairs it) instead of valid
+    void (*run)(EventFiles& f);
+};
+
+// Every operation that writes the relay file; the import takes import.rel.
+const Operation kOperations[] = {
+    {"add", false,
+     [](EventFiles& f) { AddEvent(f.folder.path(), test::RelayOn(7), "new", f.prompter, f.list); }},
+    {"delete", false,
+     [](EventFiles& f) {
+         ReportFileProblem(DeleteEvent(f.folder.path(), EventKind::Relay, true, 1), f.prompter);
+     }},
+    {"clear", false,
+     [](EventFiles& f) {
+         ReportFileProblem(ClearEventFile(f.folder.path(), EventKind::Relay), f.prompter);
+     }},
+    {"import", false,
+     [](EventFiles& f) { f.importFile(EventKind::Relay, f.elsewhere.file("import.rel")); }},
+    {"repair", true,
+     [](EventFiles& f) {
+         ReportFileProblem(FillEventList(f.folder.path(), EventKind::Relay, true, f.list),
+                           f.prompter);
+     }},
+};
+
+// A refused step of the write, or (no step) a file the system does not let
+// this user write.
+struct Fault {
+    const char* name;
+    std::optional<ReplaceStep> step;
+    int error;
+    std::string_view message;
+};
+
+Fault gFault;
+
+TEST_F(EventFiles, ARefusedWriteKeepsTheFileAndSaysWhy) {
+    const Fault faults[] = {
+        {"disk full", ReplaceStep::WriteTemporary, ENOSPC, messages::kEventFileWriteFailed},
+        {"folder not writable", ReplaceStep::CreateTemporary, EACCES, messages::kNoTemporaryFile},
+        {"folder gone", ReplaceStep::Rename, ENOENT, messages::kEventFileWriteFailed},
+        {"read-only file", std::nullopt, 0, messages::kEventFileReadOnly},
+    };
+    elsewhere.write("import.rel", FileOfRecords(std::vector<RelayRecord>(1)));
+    for (const Operation& operation : kOperations) {
+        for (const Fault& fault : faults) {
+            SCOPED_TRACE(std::string(operation.name) + ", " + fault.name);
+            const Bytes start = operation.damaged ? Bytes{1, 2, 3} : relays;
+            folder.write("relayEvent.bin", start);
+            prompter.messages.clear();
+            gFault = fault;
+            std::optional<test::ScratchMount> view;
+            if (!fault.step) {
+                view.emplace(test::ScratchMount::readOnly(folder.file("relayEvent.bin")));
+                if (!view->ready())
+                    continue; // no read-only file can be made here
+            }
+            SetReplaceFaultForTesting(
+                [](ReplaceStep step) { return step == gFault.step ? gFault.error : 0; });
+            operation.run(*this);
+            SetReplaceFaultForTesting(nullptr);
+            EXPECT_EQ(prompter.messages, Strings{std::string(fault.message)});
+            EXPECT_EQ(folder.read("relayEvent.bin"), start);
+            EXPECT_EQ(folder.names(), Strings{"relayEvent.bin"});
+        }
+    }
 }
 
 } // namespace

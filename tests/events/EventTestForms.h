@@ -22,8 +22,8 @@ inline MidiForm MidiNote(int note, int firstChannel = 1, int lastChannel = 512) 
     return {0, std::to_string(note), 0, 0, Channels(firstChannel, lastChannel)};
 }
 
-inline RelayForm RelayOn(int channel, int relay = 1) {
-    return {std::to_string(channel), "0", "255", std::to_string(relay), 0};
+inline RelayForm RelayOn(int channel) {
+    return {std::to_string(channel), "0", "255", "1", 0};
 }
 
 // Starts at h:m:s:f and ends at 23:59:59:29.

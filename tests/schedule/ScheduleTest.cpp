@@ -8,13 +8,9 @@
 namespace corvane {
 namespace {
 
+using test::Dated;
 using test::TableOf;
 using test::Weekly;
-
-// Dates as mmdd; the stored weekdays are Sundays, which the layout does not read.
-WeekClockRecord Dated(int startDate, int from, int endDate, int to) {
-    return test::Dated(startDate, 1, from, endDate, 1, to);
-}
 
 // The bars as "column:HHMM-HHMM", with a "+" for a bar that continues the
 // day before, in the layout's order.
@@ -40,8 +36,11 @@ struct PlacementCase {
 TEST(ScheduleLayout, PlacesEntriesOnTheirDays) {
     const CivilDate yearEnd{2026, 12, 30}; // a Wednesday; its week runs 27 Dec to 2 Jan
     const CivilDate leapDay{2028, 2, 29}, commonYear{2027, 2, 28};
-    const auto newYear = Dated(1231, 2200, 102, 100), november = Dated(1128, 1200, 1229, 600);
-    const auto evening = Dated(1230, 1800, 1230, 2000), leap = Dated(229, 1000, 229, 1100);
+    // The stored weekdays (Sundays here) are not read by the layout.
+    const auto newYear = Dated(1231, 1, 2200, 102, 1, 100);
+    const auto november = Dated(1128, 1, 1200, 1229, 1, 600);
+    const auto evening = Dated(1230, 1, 1800, 1230, 1, 2000);
+    const auto leap = Dated(229, 1, 1000, 229, 1, 1100);
     const PlacementCase cases[] = {
         {"Monday, week from Monday", Weekly(2, 800, 930), 2, {}, "0:0800-0930"},
         {"past midnight", Weekly(3, 2200, 200), 1, {}, "2:2200-2400 3:0000-0200+"},
@@ -71,7 +70,6 @@ TEST(ScheduleLayout, OverlappingBarsGetLanes) {
     EXPECT_EQ(layout.laneCounts[1], 2);
 }
 
-// The picture files carry their formats' signatures.
 TEST(SchedulePicture, WritesBothFormats) {
     const auto layout = LayOutSchedule(TableOf<WeekClockRecord>({Weekly(2, 800, 930)}), 1, {});
     const auto png = SchedulePicture(layout, PictureFormat::Png);
