@@ -111,6 +111,10 @@ protected:
         QFile file(QString::fromStdString(path));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    static void writeFile(const std::string& path, const QByteArray& bytes) {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << path;
+    }
 
     RecordingPrompter prompter;
     SummingPacer pacer;

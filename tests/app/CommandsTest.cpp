@@ -3,6 +3,7 @@
 #include "AppHarness.h"
 
 #include <QDateTimeEdit>
+#include <filesystem>
 
 namespace corvane::test {
 namespace {
@@ -28,19 +29,10 @@ TEST_F(CommandsTest, KindSwitchKeepsEachPanelAndRefillsTheList) {
 
 TEST_F(CommandsTest, AKindWithoutItsPanelShowsNoPanelAndAddStoresNothing) {
     // The default skin with the MIDI panel's window section renamed away.
-    const QDir source(QString(CORVANE_PROGRAM_DIR) + "/Skins/Corvane");
-    const QDir skin(folder.filePath("skin"));
-    ASSERT_TRUE(skin.mkpath("."));
-    for (const QString& name : source.entryList(QDir::Files))
-        ASSERT_TRUE(QFile::copy(source.filePath(name), skin.filePath(name)));
-    QFile ui(skin.filePath("the.ui"));
-    ASSERT_TRUE(ui.open(QIODevice::ReadOnly));
-    const QByteArray text = ui.readAll().replace("[SKIN_MIDI]", "[GONE]");
-    ui.close();
-    ASSERT_TRUE(ui.open(QIODevice::WriteOnly | QIODevice::Truncate) && ui.write(text) > 0);
-    ui.close();
-
-    ASSERT_TRUE(start(ui.fileName().toStdString()));
+    std::filesystem::copy(CORVANE_PROGRAM_DIR "/Skins/Corvane", folderPath("skin"));
+    const std::string ui = folderPath("skin/the.ui");
+    writeFile(ui, readFile(ui).replace("[SKIN_MIDI]", "[GONE]"));
+    ASSERT_TRUE(start(ui));
     selectKind(EventKind::Midi);
     EXPECT_EQ(window().panel(EventKind::Midi), nullptr);
     for (const EventPanel* panel : window().findChildren<EventPanel*>())

@@ -78,11 +78,7 @@ TEST_F(OperatorPathsTest, UndoAndRedoWalkBackAndForthThroughTheKindsChanges) {
 
 TEST_F(OperatorPathsTest, UndoLeavesAFileAnotherProgramChangedAsItIs) {
     addRelays({"A"});
-    const std::string path = EventFilePath(window().eventFolder(), EventKind::Relay);
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(16, '\0'));
-    file.close();
+    writeFile(EventFilePath(window().eventFolder(), EventKind::Relay), QByteArray(16, '\0'));
     window().eventList()->setFocus();
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(prompter.messages, std::vector<std::string>{std::string(kChangedOutsideMessage)});

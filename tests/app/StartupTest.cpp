@@ -70,11 +70,8 @@ TEST_F(StartupTest, WhatAnInterruptedWriteLeftIsRemovedAndTheOldFileKept) {
     relays.append(QByteArray(32, '\1'));
     const std::string dead = ".tmp." + std::to_string(writer) + ".0";
     for (const std::string& name : {std::string("relayEvent.bin"), "relayEvent.bin" + dead,
-                                    "EventWeekInfo.bin" + dead, "relayEvent.bin.damaged" + dead}) {
-        QFile file(QString::fromStdString(folderPath(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(name == "relayEvent.bin" ? relays : QByteArray("half a new fil"));
-    }
+                                    "EventWeekInfo.bin" + dead, "relayEvent.bin.damaged" + dead})
+        writeFile(folderPath(name), name == "relayEvent.bin" ? relays : "half a new fil");
     ASSERT_TRUE(start());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
               QStringList({"EventWeekInfo.bin", "relayEvent.bin"}));

@@ -20,11 +20,11 @@ struct ProtocolFixture : FakeRig {
         folder.write("table.bin", bytes);
         return folder.file("table.bin");
     }
-    void next(const std::vector<ReadAnswer>& answers, Statuses writeStatus = {}) {
+    void next(const std::vector<Bytes>& answers, Statuses writeStatus = {}) {
         log = {};
         prompter.messages.clear();
         driver.writes.clear();
-        driver.reads = {ReadAnswer{}};
+        driver.reads = {Bytes{}};
         driver.reads.insert(driver.reads.end(), answers.begin(), answers.end());
         driver.statuses["FT_Write"] = std::move(writeStatus);
     }
@@ -35,7 +35,7 @@ TEST_F(ProtocolFixture, ATableGoesInChunksOf512AfterItsAnnounce) {
     const Bytes table = PatternTable(EventKind::WeekClock, 6, 5); // 544 bytes: both counts count
     Bytes padded = table;
     padded.resize(table.size() + 7, 0xEE);
-    next({{Reply(20)}});
+    next({Reply(20)});
     EXPECT_EQ(protocol.sendTable(EventKind::WeekClock, file(padded), progress), SendResult::Sent);
     EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(512)", "FT_Write(20)", "sleep(100)",
                                   "FT_Read(20)", "progress show", "progress range(0, 2)",
@@ -60,7 +60,7 @@ TEST_F(ProtocolFixture, TablesThatCannotGoWholeAreNotAnnounced) {
         {PatternTable(EventKind::Relay, 2048), EventKind::Relay, SendResult::TooLarge},
     };
     for (const Case& c : cases) {
-        next({{Reply(20)}});
+        next({Reply(20)});
         EXPECT_EQ(protocol.sendTable(c.kind, file(c.file), progress), c.result);
         EXPECT_EQ(log.calls, (Strings{"sleep(10)", "FT_Read(512)"}));
         const bool tooLarge = c.result == SendResult::TooLarge;
@@ -72,14 +72,14 @@ TEST_F(ProtocolFixture, TablesThatCannotGoWholeAreNotAnnounced) {
 // The chosen file never holds more than arrived, nor more than the announced
 // length in whole blocks.
 TEST_F(ProtocolFixture, ReceiveOutcomes) {
-    const ReadAnswer partial{Bytes(80, 7)};
-    const ReadAnswer more{PatternTable(EventKind::Relay, 100)};
+    const Bytes partial(80, 7);
+    const Bytes more = PatternTable(EventKind::Relay, 100);
     const d2xx::Status fault = d2xx::kIoError;
     const d2xx::Dword lie = 5000; // every read claims a full block; the length ends the loop
     using enum ReceiveResult;
     struct Case {
         const char* name;
-        std::vector<ReadAnswer> reads;
+        std::vector<Bytes> reads;
         Statuses writeStatus;
         ReceiveResult result;
         std::optional<std::size_t> fileSize;
@@ -87,10 +87,10 @@ TEST_F(ProtocolFixture, ReceiveOutcomes) {
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"request unwritten", {},                               {fault}, RequestFailed, {}},
-        {"data stops early",  {{Reply(20, 112)}, partial},      {},      Incomplete,    80},
-        {"beyond the length", {{Reply(20, 2048)}, more},        {},      Incomplete,    2048},
-        {"overclaim",         {{Reply(20, 0xFFFF)}},            {},      Incomplete,    65536, lie},
+        {"request unwritten", {},                        {fault}, RequestFailed, {}},
+        {"data stops early",  {Reply(20, 112), partial}, {},      Incomplete,    80},
+        {"beyond the length", {Reply(20, 2048), more},   {},      Incomplete,    2048},
+        {"overclaim",         {Reply(20, 0xFFFF)},       {},      Incomplete,    65536, lie},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -101,7 +101,7 @@ TEST_F(ProtocolFixture, ReceiveOutcomes) {
         EXPECT_EQ(protocol.receiveTable(EventKind::Relay, folder.file(name)).result, c.result);
         ASSERT_EQ(folder.exists(name), c.fileSize.has_value());
         const Bytes got = folder.read(name);
-        const Bytes arrived = c.reads.size() > 1 ? c.reads[1].bytes : Bytes{};
+        const Bytes arrived = c.reads.size() > 1 ? c.reads[1] : Bytes{};
         ASSERT_EQ(got.size(), c.fileSize.value_or(0));
         if (c.overclaim == 0) { // the file holds what arrived, in order
             EXPECT_EQ(got, Bytes(arrived.begin(), arrived.begin() + got.size()));

@@ -40,7 +40,7 @@ TEST_F(LinkFixture, StartUpReadsTheClockAfterTheOpenAndItsPause) {
         log.add("read the clock");
         return ClockTime{2031, 1, 5, 1, 9, 7, 3};
     };
-    driver.reads = {{Reply(20)}};
+    driver.reads = {Reply(20)};
     EXPECT_EQ(protocol.connectAndSetClock(readTime), ClockResult::Set);
     const Strings exchange{"sleep(10)", "read the clock", "FT_Write(20)", "sleep(100)",
                            "FT_Read(100)"};

@@ -20,14 +20,9 @@ struct DeviceCallLog {
     void add(std::string call) { calls.push_back(std::move(call)); }
 };
 
-// What one FT_Read delivers. Bytes beyond the requested count stay for the next read.
-struct ReadAnswer {
-    Bytes bytes;
-    d2xx::Status status = d2xx::kOk;
-};
-
 // An in-process D2XX driver. One exists at a time; its entry points forward to it
-// and log each call as "name(a, b, c)". Reads deliver the scripted answers.
+// and log each call as "name(a, b, c)". Each read delivers the next scripted answer;
+// bytes beyond the requested count stay for the next read.
 struct FakeD2xx {
     explicit FakeD2xx(DeviceCallLog& callLog) : log(callLog) { current = this; }
     ~FakeD2xx() { current = nullptr; }
@@ -37,7 +32,7 @@ struct FakeD2xx {
     DeviceCallLog& log;
     std::vector<std::string> devices{"Velmora"};
     std::map<std::string, std::deque<d2xx::Status>> statuses; // answers of the next calls; then kOk
-    std::deque<ReadAnswer> reads;                             // exhausted: reads time out empty
+    std::deque<Bytes> reads;                                  // exhausted: reads time out empty
     d2xx::Dword overclaim = 0; // a driver claiming bytes it never delivered
     std::vector<Bytes> writes;
     static FakeD2xx* current;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <fcntl.h>
-#include <mutex>
 #include <sched.h>
 #include <string>
 #include <sys/mount.h>
@@ -10,10 +8,9 @@
 
 namespace corvane::test {
 
-// What only the kernel makes: a file system that fills up, and a file even the
-// superuser may not write. Mounting needs the superuser; tests skip where it
-// fails. The mounts live in a mount namespace of the test process alone, so
-// they vanish with it even when a test dies.
+// A file even the superuser may not write. Mounting needs the superuser; tests
+// skip where it fails. The mounts live in a mount namespace of the test process
+// alone, so they vanish with it even when a test dies.
 inline bool PrivateMountsReady() {
     static const bool ready = [] {
         return ::geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0 &&
@@ -36,16 +33,6 @@ public:
         other.mounted_ = false;
     }
     bool ready() const { return ready_; }
-
-    // A tmpfs of the given size over the folder at path.
-    static ScratchMount smallDisk(const std::string& path, std::size_t kibibytes) {
-        ScratchMount disk(path);
-        const std::string options = "size=" + std::to_string(kibibytes) + "k";
-        disk.mounted_ = PrivateMountsReady() &&
-                        ::mount("tmpfs", path.c_str(), "tmpfs", 0, options.c_str()) == 0;
-        disk.ready_ = disk.mounted_;
-        return disk;
-    }
 
     // The file or folder at path, read-only as the system judges it: a
     // read-only bind mount for the superuser, who ignores mode bits, else the
