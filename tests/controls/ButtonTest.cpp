@@ -15,8 +15,8 @@ const std::string kCheckImages = "BKCN=cn.bmp\nBKCH=ch.bmp\n";
 class ButtonTest : public SkinWindowTest {
 protected:
     ButtonTest() {
-        skin_.flat("cn.bmp", {40, 20}, kCheckedN);
-        skin_.flat("ch.bmp", {40, 20}, kCheckedH);
+        flat("cn.bmp", {40, 20}, kCheckedN);
+        flat("ch.bmp", {40, 20}, kCheckedH);
     }
     UIButton* button(int id) { return window_->controlAs<UIButton>(id); }
 };

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "skin/SkinPaths.h"
+#include "skin/SkinTestFolder.h"
 #include "skin/UIWnd.h"
 #include "skin/UiFile.h"
 
 #include <QApplication>
 #include <QColor>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
@@ -16,45 +16,6 @@
 #include <vector>
 
 namespace corvane::test {
-
-// A skin written into a temporary folder: the.ui, Resource.h and flat-coloured
-// bitmaps, so that every pixel a control paints is known.
-class TestSkin {
-public:
-    TestSkin& define(const std::string& name, int value) {
-        header_ += "#define " + name + " " + std::to_string(value) + "\n";
-        return *this;
-    }
-    // Adds a section or replaces the one of that name.
-    TestSkin& section(const std::string& name, const std::string& lines) {
-        std::erase_if(sections_, [&](const auto& section) { return section.first == name; });
-        sections_.emplace_back(name, lines);
-        return *this;
-    }
-    void flat(const std::string& name, QSize size, QColor color) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(color);
-        image.save(dir_.filePath(QString::fromStdString(name)), "BMP");
-    }
-    // Writes the.ui and Resource.h and makes them the process-wide skin.
-    void install() {
-        std::string ui;
-        for (const auto& [name, body] : sections_)
-            ui += "[" + name + "]\n" + body + "\n";
-        for (const auto& [name, text] : {std::pair{"the.ui", ui}, {"Resource.h", header_}}) {
-            QFile file(dir_.filePath(name));
-            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            file.write(text.data(), qint64(text.size()));
-        }
-        UiFile::clearCache();
-        SetUIPath(dir_.filePath("the.ui").toStdString());
-    }
-
-private:
-    QTemporaryDir dir_;
-    std::vector<std::pair<std::string, std::string>> sections_;
-    std::string header_;
-};
 
 // A skinned window that records its commands.
 using Commands = std::vector<std::pair<int, int>>;
@@ -78,34 +39,55 @@ inline QRgb Pixel(const QImage& image, QPoint at) {
 inline const QColor kNormal(200, 0, 0), kHover(0, 200, 0), kPressed(200, 200, 0),
     kDisabled(90, 90, 90);
 
-// A test window with skin number 1000 and flat 200x100 state images; the
-// tests add its control sections (ids IDC_101 .. IDC_105 are defined).
+// A skin written into a temporary folder (the.ui, Resource.h and flat-coloured
+// bitmaps, so that every pixel a control paints is known) and a test window on
+// it: skin number 1000 with 200x100 state images; the tests add its control
+// sections (ids IDC_101 .. IDC_105 are defined).
 class SkinWindowTest : public ::testing::Test {
 protected:
     SkinWindowTest() {
-        skin_.define("IDW_MAIN", 1000);
+        define("IDW_MAIN", 1000);
         for (int id = 101; id <= 105; ++id)
-            skin_.define("IDC_" + std::to_string(id), id);
+            define("IDC_" + std::to_string(id), id);
         for (const auto& [name, color] : {std::pair{"n.bmp", kNormal},
                                           {"h.bmp", kHover},
                                           {"s.bmp", kPressed},
                                           {"d.bmp", kDisabled}})
-            skin_.flat(name, {200, 100}, color);
+            flat(name, {200, 100}, color);
     }
-    // Installs the skin, then creates and shows a new window; the one before goes.
+    void define(const std::string& name, int value) {
+        header_ += "#define " + name + " " + std::to_string(value) + "\n";
+    }
+    // Adds a section or replaces the one of that name.
+    void section(const std::string& name, const std::string& lines) {
+        std::erase_if(sections_, [&](const auto& section) { return section.first == name; });
+        sections_.emplace_back(name, lines);
+    }
+    // The sections IDW_MAIN_0.. in order.
+    void controls(const std::vector<std::string>& sections) {
+        for (std::size_t n = 0; n < sections.size(); ++n)
+            section("IDW_MAIN_" + std::to_string(n), sections[n]);
+    }
+    void flat(const std::string& name, QSize size, QColor color) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(color);
+        image.save(QString::fromStdString(folder_.file(name)), "BMP");
+    }
+    // Writes the skin and makes it the process-wide one, then creates and
+    // shows a new window; the one before goes.
     void create() {
-        skin_.section("IDW_MAIN", windowKeys_);
-        skin_.install();
+        section("IDW_MAIN", windowKeys_);
+        std::string ui;
+        for (const auto& [name, body] : sections_)
+            ui += "[" + name + "]\n" + body + "\n";
+        folder_.write("Resource.h", header_);
+        UiFile::clearCache();
+        SetUIPath(folder_.write("the.ui", ui));
         window_.emplace(1000);
         ASSERT_TRUE(window_->createSkin());
         window_->move(0, 0);
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&*window_));
-    }
-    // The sections IDW_MAIN_0.. in order.
-    void controls(const std::vector<std::string>& sections) {
-        for (std::size_t n = 0; n < sections.size(); ++n)
-            skin_.section("IDW_MAIN_" + std::to_string(n), sections[n]);
     }
     // A new window whose only control, id 101, has the keys.
     template <typename T> T* single(const std::string& keys) {
@@ -117,7 +99,9 @@ protected:
         return Pixel(control->window()->grab().toImage(), control->mapTo(control->window(), at));
     }
 
-    TestSkin skin_;
+    SkinTestFolder folder_;
+    std::vector<std::pair<std::string, std::string>> sections_;
+    std::string header_;
     std::string windowKeys_ = "BKN=n.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp";
     std::optional<TestWindow> window_;
 };

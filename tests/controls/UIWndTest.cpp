@@ -14,10 +14,12 @@ const QColor kBackground(0, 0, 200);
 class UIWndTest : public SkinWindowTest {
 protected:
     UIWndTest() {
-        skin_.define("IDW_LOST", 1002).define("IDW_EMPTY", 1004);
-        skin_.flat("o.bmp", {200, 100}, kBackground);
+        define("IDW_LOST", 1002);
+        define("IDW_EMPTY", 1004);
+        flat("o.bmp", {200, 100}, kBackground);
         windowKeys_ = "BKN=n.bmp\nBKNO=o.bmp\nBKH=h.bmp\nBKS=s.bmp\nBKD=d.bmp";
-        skin_.section("IDW_LOST", "BKN=missing.bmp\nBKNO=o.bmp").section("IDW_EMPTY", "BKNO=o.bmp");
+        section("IDW_LOST", "BKN=missing.bmp\nBKNO=o.bmp");
+        section("IDW_EMPTY", "BKNO=o.bmp");
     }
 };
 

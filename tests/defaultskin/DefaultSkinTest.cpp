@@ -66,33 +66,5 @@ TEST(DefaultSkinWindows, PlaceTheirControlsInsideWithoutOverlap) {
     }
 }
 
-// A radio group runs from a control with WS_GROUP up to the next one; the
-// members must follow each other in creation order, the kind selectors also
-// from left to right on screen.
-TEST(DefaultSkinGroups, KindSelectorsAndWeekClockModesFormOneGroupEach) {
-    const std::pair<int, std::vector<int>> groups[] = {
-        {kMainWindow, {1008, 1009, 1010, 1011, 1017, 1016, 1019}},
-        {1020, {1029, 1030}},
-    };
-    for (const auto& [window, ids] : groups) {
-        std::vector<int> order;
-        int previousLeft = -1;
-        bool inGroup = false;
-        for (const ControlDescription& control : ControlsOf(window)) {
-            const ControlCommon& c = CommonOf(control);
-            if (c.style & style::kGroup)
-                inGroup = c.id == ids.front();
-            if (!inGroup || c.type != ControlType::Radio)
-                continue;
-            order.push_back(c.id);
-            if (window == kMainWindow) {
-                EXPECT_GT(c.rect.left, previousLeft) << c.id;
-            }
-            previousLeft = c.rect.left;
-        }
-        EXPECT_EQ(order, ids) << "window " << window;
-    }
-}
-
 } // namespace
 } // namespace corvane::test

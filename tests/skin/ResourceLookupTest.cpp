@@ -40,8 +40,9 @@ TEST(ResourceLookup, NameAndNumberLookupsOnAwkwardLines) {
         EXPECT_EQ(LookupResourceName(header, number), name) << number;
 }
 
-TEST(ResourceLookup, UnreadableHeaderGivesAnEmptyName) {
+TEST(ResourceLookup, UnreadableHeaderGivesNoIdAndAnEmptyName) {
     test::SkinTestFolder folder;
+    EXPECT_EQ(LookupResourceId(folder.file("missing.h"), "IDD_MAIN"), -1);
     EXPECT_EQ(LookupResourceName(folder.file("missing.h"), 1000), "");
 }
 

@@ -37,7 +37,6 @@ TEST(SetUIPath, ResolvesAgainstTheProgramFolder) {
         ASSERT_EQ(SetUIPath(Expand(c.argument, folder.path()), folder.file("p/corvane")), 0);
         EXPECT_EQ(GetUIPath(), Expand(c.uiPath, folder.path()));
         EXPECT_EQ(GetSkinFolder(), Expand(c.skinFolder, folder.path()));
-        EXPECT_EQ(SkinFiles::current().resourceHeader, GetSkinFolder() + "Resource.h");
     }
 }
 
