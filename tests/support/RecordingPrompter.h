@@ -9,9 +9,8 @@
 
 namespace corvane::test {
 
-// A Prompter for tests: records every message and every dialog request, and
-// answers file dialogs from a script of queued answers (std::nullopt = the
-// operator cancels). A dialog with no queued answer is cancelled.
+// Records every message and dialog request; file dialogs take the queued
+// answers (std::nullopt, or none queued: the operator cancels).
 class RecordingPrompter : public Prompter {
 public:
     using Answers = std::deque<std::optional<std::string>>;

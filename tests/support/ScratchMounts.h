@@ -19,41 +19,37 @@ inline bool PrivateMountsReady() {
     return ready;
 }
 
-// A mount over an existing path, undone when the object goes.
+// The file or folder at path made read-only as the system judges it, undone
+// when the object goes: a read-only bind mount for the superuser, who ignores
+// mode bits, else the write permission bits cleared.
 class ScratchMount {
 public:
+    static ScratchMount readOnly(const std::string& path) { return ScratchMount(path); }
     ScratchMount(const ScratchMount&) = delete;
     ScratchMount& operator=(const ScratchMount&) = delete;
-    ~ScratchMount() {
-        if (mounted_)
-            ::umount2(path_.c_str(), MNT_DETACH);
-    }
     ScratchMount(ScratchMount&& other) noexcept
         : path_(std::move(other.path_)), mounted_(other.mounted_), ready_(other.ready_) {
         other.mounted_ = false;
     }
+    ~ScratchMount() {
+        if (mounted_)
+            ::umount2(path_.c_str(), MNT_DETACH);
+    }
     bool ready() const { return ready_; }
 
-    // The file or folder at path, read-only as the system judges it: a
-    // read-only bind mount for the superuser, who ignores mode bits, else the
-    // write permission bits cleared.
-    static ScratchMount readOnly(const std::string& path) {
-        ScratchMount view(path);
+private:
+    explicit ScratchMount(std::string path) : path_(std::move(path)) {
         struct stat info {};
         if (::geteuid() != 0) {
-            view.ready_ = ::stat(path.c_str(), &info) == 0 &&
-                          ::chmod(path.c_str(), info.st_mode & ~0222) == 0;
-            return view;
+            ready_ = ::stat(path_.c_str(), &info) == 0 &&
+                     ::chmod(path_.c_str(), info.st_mode & ~0222) == 0;
+            return;
         }
-        view.mounted_ = PrivateMountsReady() &&
-                        ::mount(path.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) == 0;
-        view.ready_ = view.mounted_ && ::mount(nullptr, path.c_str(), nullptr,
-                                               MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
-        return view;
+        mounted_ = PrivateMountsReady() &&
+                   ::mount(path_.c_str(), path_.c_str(), nullptr, MS_BIND, nullptr) == 0;
+        ready_ = mounted_ && ::mount(nullptr, path_.c_str(), nullptr,
+                                     MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
     }
-
-private:
-    explicit ScratchMount(std::string path) : path_(std::move(path)) {}
 
     std::string path_;
     bool mounted_ = false;
