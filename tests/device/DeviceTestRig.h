@@ -34,8 +34,7 @@ inline Bytes Reply(std::size_t size, std::uint16_t length = 0) {
     return reply;
 }
 
-// The program's side of an exchange: prompter, virtual-time pacer and progress,
-// a folder for files.
+// The program's side of an exchange, in virtual time.
 struct ProgramSide {
     DeviceCallLog log;
     RecordingPrompter prompter;

@@ -13,8 +13,7 @@ namespace corvane::test {
 
 namespace fs = std::filesystem;
 
-// One tty in the fake tree. An empty subsystem gives the tty no device at all (a
-// virtual console); a missing product leaves the USB device without that file.
+// One tty in the fake tree; an empty subsystem gives it no device at all.
 struct FakeTty {
     std::string name, subsystem;
     std::optional<std::string> product;
@@ -36,8 +35,7 @@ struct FakeSystem {
     static void put(const fs::path& file, const std::string& text) {
         std::ofstream(file, std::ios::binary) << text;
     }
-    // The device a tty's "device" link points at: the usb-serial port below its
-    // USB interface, the interface itself (cdc-acm), or a platform device.
+    // The device a tty's "device" link points at.
     fs::path deviceOf(const FakeTty& tty, const fs::path& interface) const {
         if (tty.subsystem == "usb-serial")
             return interface / tty.name;
@@ -45,7 +43,6 @@ struct FakeSystem {
             return interface;
         return roots.sysfs + "/devices/platform/serial8250";
     }
-    // The fake /dev/<name> leads to a real tty, so that a link really opens it.
     void linkDevice(const std::string& name, const std::string& realPath) const {
         fs::create_symlink(realPath, roots.dev + "/" + name);
     }

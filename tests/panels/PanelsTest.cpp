@@ -53,10 +53,8 @@ void Press(QWidget* widget, Qt::Key key, int times) {
         QTest::keyClick(widget, key);
 }
 
-// Operator input on control id, by its kind: a click on a button; the item
-// with this text chosen with the keys in a combo box; the text typed over an
-// edit field's; a spin button pressed up that many times; a date (yyyy-MM-dd)
-// or time (HH:mm:ss) set on a picker.
+// Operator input on control id: a combo box item chosen by its text with the
+// keys, a spin button pressed up that many times, a date or time in ISO form.
 void Operate(EventPanel& panel, int id, const QString& input = {}) {
     QWidget* control = panel.control(id);
     ASSERT_NE(control, nullptr) << id;
