@@ -19,9 +19,6 @@ SkinFiles Files() {
 std::string SectionOf(int window) {
     return ResolveSkinSection(Files(), window);
 }
-std::vector<ControlDescription> ControlsOf(int window) {
-    return ReadControlDescriptions(Files(), SectionOf(window));
-}
 
 // The size of the window's normal image, which the generator renders all
 // four state images at.
@@ -46,7 +43,7 @@ TEST(DefaultSkinWindows, PlaceTheirControlsInsideWithoutOverlap) {
         if (window != kMainWindow) {
             EXPECT_EQ(size, panelSize);
         }
-        const auto controls = ControlsOf(window);
+        const auto controls = ReadControlDescriptions(Files(), SectionOf(window));
         ASSERT_FALSE(controls.empty());
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const ControlCommon& c = CommonOf(controls[i]);

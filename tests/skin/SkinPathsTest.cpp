@@ -1,7 +1,6 @@
 #include "skin/SkinPaths.h"
 
 #include "SkinTestFolder.h"
-#include "skin/SkinFiles.h"
 #include "skin/SkinRect.h"
 
 #include <gtest/gtest.h>
