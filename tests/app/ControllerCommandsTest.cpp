@@ -19,7 +19,6 @@ protected:
     }
 };
 
-// The operator is told, and the event file and the list stay as they were.
 TEST_F(ControllerTest, TransfersThatBreakOffChangeNoEventFileAndSaySo) {
     ASSERT_TRUE(start());
     const std::string relays = exportRelays({"A", "B", "C"});

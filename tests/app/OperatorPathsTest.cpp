@@ -30,7 +30,6 @@ protected:
     }
 };
 
-// Delete acts on the lines the operator chose, all of them, and only on those.
 TEST_F(OperatorPathsTest, DeleteRemovesEveryChosenLineAndNothingElse) {
     addRelays({"A", "B", "C", "D"});
     click(kIdDelete);       // nothing chosen yet

@@ -1,7 +1,6 @@
 // The Qt sides of the core's interfaces.
 #include "app/ListWidgetEventView.h"
 #include "app/QtPrompter.h"
-#include "app/WindowSnapshot.h"
 
 #include <QListWidget>
 #include <gtest/gtest.h>
@@ -27,18 +26,6 @@ TEST(ListViewTest, NameBytesShowAsLatin1) {
     ListWidgetEventView view{widget};
     view.addLine("Caf\xE9:(MON/ 8: 5: 0");
     EXPECT_EQ(widget.item(0)->text(), QString::fromUtf8("Café:(MON/ 8: 5: 0"));
-}
-
-TEST(WindowSnapshotTest, OutsideTheMaskIsTransparent) {
-    QWidget window;
-    window.resize(20, 20);
-    window.setStyleSheet("background: #ff0000;");
-    window.setAutoFillBackground(true);
-    window.setMask(QRegion(5, 5, 10, 10));
-    const QImage image = WindowSnapshot(window);
-    ASSERT_EQ(image.size(), QSize(20, 20));
-    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
-    EXPECT_EQ(image.pixel(10, 10), qRgb(255, 0, 0));
 }
 
 } // namespace

@@ -14,7 +14,6 @@ namespace {
 
 using StartupTest = AppHarness;
 
-// A clock reply of another length is reported; the window opens all the same.
 TEST_F(StartupTest, AShortClockReplySaysSoAndTheWindowOpens) {
     ConfigureSimulator("clock_reply_bytes", "19");
     ASSERT_TRUE(start());

@@ -34,7 +34,6 @@ TEST_F(LinkFixture, WithoutTheLibraryStartUpShowsItsMessagesInOrder) {
     EXPECT_EQ(log.calls, Strings{"sleep(10)"}); // the fake driver is no longer called
 }
 
-// The time is read once the controller is open and has had its pause.
 TEST_F(LinkFixture, StartUpReadsTheClockAfterTheOpenAndItsPause) {
     const auto readTime = [this] {
         log.add("read the clock");
@@ -71,7 +70,6 @@ TEST(D2xxLinkLifetime, AnOpenDeviceIsClosedOnceAndTheDriverStaysLoaded) {
         dlclose(stillLoaded);
 }
 
-// Discovery: the devices on the bus, statuses the driver answers, and what must follow.
 TEST_F(LinkFixture, DiscoveryOpensTheFirstMatchingDeviceOnly) {
     using Statuses = std::map<std::string, std::deque<d2xx::Status>>;
     const Statuses flow{{"FT_SetFlowControl", {d2xx::kIoError}}};

@@ -64,7 +64,6 @@ TEST(SerialDiscovery, TheLinkOpensTheFirstPortOfAKnownDescription) {
     const Strings none = {"No Device Found!"};
     // clang-format off
     const std::vector<Case> cases = {
-        {"after another device",  {"FT232R USB UART", "Velmora"},  "",    "ttyUSB1", {}},
         {"the second kind first", {"tarnel_20", "Velmora"},        "",    "ttyUSB0", {}},
         {"by serial number",      {"Velmora", "Velmora"},          "SN1", "ttyUSB1", {}},
         {"unknown serial number", {"Velmora"},                     "SN7", "",        none},

@@ -75,12 +75,9 @@ TEST_F(CliFixture, SendThenReceiveRoundTripsAFullTable) {
     EXPECT_EQ(folder.read("back"), table);
 }
 
-TEST_F(CliFixture, DevicesClockAndRefusals) {
+TEST_F(CliFixture, DevicesAndRefusals) {
     EXPECT_EQ(runSim("devices"), 0);
     EXPECT_EQ(output("stdout"), "d2xx\t0\tVelmora\t-\t-\n");
-    EXPECT_EQ(runSim("clock"), 0);
-    EXPECT_THAT(output("state"), ::testing::ContainsRegex("^clock [0-9a-f]{14}\n"));
-    EXPECT_EQ(output("stderr"), "");
     folder.write("none.mdi", PatternTable(EventKind::Midi, 0));
     EXPECT_EQ(runSim("send midi none.mdi"), 1);
     EXPECT_THAT(output("stderr"), HasSubstr("holds no records"));

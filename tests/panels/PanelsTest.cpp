@@ -153,7 +153,6 @@ TEST(AnalogRules, RelayOutputAndBackToDmx) {
           {}}});
 }
 
-// Operator input, case by case, and the record each case must give.
 TEST(PanelCollect, EveryKindGivesTheRecordOfItsForm) {
     struct Input {
         int caseNumber, id;
