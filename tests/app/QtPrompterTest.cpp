@@ -46,8 +46,7 @@ TEST(QtPrompterTest, MessageBoxIsCaptionedWithTheProductName) {
 
 TEST(QtPrompterTest, FileDialogsOfferTheKindAndTheSaveDialogNeverAsksToOverwrite) {
     QTemporaryDir folder;
-    const QString existing = QDir(folder.path()).filePath("EventFile.rel");
-    QFile(existing).open(QIODevice::WriteOnly);
+    const QString chosen = QDir(folder.path()).filePath("EventFile.rel");
     QString initialName;
     auto answer = [&](bool save) {
         WhenModal([&, save](QWidget* modal) {
@@ -65,7 +64,7 @@ TEST(QtPrompterTest, FileDialogsOfferTheKindAndTheSaveDialogNeverAsksToOverwrite
     };
     QtPrompter prompter;
     answer(true);
-    EXPECT_EQ(prompter.chooseSaveFile(kRelayRequest), std::optional(existing.toStdString()));
+    EXPECT_EQ(prompter.chooseSaveFile(kRelayRequest), std::optional(chosen.toStdString()));
     answer(false); // a cancelled dialog chooses nothing
     EXPECT_FALSE(prompter.chooseOpenFile(kRelayRequest).has_value());
     EXPECT_EQ(initialName.toStdString(),
