@@ -104,12 +104,16 @@ Status Write(Handle handle, const void* buffer, Dword count, Dword* written) {
 Status Read(Handle handle, void* buffer, Dword count, Dword* received) {
     auto& reads = Fake().reads;
     *received = 0;
-    const Status status = Call("FT_Read", handle, count);
-    if (status != kOk)
-        return status;
+    Status status = Call("FT_Read", handle, count);
     if (reads.empty())
         reads.emplace_back(); // nothing more to come: the read times out empty
-    Bytes& bytes = reads.front();
+    if (status == kOk && reads.front().status != kOk) {
+        status = reads.front().status;
+        reads.pop_front();
+    }
+    if (status != kOk)
+        return status;
+    auto& bytes = reads.front().bytes;
     const auto delivered = static_cast<Dword>(std::min<std::size_t>(count, bytes.size()));
     std::copy_n(bytes.begin(), delivered, static_cast<std::uint8_t*>(buffer));
     bytes.erase(bytes.begin(), bytes.begin() + delivered);

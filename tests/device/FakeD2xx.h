@@ -20,9 +20,17 @@ struct DeviceCallLog {
     void add(std::string call) { calls.push_back(std::move(call)); }
 };
 
+// What one FT_Read delivers. Bytes beyond the requested count stay for the next read.
+// A failing status (the device fuzz target's) ends that read with no bytes.
+struct ReadAnswer {
+    ReadAnswer(Bytes answer = {}, d2xx::Status answerStatus = d2xx::kOk)
+        : bytes(std::move(answer)), status(answerStatus) {}
+    Bytes bytes;
+    d2xx::Status status;
+};
+
 // An in-process D2XX driver. One exists at a time; its entry points forward to it
-// and log each call as "name(a, b, c)". Each read delivers the next scripted answer;
-// bytes beyond the requested count stay for the next read.
+// and log each call as "name(a, b, c)". Reads deliver the scripted answers.
 struct FakeD2xx {
     explicit FakeD2xx(DeviceCallLog& callLog) : log(callLog) { current = this; }
     ~FakeD2xx() { current = nullptr; }
@@ -32,7 +40,7 @@ struct FakeD2xx {
     DeviceCallLog& log;
     std::vector<std::string> devices{"Velmora"};
     std::map<std::string, std::deque<d2xx::Status>> statuses; // answers of the next calls; then kOk
-    std::deque<Bytes> reads;                                  // exhausted: reads time out empty
+    std::deque<ReadAnswer> reads;                             // exhausted: reads time out empty
     d2xx::Dword overclaim = 0; // a driver claiming bytes it never delivered
     std::vector<Bytes> writes;
     static FakeD2xx* current;
