@@ -99,7 +99,7 @@ int Send(std::span<const std::string_view> args) {
             " event file; nothing was sent");
         return 1;
     case TableFileCheck::NoEvents:
-        Say(file + " holds no records; nothing was sent");
+        Say(SendFailure(SendResult::NoRecords, file));
         return 1;
     case TableFileCheck::Sendable:
         break;
