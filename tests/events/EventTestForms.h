@@ -12,7 +12,7 @@
 
 namespace corvane::test {
 
-// Forms filled the way an operator leaves the panels, for the editing tests.
+// Forms filled the way an operator leaves the panels.
 
 inline ChannelTexts Channels(int first, int last = 512) {
     return {std::to_string(first), std::to_string(last), "1", "255"};
@@ -33,7 +33,7 @@ inline TimecodeForm TimecodeFrom(int h, int m, int s, int f, int firstChannel) {
 }
 
 // Weekly mode with the given days checked (1 = Sunday).
-inline WeekClockForm Weekly(PickerTime start, PickerTime end, std::initializer_list<int> days = {},
+inline WeekClockForm Weekly(PickerTime start, PickerTime end, std::initializer_list<int> days,
                             int firstChannel = 1) {
     WeekClockForm form{.startTime = start, .endTime = end, .channels = Channels(firstChannel)};
     for (const int day : days)
